@@ -1,0 +1,1 @@
+// The framework library. Its classes are added file by file.

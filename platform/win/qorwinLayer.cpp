@@ -1,0 +1,1 @@
+// The Windows layer's shared library. Its services are added file by file.
