@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "win/WinTypes.h"
+#include "win/WinMinTypes.h"
 
 namespace qor {
 namespace plat {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "win/WinTypes.h"
+#include "win/WinMinTypes.h"
 
 // ---- Memory handed out by the system ----
 #define LMEM_FIXED 0x0000
@@ -134,7 +134,6 @@ HANDLE GetCurrentProcess();
 BOOL OpenProcessToken(HANDLE process, DWORD desiredAccess, PHANDLE token);
 BOOL GetTokenInformation(HANDLE token, TOKEN_INFORMATION_CLASS infoClass, LPVOID info, DWORD length,
                          PDWORD returnLength);
-BOOL CloseHandle(HANDLE handle);
 BOOL ConvertSidToStringSidW(PSID sid, LPWSTR* text);
 
 #define SDDL_REVISION_1 1

@@ -9,8 +9,6 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <mutex>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -60,12 +58,12 @@ struct Descriptor
   char16_t text[1];
 };
 
-constexpr std::uint32_t kTokenMagic = 0x544f4b4e;  // "TOKN"
+// The process token's one instance; its address is the token handle.
 struct Token
 {
   std::uint32_t magic;
-  uid_t uid;
 };
+Token processToken{0x544f4b4e};
 
 // A security identifier as the system lays it out (revision, count, authority, sub-authorities).
 struct Sid
@@ -75,17 +73,6 @@ struct Sid
   BYTE IdentifierAuthority[6];
   DWORD SubAuthority[5];
 };
-
-std::mutex& tokenMutex()
-{
-  static std::mutex m;
-  return m;
-}
-std::set<Token*>& tokens()
-{
-  static std::set<Token*> t;
-  return t;
-}
 
 thread_local std::u16string lastSddl;
 
@@ -451,26 +438,19 @@ BOOL OpenProcessToken(HANDLE process, DWORD desiredAccess, PHANDLE token)
     SetLastError(ERROR_ACCESS_DENIED);
     return FALSE;
   }
-  auto* t = new qorwinFileSystem_detail::Token{qorwinFileSystem_detail::kTokenMagic, geteuid()};
-  std::lock_guard<std::mutex> lock(qorwinFileSystem_detail::tokenMutex());
-  qorwinFileSystem_detail::tokens().insert(t);
-  *token = t;
+  // The process has one token, which needs no closing.
+  *token = &qorwinFileSystem_detail::processToken;
   return TRUE;
 }
 
 BOOL GetTokenInformation(HANDLE token, TOKEN_INFORMATION_CLASS infoClass, LPVOID info, DWORD length,
                          PDWORD returnLength)
 {
-  uid_t uid;
-  {
-    std::lock_guard<std::mutex> lock(qorwinFileSystem_detail::tokenMutex());
-    auto* t = static_cast<qorwinFileSystem_detail::Token*>(token);
-    if (!qorwinFileSystem_detail::tokens().count(t)) {
-      SetLastError(6 /* ERROR_INVALID_HANDLE */);
-      return FALSE;
-    }
-    uid = t->uid;
+  if (token != &qorwinFileSystem_detail::processToken) {
+    SetLastError(6 /* ERROR_INVALID_HANDLE */);
+    return FALSE;
   }
+  const uid_t uid = geteuid();
   if (infoClass != TokenUser || !returnLength) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return FALSE;
@@ -489,15 +469,14 @@ BOOL GetTokenInformation(HANDLE token, TOKEN_INFORMATION_CLASS infoClass, LPVOID
   return TRUE;
 }
 
-BOOL CloseHandle(HANDLE handle)
+// Weak: the kernel services of the layer define the process's CloseHandle, for which the token is a
+// handle that needs no closing.
+__attribute__((weak)) BOOL CloseHandle(HANDLE handle)
 {
-  auto* t = static_cast<qorwinFileSystem_detail::Token*>(handle);
-  std::lock_guard<std::mutex> lock(qorwinFileSystem_detail::tokenMutex());
-  if (!qorwinFileSystem_detail::tokens().erase(t)) {
+  if (handle != &qorwinFileSystem_detail::processToken) {
     SetLastError(6 /* ERROR_INVALID_HANDLE */);
     return FALSE;
   }
-  delete t;
   return TRUE;
 }
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "win/WinTypes.h"
+#include "win/WinMinTypes.h"
 
 namespace qorwin {
 namespace codec {

@@ -1,5 +1,5 @@
-// The basic types, handles and result codes of the Windows API, as this layer declares them.
-// Wide text is UTF-16 (char16_t); DWORD and friends keep their 32-bit sizes.
+// The basic types of the Windows API that the file and internet services need, declared compatibly with
+// the layer's own type header. Wide text is UTF-16 (char16_t); DWORD and friends keep their 32-bit sizes.
 #pragma once
 
 #include <cstddef>
@@ -9,7 +9,7 @@ typedef int BOOL;
 typedef unsigned char BYTE;
 typedef std::uint16_t WORD;
 typedef std::uint32_t DWORD;
-typedef std::uint32_t UINT;
+typedef unsigned int UINT;
 typedef std::uint32_t ULONG;
 typedef std::int32_t LONG;
 typedef std::int32_t HRESULT;
@@ -31,6 +31,7 @@ typedef void* HLOCAL;
 typedef DWORD* PDWORD;
 typedef DWORD* LPDWORD;
 typedef ULONG* PULONG;
+struct HWND__;
 typedef struct HWND__* HWND;
 
 #ifndef TRUE
@@ -48,3 +49,4 @@ typedef struct HWND__* HWND;
 
 DWORD GetLastError();
 void SetLastError(DWORD error);
+BOOL CloseHandle(HANDLE handle);
