@@ -3,7 +3,6 @@
 #include <cstring>
 
 namespace qorwin {
-
 namespace qorwinUnicode_detail {
 
 constexpr char32_t kReplacement = 0xFFFD;
@@ -69,15 +68,6 @@ char32_t decodeUtf16(const char16_t* s, size_t length, size_t& i, bool& bad)
     return kReplacement;
 }
 
-char32_t checkScalar(char32_t c, bool& bad)
-{
-    if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-        bad = true;
-        return kReplacement;
-    }
-    return c;
-}
-
 void appendUtf8(std::string& out, char32_t c)
 {
     if (c < 0x80) {
@@ -135,55 +125,6 @@ std::string utf16ToUtf8(const char16_t* text, size_t length, bool* illFormed)
     return out;
 }
 
-std::u32string utf8ToUtf32(const char* text, size_t length, bool* illFormed)
-{
-    bool bad = false;
-    std::u32string out;
-    out.reserve(length);
-    const auto* s = reinterpret_cast<const unsigned char*>(text);
-    for (size_t i = 0; i < length;)
-        out += qorwinUnicode_detail::decodeUtf8(s, length, i, bad);
-    if (illFormed)
-        *illFormed = bad;
-    return out;
-}
-
-std::string utf32ToUtf8(const char32_t* text, size_t length, bool* illFormed)
-{
-    bool bad = false;
-    std::string out;
-    out.reserve(length);
-    for (size_t i = 0; i < length; ++i)
-        qorwinUnicode_detail::appendUtf8(out, qorwinUnicode_detail::checkScalar(text[i], bad));
-    if (illFormed)
-        *illFormed = bad;
-    return out;
-}
-
-std::u32string utf16ToUtf32(const char16_t* text, size_t length, bool* illFormed)
-{
-    bool bad = false;
-    std::u32string out;
-    out.reserve(length);
-    for (size_t i = 0; i < length;)
-        out += qorwinUnicode_detail::decodeUtf16(text, length, i, bad);
-    if (illFormed)
-        *illFormed = bad;
-    return out;
-}
-
-std::u16string utf32ToUtf16(const char32_t* text, size_t length, bool* illFormed)
-{
-    bool bad = false;
-    std::u16string out;
-    out.reserve(length);
-    for (size_t i = 0; i < length; ++i)
-        qorwinUnicode_detail::appendUtf16(out, qorwinUnicode_detail::checkScalar(text[i], bad));
-    if (illFormed)
-        *illFormed = bad;
-    return out;
-}
-
 }  // namespace qorwin
 
 namespace qorwinUnicodeApi_detail {
@@ -209,7 +150,7 @@ int deliver(const Out& converted, typename Out::value_type* buffer, int bufferLe
 
 }  // namespace qorwinUnicodeApi_detail
 
-int MultiByteToWideChar(uint32_t codePage, uint32_t flags, const char* multiByte, int multiByteLength,
+__attribute__((weak)) int MultiByteToWideChar(unsigned int codePage, uint32_t flags, const char* multiByte, int multiByteLength,
                         char16_t* wide, int wideLength)
 {
     if (!qorwinUnicodeApi_detail::knownCodePage(codePage) || (flags & ~uint32_t(MB_ERR_INVALID_CHARS)) || !multiByte || multiByteLength == 0 ||
@@ -223,7 +164,7 @@ int MultiByteToWideChar(uint32_t codePage, uint32_t flags, const char* multiByte
     return qorwinUnicodeApi_detail::deliver(converted, wide, wideLength);
 }
 
-int WideCharToMultiByte(uint32_t codePage, uint32_t flags, const char16_t* wide, int wideLength, char* multiByte,
+__attribute__((weak)) int WideCharToMultiByte(unsigned int codePage, uint32_t flags, const char16_t* wide, int wideLength, char* multiByte,
                         int multiByteLength, const char* defaultChar, int* usedDefaultChar)
 {
     // The UTF-8 code page accepts no default character, as on Windows.
