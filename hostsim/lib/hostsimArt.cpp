@@ -127,6 +127,8 @@ bool Art::bounds(Rect& r, const Matrix* m) const
         Geometry::pathBounds(t, a->closed, r, valid);
         return;
       }
+      if (a->type == kSymbolInstance && a->result)
+        add(a->result, m, r, valid);
       for (Art* c = a->first; c; c = c->next)
         add(c, m, r, valid);
     }

@@ -24,6 +24,19 @@ void Counted::release()
   }
 }
 
+HostErrCode Counted::releaseHandle(const void* handle, ObjKind kind)
+{
+  Object* o = Handles::instance().findAny(handle);
+  if (!o || o->kind() != kind)
+    return kErrParam;
+  if (o->dead()) {
+    ++hostsimContainers_detail::failures();
+    return kErrParam;
+  }
+  static_cast<Counted*>(o)->release();
+  return 0;
+}
+
 int32_t Counted::auditFailures() { return hostsimContainers_detail::failures(); }
 void Counted::resetAudit() { hostsimContainers_detail::failures() = 0; }
 
@@ -80,7 +93,7 @@ void Dictionary::dropContents()
     kv.second->release();
 }
 
-DictIterator::DictIterator(Dictionary* dict) : Object(kKind), dict(dict)
+DictIter::DictIter(Dictionary* dict) : Object(kKind), dict(dict)
 {
   if (dict->entries.empty())
     atEnd = true;
@@ -88,7 +101,7 @@ DictIterator::DictIterator(Dictionary* dict) : Object(kKind), dict(dict)
     current = dict->entries.begin()->first;
 }
 
-void DictIterator::advance()
+void DictIter::advance()
 {
   if (atEnd)
     return;

@@ -10,6 +10,8 @@
 
 namespace hostsim {
 
+using HostErrCode = int32_t;
+
 class Art;
 class Document;
 class Dictionary;
@@ -25,6 +27,8 @@ public:
   void retain() { ++refs; }
   // Drops one reference; at zero the object releases what it holds and dies.
   void release();
+  // Releases through a handle; a handle whose object already died counts as an audit failure.
+  static HostErrCode releaseHandle(const void* handle, ObjKind kind);
   static int32_t auditFailures();
   static void resetAudit();
 
@@ -77,10 +81,10 @@ protected:
   void dropContents() override;
 };
 
-class DictIterator : public Object {
+class DictIter : public Object {
 public:
   static constexpr ObjKind kKind = ObjKind::DictIterator;
-  explicit DictIterator(Dictionary* dict);
+  explicit DictIter(Dictionary* dict);
   Dictionary* dict;
   // The key the iterator stands on; survives the deletion of entries it has left.
   std::string current;

@@ -274,6 +274,13 @@ Layer* Document::nextInPreOrder(Layer* layer) const
   return it == all.end() || it + 1 == all.end() ? nullptr : *(it + 1);
 }
 
+void Document::close()
+{
+  for (auto& o : objects_)
+    o->kill();
+  kill();
+}
+
 Art* Document::findById(const std::string& id) const
 {
   Art* found = nullptr;

@@ -113,6 +113,9 @@ public:
       walk(l->group, f);
   }
   Art* findById(const std::string& id) const;
+  // Closing kills the document and everything it made; the objects stay allocated so that pointers
+  // kept elsewhere (properties, entries of other documents) can still see that they died.
+  void close();
   uint64_t nextArtboardSerial() { return ++artboardSerial_; }
 
 private:

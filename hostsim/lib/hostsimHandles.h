@@ -61,6 +61,7 @@ public:
   void forget(uint64_t id);
   // The live object behind a handle value when it has the expected kind, else null.
   Object* find(const void* handle, ObjKind kind) const;
+  // The object behind a handle value, dead or alive, while its document keeps it.
   Object* findAny(const void* handle) const;
   static void* toHandle(uint64_t id);
 

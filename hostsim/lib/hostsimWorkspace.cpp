@@ -111,6 +111,8 @@ void Workspace::close(Document* doc)
   auto it = std::find_if(documents_.begin(), documents_.end(), [doc](auto& d) { return d.get() == doc; });
   if (it == documents_.end())
     return;
+  doc->close();
+  closed_.push_back(std::move(*it));
   documents_.erase(it);
   if (current_ == doc)
     current_ = documents_.empty() ? nullptr : documents_.back().get();

@@ -33,6 +33,7 @@ public:
 
 private:
   std::vector<std::unique_ptr<Document>> documents_;
+  std::vector<std::unique_ptr<Document>> closed_;
   std::unique_ptr<Document> scratch_;
   Document* current_ = nullptr;
 };
