@@ -32,12 +32,32 @@ Plugin::Plugin(qor::core::Plugin* facade) : facade_(facade)
 
 Plugin::~Plugin() = default;
 
-void Plugin::onStartup() {}
+namespace panelPlugin_detail {
+void log(qor::core::Plugin* facade, const char* line)
+{
+  if (std::ostream* stream = facade->logStream("StartupLog"))
+    *stream << line << "\n" << std::flush;
+}
+}  // namespace panelPlugin_detail
 
-void Plugin::onPostStartup() {}
+void Plugin::onStartup()
+{
+  panelPlugin_detail::log(facade_, "Junctate startup");
+}
 
-void Plugin::onPreShutdown() {}
+void Plugin::onPostStartup()
+{
+  panelPlugin_detail::log(facade_, "Junctate post-startup");
+}
 
-void Plugin::onShutdown() {}
+void Plugin::onPreShutdown()
+{
+  panelPlugin_detail::log(facade_, "Junctate pre-shutdown");
+}
+
+void Plugin::onShutdown()
+{
+  panelPlugin_detail::log(facade_, "Junctate shutdown");
+}
 
 }  // namespace panel

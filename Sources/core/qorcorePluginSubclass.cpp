@@ -49,6 +49,12 @@ __IntPluginSubclass::~__IntPluginSubclass()
   }
   registrations::deleteTool(currentTool);
   currentTool = nullptr;
+  // The core globals go with the layer: every client handle and record that looks them up is gone
+  // by now, and later lookups find the chain broken.
+  if (UiGlobals* ui = uiGlobals()) {
+    delete ui->coreGlobals;
+    ui->coreGlobals = nullptr;
+  }
 }
 
 void __IntPluginSubclass::createCoreGlobals()
@@ -219,10 +225,8 @@ void __IntPluginSubclass::onTrackCursor()
 
 void __IntPluginSubclass::onMouseDown()
 {
-  if (const ToolMessage* message = toolMessage()) {
-    mouseDownX = message->cursor.h;
-    mouseDownY = -message->cursor.v;
-  }
+  if (const ToolMessage* message = toolMessage())
+    mouseDownPoint = aip::ArtboardPoint(message->cursor);
   runToolEvent(MouseDownEvent, &aip::BasePlugin::onMouseDown);
 }
 
@@ -238,10 +242,8 @@ void __IntPluginSubclass::onMouseDrag()
   double zoom = 0.0;
   aip::documentViewSuite->getViewZoom(view, &zoom);
   // Two screen units in document units; a drag strictly inside them in both directions is dropped.
-  const double tolerance = std::abs(2.0 / zoom);
-  const double x = message->cursor.h;
-  const double y = -message->cursor.v;
-  if (std::abs(x - mouseDownX) < tolerance && std::abs(y - mouseDownY) < tolerance)
+  const double tolerance = 2.0 / zoom;
+  if (aip::ArtboardPoint(message->cursor).equalsWithin(mouseDownPoint, tolerance))
     return;
   runToolEvent(MouseDragEvent, &aip::BasePlugin::onMouseDrag);
 }
