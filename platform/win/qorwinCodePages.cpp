@@ -264,6 +264,10 @@ int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR text, int byteCount, 
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }
+  if ((codePage == CP_UTF8 || codePage == CP_UTF7) && (flags & ~static_cast<DWORD>(MB_ERR_INVALID_CHARS))) {
+    SetLastError(ERROR_INVALID_FLAGS);
+    return 0;
+  }
   size_t n = byteCount == -1 ? std::strlen(text) + 1 : static_cast<size_t>(byteCount);
   bool strict = (flags & MB_ERR_INVALID_CHARS) != 0;
   std::u16string wide;
@@ -310,6 +314,17 @@ int WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR text, int charCount,
   if (!name) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
+  }
+  // The UTF code pages take no flags but the strict one and no default character, as on the system.
+  if (codePage == CP_UTF8 || codePage == CP_UTF7) {
+    if (flags & ~static_cast<DWORD>(WC_ERR_INVALID_CHARS)) {
+      SetLastError(ERROR_INVALID_FLAGS);
+      return 0;
+    }
+    if (defaultChar || usedDefaultChar) {
+      SetLastError(ERROR_INVALID_PARAMETER);
+      return 0;
+    }
   }
   size_t n = static_cast<size_t>(charCount);
   if (charCount == -1) {

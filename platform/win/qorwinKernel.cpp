@@ -32,6 +32,7 @@ struct KernelHandles
 {
   std::mutex lock;
   std::map<uintptr_t, KernelObject> objects;
+  std::vector<uintptr_t> permanent;
   uintptr_t nextHandle = 0x100;
 };
 
@@ -39,6 +40,15 @@ KernelHandles& kernelHandles()
 {
   static KernelHandles* table = new KernelHandles;
   return *table;
+}
+
+void addPermanentHandle(HANDLE handle)
+{
+  auto& table = kernelHandles();
+  std::lock_guard<std::mutex> guard(table.lock);
+  auto value = reinterpret_cast<uintptr_t>(handle);
+  if (std::find(table.permanent.begin(), table.permanent.end(), value) == table.permanent.end())
+    table.permanent.push_back(value);
 }
 
 HANDLE addKernelObject(KernelObject object)
@@ -114,7 +124,10 @@ BOOL CloseHandle(HANDLE handle)
 {
   auto& table = qorwin_detail::kernelHandles();
   std::lock_guard<std::mutex> guard(table.lock);
-  if (!table.objects.erase(reinterpret_cast<uintptr_t>(handle))) {
+  auto value = reinterpret_cast<uintptr_t>(handle);
+  if (std::find(table.permanent.begin(), table.permanent.end(), value) != table.permanent.end())
+    return TRUE;
+  if (!table.objects.erase(value)) {
     SetLastError(ERROR_INVALID_HANDLE);
     return FALSE;
   }

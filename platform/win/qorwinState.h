@@ -133,6 +133,9 @@ void setCreationHook(CreationHook hook);
 void* windowObject(HWND window);
 void setWindowObject(HWND window, void* object);
 
+// A kernel handle that CloseHandle accepts and that stays valid (a process-wide pseudo handle).
+void addPermanentHandle(HANDLE handle);
+
 // Drops the timers of a destroyed window (lock held).
 void killWindowTimersLocked(HWND window);
 
