@@ -97,6 +97,11 @@ void BasePlugin::setInstance(BasePlugin* plugin)
   qoraipBasePlugin_detail::instance = plugin;
 }
 
+void* BasePlugin::moduleHandle() const
+{
+  return platform::moduleHandle();
+}
+
 PluginRef BasePlugin::pluginRef() const
 {
   return pluginRef_;
