@@ -12,14 +12,14 @@ namespace panelPlugin_detail {
 // stream lives as long as the module, since the layers log until they are destroyed.
 std::ostream* startupLogFile()
 {
-  static std::ofstream* file = nullptr;
-  if (!file) {
+  static std::ofstream file;
+  if (!file.is_open()) {
     const char* path = std::getenv("QOR_STARTUP_LOG");
     if (!path || !*path)
       return nullptr;
-    file = new std::ofstream(path, std::ios::app);
+    file.open(path, std::ios::app);
   }
-  return file;
+  return &file;
 }
 }  // namespace panelPlugin_detail
 

@@ -95,11 +95,12 @@ const PhaseLines preShutdownLines{"Beginning intermediate plugin pre-shutdown",
 const PhaseLines shutdownLines{"Beginning intermediate plugin shutdown", "Passing shutdown event to UI plugin",
                                "UI plugin shutdown failed", "Ending intermediate plugin shutdown"};
 
-int32_t runPhase(__IntPluginSubclass& plugin, const PhaseLines& lines, int32_t (pui::BasePlugin::*phase)())
+template <typename Phase>
+int32_t runPhase(__IntPluginSubclass& plugin, const PhaseLines& lines, Phase phase)
 {
   plugin.startupLog(lines.begin);
   plugin.startupLog(lines.pass);
-  if (int32_t code = (plugin.*phase)()) {
+  if (int32_t code = phase()) {
     plugin.startupLog(lines.failure);
     return code;
   }
@@ -111,25 +112,25 @@ int32_t runPhase(__IntPluginSubclass& plugin, const PhaseLines& lines, int32_t (
 int32_t __IntPluginSubclass::startup()
 {
   return qorcorePluginSubclass_detail::runPhase(*this, qorcorePluginSubclass_detail::startupLines,
-                                                &pui::BasePlugin::startup);
+                                                [this] { return pui::BasePlugin::startup(); });
 }
 
 int32_t __IntPluginSubclass::postStartup()
 {
   return qorcorePluginSubclass_detail::runPhase(*this, qorcorePluginSubclass_detail::postStartupLines,
-                                                &pui::BasePlugin::postStartup);
+                                                [this] { return pui::BasePlugin::postStartup(); });
 }
 
 int32_t __IntPluginSubclass::preShutdown()
 {
   return qorcorePluginSubclass_detail::runPhase(*this, qorcorePluginSubclass_detail::preShutdownLines,
-                                                &pui::BasePlugin::preShutdown);
+                                                [this] { return pui::BasePlugin::preShutdown(); });
 }
 
 int32_t __IntPluginSubclass::shutdown()
 {
   return qorcorePluginSubclass_detail::runPhase(*this, qorcorePluginSubclass_detail::shutdownLines,
-                                                &pui::BasePlugin::shutdown);
+                                                [this] { return pui::BasePlugin::shutdown(); });
 }
 
 bool __IntPluginSubclass::isStartingUp() const
