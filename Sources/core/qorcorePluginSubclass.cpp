@@ -178,10 +178,15 @@ void __IntPluginSubclass::onMenuUpdate()
   runCallback(menuUpdateCallback);
 }
 
-void __IntPluginSubclass::onUIBrightnessChanged()
+void __IntPluginSubclass::adjustBrightness()
 {
   pui::BasePlugin::adjustBrightness();
   runCallback(uiBrightnessCallback);
+}
+
+void __IntPluginSubclass::onUIBrightnessChanged()
+{
+  adjustBrightness();
 }
 
 void __IntPluginSubclass::runToolEvent(ToolEvent event, void (aip::BasePlugin::*lowerHandler)())
