@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/qorcoreTransformMatrix.h"
+#include "geo/qorgeoNumeric.h"
 #include "geo/qorgeoTransformMatrix.h"
 
 namespace qor {
