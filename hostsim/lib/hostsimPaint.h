@@ -1,0 +1,102 @@
+#pragma once
+// Paint objects of a simulated document: gradients with stops, patterns and symbols with their definition
+// art, spot (custom) colours and art styles with the parts a style parser hands out.
+#include "hostsimGeometry.h"
+#include "hostsimHandles.h"
+
+#include <string>
+#include <vector>
+
+namespace hostsim {
+
+class Art;
+class Document;
+
+// A colour as the host's colour record holds it: kind 0 gray, 1 CMYK, 2 pattern, 3 custom, 4 gradient,
+// 5 RGB, 6 none, and up to four values.
+struct PaintColor {
+  int32_t kind = 6;
+  double values[4] = {0, 0, 0, 0};
+  void* object = nullptr;
+};
+
+struct GradientStop {
+  double position1 = 0; // × 100
+  double position2 = 50;
+  PaintColor color;
+  double opacity = 1;
+};
+
+class Gradient : public Object {
+public:
+  static constexpr ObjKind kKind = ObjKind::Gradient;
+  explicit Gradient(Document* doc) : Object(kKind), doc(doc) {}
+  Document* doc;
+  std::string name;
+  int16_t type = 0; // 0 linear, 1 radial
+  std::vector<GradientStop> stops;
+};
+
+class Pattern : public Object {
+public:
+  static constexpr ObjKind kKind = ObjKind::Pattern;
+  explicit Pattern(Document* doc) : Object(kKind), doc(doc) {}
+  Document* doc;
+  std::string name;
+  Art* art = nullptr;
+  Rect tile;
+};
+
+class Symbol : public Object {
+public:
+  static constexpr ObjKind kKind = ObjKind::Symbol;
+  explicit Symbol(Document* doc) : Object(kKind), doc(doc) {}
+  Document* doc;
+  std::string name;
+  Art* art = nullptr;
+};
+
+class CustomColor : public Object {
+public:
+  static constexpr ObjKind kKind = ObjKind::CustomColor;
+  explicit CustomColor(Document* doc) : Object(kKind), doc(doc) {}
+  Document* doc;
+  std::string name;
+  int32_t kind = 0; // 0 CMYK, 1 RGB, 2 Lab
+  double values[4] = {0, 0, 0, 0};
+  uint16_t flags = 0;
+};
+
+// A part of a parsed style (paint field, effect or blend field); only its identity matters to clients.
+class StylePart : public Object {
+public:
+  static constexpr ObjKind kKind = ObjKind::StylePart;
+  StylePart() : Object(kKind) {}
+};
+
+class ArtStyle : public Object {
+public:
+  static constexpr ObjKind kKind = ObjKind::ArtStyle;
+  explicit ArtStyle(Document* doc) : Object(kKind), doc(doc) {}
+  Document* doc;
+  std::string name;
+  int16_t type = 1;
+  int32_t flags = 0;
+  bool query = false;
+  std::vector<StylePart*> paintFields;
+  std::vector<StylePart*> effectsA;
+  std::vector<StylePart*> effectsB;
+  StylePart* blendField = nullptr;
+  StylePart* designatedA = nullptr;
+  StylePart* designatedB = nullptr;
+  bool queries[4] = {false, false, false, false};
+};
+
+class StyleParser : public Object {
+public:
+  static constexpr ObjKind kKind = ObjKind::StyleParser;
+  StyleParser() : Object(kKind) {}
+  ArtStyle* style = nullptr;
+};
+
+} // namespace hostsim

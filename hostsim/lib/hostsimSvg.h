@@ -1,0 +1,21 @@
+#pragma once
+// Reads an SVG drawing into a simulated document and writes a document back as SVG.
+// Shapes become paths (arcs and quadratics as cubic Beziers) with every transform applied; top-level
+// groups are layers; ids, presentation attributes, hidden and locked state are kept for output.
+// Elements that are not drawing geometry (defs, style, text, images...) are kept verbatim.
+#include "hostsimDocument.h"
+
+#include <string>
+
+namespace hostsim {
+
+class Svg {
+public:
+  // Fills an empty document. On malformed input returns false with an error naming what and where.
+  static bool read(const char* data, size_t size, Document& doc, std::string& error);
+  static std::string write(const Document& doc);
+  // The path data of one path's segments in host coordinates (y up), written with y down.
+  static void appendPathData(std::string& out, const std::vector<Segment>& segs, bool closed);
+};
+
+} // namespace hostsim

@@ -1,0 +1,134 @@
+#include "hostsimWorkspace.h"
+
+#include "hostsimSvg.h"
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+namespace hostsim {
+
+Workspace& Workspace::instance()
+{
+  Handles::instance();
+  static Workspace workspace;
+  return workspace;
+}
+
+Document* Workspace::newDocument(const std::string& name)
+{
+  documents_.push_back(std::make_unique<Document>(name));
+  Document* doc = documents_.back().get();
+  doc->insertLayer(nullptr, 5);
+  doc->views.push_back(doc->make<View>(doc));
+  Rect board{0, 0, 612, -792};
+  doc->artboards.push_back({doc->nextArtboardSerial(), board, "Artboard 1", {0, 0}});
+  current_ = doc;
+  return doc;
+}
+
+Document* Workspace::openSvgText(const std::string& text, const std::string& name, std::string& error)
+{
+  auto doc = std::make_unique<Document>(name);
+  if (!Svg::read(text.data(), text.size(), *doc, error))
+    return nullptr;
+  View* view = doc->make<View>(doc.get());
+  if (!doc->artboards.empty()) {
+    const Rect& r = doc->artboards.front().bounds;
+    view->center = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  }
+  doc->views.push_back(view);
+  documents_.push_back(std::move(doc));
+  current_ = documents_.back().get();
+  return current_;
+}
+
+Document* Workspace::openSvg(const std::string& path, std::string& error)
+{
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    error = "cannot open " + path;
+    return nullptr;
+  }
+  std::ostringstream text;
+  text << in.rdbuf();
+  Document* doc = openSvgText(text.str(), path, error);
+  if (!doc)
+    error = path + ": " + error;
+  return doc;
+}
+
+bool Workspace::saveSvg(Document* doc, const std::string& path, std::string& error) const
+{
+  if (!doc) {
+    error = "no document to save";
+    return false;
+  }
+  std::ofstream out(path, std::ios::binary);
+  std::string text = Svg::write(*doc);
+  out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  if (!out) {
+    error = "cannot write " + path;
+    return false;
+  }
+  return true;
+}
+
+bool Workspace::select(const std::vector<std::string>& ids, std::string& error)
+{
+  if (!current_) {
+    error = "no document is open";
+    return false;
+  }
+  if (ids.empty() || (ids.size() == 1 && ids[0] == "all")) {
+    current_->selectAll();
+    return true;
+  }
+  for (const std::string& id : ids) {
+    Art* art = current_->findById(id);
+    if (!art) {
+      error = "no art with id \"" + id + "\"";
+      return false;
+    }
+    struct Sel {
+      static void all(Art* a)
+      {
+        if (!a->layer)
+          a->attrs |= Art::kSelected | Art::kFullySelected;
+        for (Art* c = a->first; c; c = c->next)
+          all(c);
+      }
+    };
+    Sel::all(art);
+  }
+  return true;
+}
+
+void Workspace::setCurrent(Document* doc) { current_ = doc; }
+
+void Workspace::close(Document* doc)
+{
+  auto it = std::find_if(documents_.begin(), documents_.end(), [doc](auto& d) { return d.get() == doc; });
+  if (it == documents_.end())
+    return;
+  doc->close();
+  closed_.push_back(std::move(*it));
+  documents_.erase(it);
+  if (current_ == doc)
+    current_ = documents_.empty() ? nullptr : documents_.back().get();
+}
+
+void Workspace::closeAll()
+{
+  while (!documents_.empty())
+    close(documents_.back().get());
+}
+
+Document* Workspace::scratch()
+{
+  if (!scratch_)
+    scratch_ = std::make_unique<Document>("scratch");
+  return scratch_.get();
+}
+
+} // namespace hostsim
