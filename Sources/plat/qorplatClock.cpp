@@ -2,18 +2,24 @@
 
 #include <ctime>
 
-// Stand-in over the C runtime until the Windows layer's time-zone and system-time calls land.
+#include "win/WinTime.h"
+
 namespace qor {
 namespace plat {
 
 double presentSecondsSince1970(bool withMicroseconds)
 {
+    // A 64-bit count, so the present is right after 2038 too.
     double seconds = static_cast<double>(std::time(nullptr));
     if (withMicroseconds) {
-        timespec now{};
-        clock_gettime(CLOCK_REALTIME, &now);
-        int64_t micros = static_cast<int64_t>(now.tv_sec) * 1000000 + now.tv_nsec / 1000;
-        seconds += static_cast<double>(micros % 1000000) / 1000000.0;
+        SYSTEMTIME st{};
+        FILETIME ft{};
+        GetSystemTime(&st);
+        if (SystemTimeToFileTime(&st, &ft)) {
+            uint64_t ticks = (static_cast<uint64_t>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
+            uint64_t micros = (ticks - 116444736000000000ULL) / 10;
+            seconds += static_cast<double>(micros % 1000000) / 1000000.0;
+        }
     }
     return seconds;
 }
@@ -24,7 +30,10 @@ Duration utcOffset()
     std::tm local{};
     if (!localtime_r(&now, &local))
         return Duration();
-    return Duration(local.tm_gmtoff, 0);
+    TIME_ZONE_INFORMATION zone{};
+    GetTimeZoneInformation(&zone);
+    LONG bias = zone.Bias + (local.tm_isdst > 0 ? zone.DaylightBias : zone.StandardBias);
+    return Duration(-static_cast<int64_t>(bias) * 60, 0);
 }
 
 }  // namespace plat

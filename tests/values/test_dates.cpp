@@ -12,6 +12,7 @@
 #include "plat/qorplatDateTime.h"
 #include "plat/qorplatDuration.h"
 #include "plat/qorplatTime.h"
+#include "win/WinTime.h"
 
 namespace test_dates_detail {
 using qor::plat::Date;
@@ -274,4 +275,57 @@ TEST(DateTimes, PresentMomentAndOffset)
     setenv("TZ", "ABC+5", 1);
     tzset();
     EXPECT_EQ(qor::core::Duration::utcOffset().totalSeconds(), -18000);
+}
+
+TEST(DateTimes, OffsetFollowsDaylightSavingOfTheZone)
+{
+    // Central Europe: +1 h in winter, +2 h in summer.
+    setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
+    tzset();
+    TIME_ZONE_INFORMATION zone{};
+    DWORD id = GetTimeZoneInformation(&zone);
+    EXPECT_EQ(zone.Bias, -60);
+    EXPECT_EQ(zone.StandardBias, 0);
+    EXPECT_EQ(zone.DaylightBias, -60);
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    EXPECT_EQ(id, local.tm_isdst > 0 ? TIME_ZONE_ID_DAYLIGHT : TIME_ZONE_ID_STANDARD);
+    EXPECT_EQ(qor::core::Duration::utcOffset().totalSeconds(), local.tm_isdst > 0 ? 7200 : 3600);
+
+    setenv("TZ", "UTC0", 1);
+    tzset();
+    EXPECT_EQ(GetTimeZoneInformation(&zone), TIME_ZONE_ID_UNKNOWN);
+    EXPECT_EQ(zone.Bias, 0);
+}
+
+TEST(DateTimes, SystemTimeToFileTime)
+{
+    struct Case {
+        SYSTEMTIME st;
+        bool ok;
+        uint64_t ticks;
+    } cases[] = {
+        {{1601, 1, 0, 1, 0, 0, 0, 0}, true, 0},
+        {{1970, 1, 0, 1, 0, 0, 0, 0}, true, 116444736000000000ULL},
+        {{2038, 1, 0, 19, 3, 14, 8, 5}, true, 116444736000000000ULL + 2147483648ULL * 10000000ULL + 50000},
+        {{2024, 2, 0, 30, 0, 0, 0, 0}, false, 0},
+        {{2023, 2, 0, 29, 0, 0, 0, 0}, false, 0},
+        {{1600, 12, 0, 31, 0, 0, 0, 0}, false, 0},
+        {{2024, 1, 0, 1, 24, 0, 0, 0}, false, 0},
+    };
+    for (const Case& c : cases) {
+        FILETIME ft{};
+        EXPECT_EQ(SystemTimeToFileTime(&c.st, &ft) != 0, c.ok) << c.st.wYear << "-" << c.st.wMonth << "-" << c.st.wDay;
+        if (c.ok) {
+            EXPECT_EQ((uint64_t(ft.dwHighDateTime) << 32) | ft.dwLowDateTime, c.ticks);
+        }
+    }
+    SYSTEMTIME now{};
+    GetSystemTime(&now);
+    std::time_t t = std::time(nullptr);
+    std::tm utc{};
+    gmtime_r(&t, &utc);
+    EXPECT_EQ(now.wYear, utc.tm_year + 1900);
+    EXPECT_EQ(now.wDayOfWeek, utc.tm_wday);
 }
