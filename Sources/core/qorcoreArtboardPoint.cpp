@@ -1,6 +1,7 @@
 #include "core/qorcoreArtboardPoint.h"
 
 #include "core/qorcoreTransformMatrix.h"
+#include "geo/qorgeoPoint.h"
 
 namespace qor {
 namespace core {

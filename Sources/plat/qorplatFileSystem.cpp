@@ -1,12 +1,10 @@
 #include "plat/qorplatFileSystem.h"
 
+#include "plat/qorplatStrings.h"
+#include "utils/qorutilsStrings.h"
 #include "win/WinFileSystem.h"
 
 namespace qorplatFileSystem_detail {
-
-// Stand-ins for the string conversions of the utilities until they are shared.
-std::u16string toWide(const std::string& s);
-std::string toUtf8(const std::u16string& s);
 
 // One trustee's entry: all three rights allow all, some allow those, none deny all.
 std::u16string trusteeEntry(unsigned int bits, const std::u16string& trustee)
@@ -32,7 +30,7 @@ namespace plat {
 
 bool pathExists(const std::string& path)
 {
-  std::u16string wide = qorplatFileSystem_detail::toWide(path);
+  std::u16string wide = qor::utils::utf8ToUtf16(path);
   while (wide.size() >= 2 && wide.back() == u'\\')
     wide.pop_back();
   struct _stat info;
@@ -43,16 +41,15 @@ std::string readTextFile(const std::string& path)
 {
   std::string result;
   WideTextInputFile in;
-  if (!in.open(qorplatFileSystem_detail::toWide(path).c_str(), _SH_DENYNO))
+  if (!in.open(qor::utils::utf8ToUtf16(path).c_str(), _SH_DENYNO))
     return result;
   std::u16string line;
   std::string bytes;
   while (in.getline(line)) {
     bytes.clear();
     for (char16_t c : line)
-      if (c != u'\r')
-        bytes += char(c & 0xFF);
-    result += bytes;
+      bytes += char(c & 0xFF);
+    result += qor::utils::replaceAll(bytes, "\r", "");
     result += "\r\n";
   }
   in.close();
@@ -63,7 +60,7 @@ bool writeTextFile(const std::string& path, const std::string& bytes)
 {
   // Written beside the file and moved over it only when complete, so that a full disk or a failed
   // write never leaves a truncated file in place of the old one.
-  const std::u16string target = qorplatFileSystem_detail::toWide(path);
+  const std::u16string target = qor::utils::utf8ToUtf16(path);
   const std::u16string temporary = target + u".~tmp";
   WideTextOutputFile out;
   if (!out.open(temporary.c_str(), _SH_DENYNO))
@@ -121,7 +118,7 @@ bool createDirectoryWithPermissions(const std::string& path, unsigned int permis
   PSECURITY_DESCRIPTOR descriptor = nullptr;
   if (ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl.c_str(), SDDL_REVISION_1, &descriptor, nullptr))
     attributes.lpSecurityDescriptor = descriptor;
-  const bool created = CreateDirectoryW(qorplatFileSystem_detail::toWide(path).c_str(), &attributes) != 0;
+  const bool created = CreateDirectoryW(qor::utils::utf8ToUtf16(path).c_str(), &attributes) != 0;
   if (descriptor)
     LocalFree(descriptor);
   return created;
@@ -134,7 +131,7 @@ std::string localAppDataPath(const std::string& subPath, bool create)
   // the root of the drive.
   if (SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder) != S_OK)
     return std::string();
-  const std::string path = qorplatFileSystem_detail::toUtf8(folder) + "\\" + subPath;
+  const std::string path = wideStringToUtf8(CStringW(folder)) + "\\" + subPath;
   if (create)
     createDirectoryWithPermissions(path, 0770);
   return path;
@@ -142,74 +139,3 @@ std::string localAppDataPath(const std::string& subPath, bool create)
 
 }  // namespace plat
 }  // namespace qor
-
-namespace qorplatFileSystem_detail {
-
-std::u16string toWide(const std::string& text)
-{
-  std::u16string out;
-  const auto* s = reinterpret_cast<const unsigned char*>(text.data());
-  const std::size_t n = text.size();
-  for (std::size_t i = 0; i < n;) {
-    const unsigned char b = s[i];
-    char32_t c = 0xFFFD;
-    std::size_t len = 1;
-    if (b < 0x80) {
-      c = b;
-    } else if (b >= 0xC2 && b <= 0xF4) {
-      const std::size_t need = b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
-      char32_t v = b & (need == 2 ? 0x1F : need == 3 ? 0x0F : 0x07);
-      std::size_t k = 1;
-      for (; k < need && i + k < n && (s[i + k] & 0xC0) == 0x80; ++k)
-        v = (v << 6) | (s[i + k] & 0x3F);
-      const char32_t least = need == 2 ? 0x80 : need == 3 ? 0x800 : 0x10000;
-      if (k == need && v >= least && v <= 0x10FFFF && !(v >= 0xD800 && v <= 0xDFFF)) {
-        c = v;
-        len = need;
-      } else {
-        len = k;
-      }
-    }
-    if (c >= 0x10000) {
-      c -= 0x10000;
-      out += char16_t(0xD800 + (c >> 10));
-      out += char16_t(0xDC00 + (c & 0x3FF));
-    } else {
-      out += char16_t(c);
-    }
-    i += len;
-  }
-  return out;
-}
-
-std::string toUtf8(const std::u16string& text)
-{
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char32_t c = text[i];
-    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-      c = 0x10000 + ((c - 0xD800) << 10) + (char32_t(text[i + 1]) - 0xDC00);
-      ++i;
-    } else if (c >= 0xD800 && c <= 0xDFFF) {
-      c = 0xFFFD;
-    }
-    if (c < 0x80) {
-      out += char(c);
-    } else if (c < 0x800) {
-      out += char(0xC0 | (c >> 6));
-      out += char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += char(0xE0 | (c >> 12));
-      out += char(0x80 | ((c >> 6) & 0x3F));
-      out += char(0x80 | (c & 0x3F));
-    } else {
-      out += char(0xF0 | (c >> 18));
-      out += char(0x80 | ((c >> 12) & 0x3F));
-      out += char(0x80 | ((c >> 6) & 0x3F));
-      out += char(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
-
-}  // namespace qorplatFileSystem_detail

@@ -1,0 +1,4 @@
+#include "core/qorcoreCoreGlobals.h"
+
+CoreGlobals::CoreGlobals() = default;
+CoreGlobals::~CoreGlobals() = default;

@@ -1,0 +1,72 @@
+#include "pui/qorpuiWindowLists.h"
+
+#include "aip/qoraipIllustrator.h"
+#include "pui/qorpuiBasePlugin.h"
+#include "pui/qorpuiUiGlobals.h"
+
+namespace qor {
+namespace pui {
+
+namespace qorpuiWindowLists_detail {
+UiGlobals* uiGlobals()
+{
+  BasePlugin* plugin = BasePlugin::instance();
+  return plugin ? plugin->uiGlobals() : nullptr;
+}
+}  // namespace qorpuiWindowLists_detail
+
+ModalDialog::ModalDialog()
+{
+  if (UiGlobals* globals = qorpuiWindowLists_detail::uiGlobals())
+    globals->modalDialogs.pushBack(this);
+}
+
+ModalDialog::~ModalDialog()
+{
+  if (UiGlobals* globals = qorpuiWindowLists_detail::uiGlobals())
+    globals->modalDialogs.remove(this);
+}
+
+BorderlessPanel::BorderlessPanel()
+{
+  if (UiGlobals* globals = qorpuiWindowLists_detail::uiGlobals())
+    globals->borderlessPanels.pushBack(this);
+}
+
+BorderlessPanel::~BorderlessPanel()
+{
+  if (UiGlobals* globals = qorpuiWindowLists_detail::uiGlobals())
+    globals->borderlessPanels.remove(this);
+}
+
+void BorderlessPanel::close() {}
+
+void closeAllBorderlessPanels()
+{
+  if (UiGlobals* globals = qorpuiWindowLists_detail::uiGlobals())
+    for (BorderlessPanel* panel : globals->borderlessPanels)
+      panel->close();
+}
+
+// Windows of this system draw nothing yet, so there is nothing to repaint.
+void redrawAllModalDialogs() {}
+void adjustPanelsBrightness() {}
+
+void adjustBorderlessPanelsBrightness()
+{
+  if (aip::Illustrator* app = aip::Illustrator::instance())
+    app->themeColor(10, 10);
+}
+
+void adjustFloatingDialogsBrightness()
+{
+  if (aip::Illustrator* app = aip::Illustrator::instance())
+    app->themeColor(20, 10);
+}
+
+void adjustControlBarsBrightness() {}
+
+void destroySharedTooltip() {}
+
+}  // namespace pui
+}  // namespace qor

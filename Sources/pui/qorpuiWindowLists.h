@@ -1,0 +1,38 @@
+// The framework windows the UI layer tracks in its globals, as far as the lifecycle needs them:
+// each adds itself to its list when built and removes itself when destroyed.
+#pragma once
+
+namespace qor {
+namespace pui {
+
+class ModalDialog
+{
+public:
+  ModalDialog();
+  ModalDialog(const ModalDialog&) = delete;
+  ModalDialog& operator=(const ModalDialog&) = delete;
+  virtual ~ModalDialog();
+};
+
+class BorderlessPanel
+{
+public:
+  BorderlessPanel();
+  BorderlessPanel(const BorderlessPanel&) = delete;
+  BorderlessPanel& operator=(const BorderlessPanel&) = delete;
+  virtual ~BorderlessPanel();
+  // Ends the panel's modal loop or hides its window, when it has one.
+  virtual void close();
+};
+
+void closeAllBorderlessPanels();
+void redrawAllModalDialogs();
+void adjustPanelsBrightness();
+void adjustBorderlessPanelsBrightness();
+void adjustFloatingDialogsBrightness();
+void adjustControlBarsBrightness();
+// Destroys the tooltip window shared by all widgets, when it exists.
+void destroySharedTooltip();
+
+}  // namespace pui
+}  // namespace qor

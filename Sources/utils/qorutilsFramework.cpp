@@ -1,1 +1,0 @@
-// The framework library. Its classes are added file by file.
