@@ -1,5 +1,6 @@
 // Files, folders, process tokens, security descriptors and the shell's folders, over POSIX.
 #include "win/WinFileSystem.h"
+#include "qorwinState.h"
 
 #include <fcntl.h>
 #include <pwd.h>
@@ -440,6 +441,7 @@ BOOL OpenProcessToken(HANDLE process, DWORD desiredAccess, PHANDLE token)
   }
   // The process has one token, which needs no closing.
   *token = &qorwinFileSystem_detail::processToken;
+  qorwin_detail::addPermanentHandle(*token);  // CloseHandle accepts it and leaves it open
   return TRUE;
 }
 
@@ -466,17 +468,6 @@ BOOL GetTokenInformation(HANDLE token, TOKEN_INFORMATION_CLASS infoClass, LPVOID
   *sid = qorwinFileSystem_detail::userSid(uid);
   user->User.Sid = sid;
   user->User.Attributes = 0;
-  return TRUE;
-}
-
-// Weak: the kernel services of the layer define the process's CloseHandle, for which the token is a
-// handle that needs no closing.
-__attribute__((weak)) BOOL CloseHandle(HANDLE handle)
-{
-  if (handle != &qorwinFileSystem_detail::processToken) {
-    SetLastError(6 /* ERROR_INVALID_HANDLE */);
-    return FALSE;
-  }
   return TRUE;
 }
 

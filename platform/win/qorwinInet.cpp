@@ -317,14 +317,6 @@ std::string wideText(LPCWSTR text, DWORD length)
 
 }  // namespace qorwinInet_detail
 
-// The layer's clock; the kernel services define the one the process uses.
-__attribute__((weak)) std::uint64_t GetTickCount64()
-{
-  return std::uint64_t(std::chrono::duration_cast<std::chrono::milliseconds>(
-                           std::chrono::steady_clock::now().time_since_epoch())
-                           .count());
-}
-
 HINTERNET InternetOpenW(LPCWSTR agent, DWORD accessType, LPCWSTR, LPCWSTR, DWORD)
 {
   if (accessType != INTERNET_OPEN_TYPE_PRECONFIG && accessType != INTERNET_OPEN_TYPE_DIRECT) {
