@@ -1,65 +1,72 @@
 #include "hostsimDocumentOptions.h"
 
+#include "hostsimApp.h"
+#include "hostsimRunner.h"
 #include "hostsimWorkspace.h"
 
-#include <cstring>
+#include <ostream>
 
 namespace hostsim {
 
-bool DocumentOptions::take(int argc, char** argv, int& i, std::string& error)
+std::vector<std::string> DocumentOptions::splitIds(const std::string& list)
 {
-  const char* arg = argv[i];
-  std::string* target = nullptr;
-  if (!std::strcmp(arg, "--open"))
-    target = &openPath;
-  else if (!std::strcmp(arg, "--save"))
-    target = &savePath;
-  else if (std::strcmp(arg, "--select") != 0)
-    return false;
-  if (i + 1 >= argc) {
-    error = std::string(arg) + " needs a value";
-    return true;
-  }
-  std::string value = argv[++i];
-  if (target) {
-    *target = value;
-    return true;
-  }
-  selectGiven = true;
+  std::vector<std::string> ids;
   size_t start = 0;
-  while (start <= value.size()) {
-    size_t comma = value.find(',', start);
+  while (start <= list.size()) {
+    size_t comma = list.find(',', start);
     if (comma == std::string::npos)
-      comma = value.size();
+      comma = list.size();
     if (comma > start)
-      selection.push_back(value.substr(start, comma - start));
+      ids.push_back(list.substr(start, comma - start));
     start = comma + 1;
   }
-  return true;
+  return ids;
 }
 
-bool DocumentOptions::open(std::string& error)
+bool DocumentOptions::open(const std::string& path, std::ostream& err)
 {
-  Workspace& ws = Workspace::instance();
-  if (!openPath.empty() && !ws.openSvg(openPath, error))
+  std::string error;
+  if (!Workspace::instance().openSvg(path, error)) {
+    err << "hostsim: " << error << "\n";
     return false;
-  if (selectGiven)
-    return ws.select(selection, error);
+  }
+  if (HostApp* app = HostApp::current(); app && app->isConnected())
+    app->sendNotification("AI Document Opened Notifier");
   return true;
 }
 
-bool DocumentOptions::save(std::string& error)
+bool DocumentOptions::select(const std::string& list, std::ostream& err)
 {
-  if (savePath.empty())
-    return true;
-  return Workspace::instance().saveSvg(Workspace::instance().current(), savePath, error);
+  std::string error;
+  if (!Workspace::instance().select(splitIds(list), error)) {
+    err << "hostsim: --select: " << error << "\n";
+    return false;
+  }
+  if (HostApp* app = HostApp::current(); app && app->isConnected())
+    app->sendNotification("AI Art Selection Changed Notifier");
+  return true;
 }
 
-const char* DocumentOptions::usage()
+bool DocumentOptions::save(const std::string& path, std::ostream& err)
 {
-  return "  --open FILE.svg           open a drawing as the current document\n"
-         "  --select all|ID[,ID...]   select all art, or the art with these ids\n"
-         "  --save FILE.svg           save the current document when the run ends\n";
+  std::string error;
+  Workspace& ws = Workspace::instance();
+  if (!ws.saveSvg(ws.current(), path, error)) {
+    err << "hostsim: --save: " << error << "\n";
+    return false;
+  }
+  return true;
 }
+
+namespace hostsimDocumentOptions_detail {
+bool openAction(HostApp&, const std::string& path, std::ostream& err) { return DocumentOptions::open(path, err); }
+bool selectAction(HostApp&, const std::string& ids, std::ostream& err) { return DocumentOptions::select(ids, err); }
+bool saveAction(HostApp&, const std::string& path, std::ostream& err) { return DocumentOptions::save(path, err); }
+
+const CommandAction openCommand("open", "FILE.svg", "open a drawing as the current document", &openAction);
+const CommandAction selectCommand("select", "all|ID[,ID...]", "select all art, or the art with these ids",
+                                  &selectAction);
+const CommandAction saveCommand("save", "FILE.svg", "save the current document as SVG", &saveAction);
+} // namespace hostsimDocumentOptions_detail
 
 } // namespace hostsim
