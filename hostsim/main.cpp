@@ -1,22 +1,9 @@
-#include <dlfcn.h>
+#include "hostsimRunner.h"
 
-#include <cstdint>
-#include <cstdio>
+#include <iostream>
 
-// Loads a plug-in module and reports whether it exports PluginMain.
+// The simulated host: loads a plug-in module and drives it (see hostsimRunner.h).
 int main(int argc, char** argv)
 {
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: hostsim MODULE\n");
-    return 2;
-  }
-  void* module = dlopen(argv[1], RTLD_NOW | RTLD_LOCAL);
-  if (!module) {
-    std::fprintf(stderr, "hostsim: %s\n", dlerror());
-    return 1;
-  }
-  bool found = dlsym(module, "PluginMain") != nullptr;
-  std::printf("%s: PluginMain %s\n", argv[1], found ? "found" : "missing");
-  dlclose(module);
-  return found ? 0 : 1;
+  return hostsim::runCommandLine(argc, argv, std::cout, std::cerr);
 }

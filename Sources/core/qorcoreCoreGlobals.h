@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/qorcoreDispatchState.h"
 #include "hostapi/HostApi.h"
 #include "utils/qorutilsMap.h"
 
@@ -108,6 +109,8 @@ struct CoreGlobals
   std::map<std::string, tagLOGFONTW*> fontCache;
   PluginGroupHandle customArtGroup = nullptr;
   qor::core::Illustrator* coreIllustrator = nullptr;
+  // The dispatches in progress, the innermost last.
+  std::vector<qor::core::DispatchStackEntry> dispatchStack;
   std::vector<qor::core::NotifyMessage*> preparedNotifyMessages;
   bool notifierTypesBuilt = false;
   qor::utils::Map<std::string, qor::core::NotifierType> notifierTypes;

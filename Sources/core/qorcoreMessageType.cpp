@@ -1,8 +1,20 @@
 #include "core/qorcoreMessageType.h"
 
+#include "core/qorcoreMsgEnv.h"
 
 namespace qor::core {
 
+bool callerSelectorToMessageType(const char* caller, const char* selector, MessageType& type)
+{
+  CoreGlobals* globals = msgCoreGlobals();
+  if (!globals || !caller || !selector)
+    return false;
+  if (!globals->messageTypesBuilt) {
+    globals->messageTypesBuilt = true;
+    fillMessageTypeMap(globals->messageTypes);
+  }
+  return globals->messageTypes.get(std::pair<std::string, std::string>(caller, selector), type);
+}
 
 bool messageTypeToCallerSelector(MessageType type, std::string& caller, std::string& selector)
 {

@@ -1,7 +1,6 @@
+#include <cstdint>
 #include <dlfcn.h>
 #include <gtest/gtest.h>
-
-#include <cstdint>
 
 TEST(ModuleLoad, ExportsPluginMain)
 {

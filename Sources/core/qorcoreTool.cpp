@@ -1,0 +1,230 @@
+#include "core/qorcoreTool.h"
+
+#include "core/qorcoreCallback.h"
+#include "core/qorcoreMsgEnv.h"
+
+namespace qor::core {
+
+__IntToolSubclass::~__IntToolSubclass()
+{
+  for (Callback*& callback : callbacks) {
+    delete callback;
+    callback = nullptr;
+  }
+}
+
+void __IntToolSubclass::setOptions(int32_t options)
+{
+  if (const ToolSuite* suite = aip::msgToolSuite())
+    suite->setToolOptions(toolHandle, options & 0x1FF);
+}
+
+__IntToolData::~__IntToolData() { delete impl; }
+
+Tool::Tool() : data(new __IntToolData()) {}
+
+Tool::Tool(ToolHandle hostHandle) : data(new __IntToolData())
+{
+  CoreGlobals* globals = msgCoreGlobals();
+  if (!globals || !hostHandle)
+    return;
+  __IntToolData* registered = nullptr;
+  if (globals->toolRegistry.get(hostHandle, registered) && registered) {
+    delete data;
+    data = registered;
+    ++data->refCount;
+  }
+}
+
+Tool::~Tool() { release(); }
+
+void Tool::release()
+{
+  if (!data)
+    return;
+  if (--data->refCount <= 0) {
+    if (CoreGlobals* globals = msgCoreGlobals()) {
+      __IntToolData* registered = nullptr;
+      if (data->hostHandle && globals->toolRegistry.get(data->hostHandle, registered) && registered == data)
+        globals->toolRegistry.remove(data->hostHandle);
+    }
+    delete data;
+  }
+  data = nullptr;
+}
+
+void Tool::destroy()
+{
+  CoreGlobals* globals = msgCoreGlobals();
+  if (!globals || !data)
+    return;
+  if (data->hostHandle)
+    globals->toolRegistry.remove(data->hostHandle);
+  delete data->impl;
+  data->impl = nullptr;
+  data->hostHandle = nullptr;
+}
+
+Tool& Tool::operator=(const Tool& other)
+{
+  if (data == other.data || !msgCoreGlobals() || !data || !other.data)
+    return *this;
+  __IntToolData* shared = other.data;
+  ++shared->refCount;
+  release();
+  data = shared;
+  return *this;
+}
+
+bool Tool::operator==(const Tool& other) const
+{
+  if (!data || !other.data)
+    return !data && !other.data;
+  if (data->impl && other.data->impl)
+    return data->hostHandle == other.data->hostHandle;
+  return !data->impl && !other.data->impl;
+}
+
+bool Tool::operator!=(const Tool& other) const { return !(*this == other); }
+
+ToolHandle Tool::hostHandle() const { return implementation() ? implementation()->hostHandle() : nullptr; }
+int32_t Tool::number() const { return implementation() ? implementation()->number() : -2; }
+bool Tool::isEmpty() const { return implementation() == nullptr; }
+
+bool Tool::isSelected() const
+{
+  ToolHandle mine = hostHandle();
+  const ToolSuite* suite = aip::msgToolSuite();
+  if (!mine || !suite)
+    return false;
+  ToolHandle selected = nullptr;
+  if (suite->getSelectedTool(&selected) != 0)
+    return false;
+  return selected && selected == mine;
+}
+
+void Tool::select()
+{
+  ToolHandle mine = hostHandle();
+  if (const ToolSuite* suite = aip::msgToolSuite())
+    if (mine)
+      suite->selectTool(mine);
+}
+
+int32_t Tool::options() const { return implementation() ? (implementation()->options() & 0x1FF) : 0; }
+
+void Tool::setOptions(int32_t options)
+{
+  if (implementation())
+    implementation()->setOptions(options & 0x1FF);
+}
+
+std::string Tool::textA() const { return implementation() ? implementation()->textA() : std::string(); }
+
+void Tool::setA(int32_t value)
+{
+  if (implementation())
+    implementation()->setA(value);
+}
+
+std::string Tool::textB() const { return implementation() ? implementation()->textB() : std::string(); }
+
+void Tool::setB(int32_t value)
+{
+  if (implementation())
+    implementation()->setB(value);
+}
+
+int32_t Tool::kind() const { return implementation() ? implementation()->kind() : 0; }
+
+ToolValuePair Tool::readPair() const
+{
+  if (!implementation())
+    return ToolValuePair();
+  return kind() == 20 ? implementation()->alternatePair() : implementation()->pair();
+}
+
+void Tool::writePair(const ToolValuePair& pair)
+{
+  if (!implementation())
+    return;
+  if (kind() == 20)
+    implementation()->setAlternatePair(pair);
+  else
+    implementation()->setPair(pair);
+}
+
+int16_t Tool::pairFirst() const { return readPair().first; }
+int16_t Tool::pairSecond() const { return readPair().second; }
+void Tool::setPairFirst(int16_t n) { writePair({n, pairSecond()}); }
+void Tool::setPairSecond(int16_t n) { writePair({pairFirst(), n}); }
+
+ToolPoint Tool::point() const { return implementation() ? implementation()->point() : ToolPoint(); }
+
+void Tool::setPoint(const ToolPoint& point)
+{
+  if (implementation())
+    implementation()->setPoint(point);
+}
+
+std::vector<ToolPoint> Tool::pointsA() const
+{
+  const std::vector<ToolPoint>* list = implementation() ? implementation()->pointsA() : nullptr;
+  return list ? *list : std::vector<ToolPoint>();
+}
+
+std::vector<ToolPoint> Tool::pointsB() const
+{
+  const std::vector<ToolPoint>* list = implementation() ? implementation()->pointsB() : nullptr;
+  return list ? *list : std::vector<ToolPoint>();
+}
+
+Callback* Tool::callbackAt(int slot) const { return implementation() ? implementation()->callbacks[slot] : nullptr; }
+
+void Tool::setCallbackAt(int slot, const Callback& callback)
+{
+  __IntToolSubclass* impl = implementation();
+  if (!impl)
+    return;
+  // Clone first: the argument may be the stored callback itself.
+  Callback* clone = cloneCallback(callback);
+  delete impl->callbacks[slot];
+  impl->callbacks[slot] = clone;
+}
+
+#define QOR_TOOL_CALLBACK(Getter, Setter, Slot)                                                             \
+  Callback* Tool::Getter() const { return callbackAt(__IntToolSubclass::Slot); }                              \
+  void Tool::Setter(const Callback& callback) { setCallbackAt(__IntToolSubclass::Slot, callback); }
+
+QOR_TOOL_CALLBACK(selectCallback, setSelectCallback, SelectSlot)
+QOR_TOOL_CALLBACK(reselectCallback, setReselectCallback, ReselectSlot)
+QOR_TOOL_CALLBACK(deselectCallback, setDeselectCallback, DeselectSlot)
+QOR_TOOL_CALLBACK(otherCallbackA, setOtherCallbackA, OtherASlot)
+QOR_TOOL_CALLBACK(otherCallbackB, setOtherCallbackB, OtherBSlot)
+QOR_TOOL_CALLBACK(otherCallbackC, setOtherCallbackC, OtherCSlot)
+QOR_TOOL_CALLBACK(otherCallbackD, setOtherCallbackD, OtherDSlot)
+QOR_TOOL_CALLBACK(otherCallbackE, setOtherCallbackE, OtherESlot)
+QOR_TOOL_CALLBACK(otherCallbackF, setOtherCallbackF, OtherFSlot)
+QOR_TOOL_CALLBACK(otherCallbackG, setOtherCallbackG, OtherGSlot)
+#undef QOR_TOOL_CALLBACK
+
+void Tool::actionA()
+{
+  if (implementation())
+    implementation()->actionA();
+}
+
+bool Tool::flagA() const { return implementation() && implementation()->flagA(); }
+bool Tool::flagB() const { return implementation() && implementation()->flagB(); }
+bool Tool::flagC() const { return implementation() && implementation()->flagC(); }
+bool Tool::flagD() const { return implementation() && implementation()->flagD(); }
+bool Tool::flagE() const { return implementation() && implementation()->flagE(); }
+bool Tool::storedFlag() const { return implementation() && implementation()->storedFlag; }
+
+void Tool::setStoredFlag(bool flag)
+{
+  if (implementation())
+    implementation()->storedFlag = flag;
+}
+
+} // namespace qor::core

@@ -1,0 +1,176 @@
+// Client handle of a tool: a value over a shared record holding the tool implementation, registered
+// by the host tool handle. Almost every operation forwards to the implementation.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "aip/qoraipBaseTool.h"
+#include "aip/qoraipMsgEnv.h"
+
+namespace qor::core {
+
+class Callback;
+
+struct ToolPoint
+{
+  double x = 0;
+  double y = 0;
+};
+
+struct ToolValuePair
+{
+  int16_t first = 0;
+  int16_t second = 0;
+};
+
+// The core layer's tool implementation. A tool implementation derives from it, adds its tool to the
+// host and registers its record; the handle forwards to these operations and keeps the callbacks here.
+class __IntToolSubclass : public aip::BaseTool
+{
+public:
+  // Host tool events the base layer forwards; a tool implementation overrides what it handles.
+  void mouseDown() override {}
+  void mouseDrag() override {}
+  void mouseUp() override {}
+  void trackCursor() override {}
+  void increaseDiameter() override {}
+  void decreaseDiameter() override {}
+  void editOptions() override {}
+  void deselect() override {}
+  void snappedPosition(double, double) override {}
+
+  virtual ToolHandle hostHandle() const { return toolHandle; }
+  // Sets the host's tool options (the low nine bits).
+  virtual void setOptions(int32_t options);
+  virtual int32_t number() const { return -2; }
+  virtual int32_t options() const { return 0; }
+  virtual std::string textA() const { return std::string(); }
+  virtual void setA(int32_t) {}
+  virtual std::string textB() const { return std::string(); }
+  virtual void setB(int32_t) {}
+  virtual int32_t kind() const { return 0; }
+  virtual ToolValuePair pair() const { return ToolValuePair(); }
+  virtual void setPair(const ToolValuePair&) {}
+  virtual ToolValuePair alternatePair() const { return ToolValuePair(); }
+  virtual void setAlternatePair(const ToolValuePair&) {}
+  virtual ToolPoint point() const { return ToolPoint(); }
+  virtual void setPoint(const ToolPoint&) {}
+  virtual const std::vector<ToolPoint>* pointsA() const { return nullptr; }
+  virtual const std::vector<ToolPoint>* pointsB() const { return nullptr; }
+  virtual void actionA() {}
+  virtual bool flagA() const { return false; }
+  virtual bool flagB() const { return false; }
+  virtual bool flagC() const { return false; }
+  virtual bool flagD() const { return false; }
+  virtual bool flagE() const { return false; }
+
+  enum CallbackSlot
+  {
+    SelectSlot,
+    ReselectSlot,
+    DeselectSlot,
+    OtherASlot,
+    OtherBSlot,
+    OtherCSlot,
+    OtherDSlot,
+    OtherESlot,
+    OtherFSlot,
+    OtherGSlot,
+    SlotCount
+  };
+
+  ~__IntToolSubclass() override;
+
+  Callback* callbacks[SlotCount] = {};
+  bool storedFlag = false;
+
+protected:
+  ToolHandle toolHandle = nullptr;
+};
+
+class __IntToolData
+{
+public:
+  virtual ~__IntToolData();
+
+  int32_t refCount = 1;
+  ToolHandle hostHandle = nullptr;
+  __IntToolSubclass* impl = nullptr;
+};
+
+class Tool
+{
+public:
+  Tool();
+  explicit Tool(ToolHandle hostHandle);
+  Tool(const Tool&) = delete;
+
+  virtual ~Tool();
+  virtual void destroy();
+  virtual Tool& operator=(const Tool& other);
+  virtual bool operator==(const Tool& other) const;
+  virtual bool operator!=(const Tool& other) const;
+  virtual ToolHandle hostHandle() const;
+  virtual int32_t number() const;
+  virtual bool isEmpty() const;
+  virtual bool isSelected() const;
+  virtual void select();
+  virtual int32_t options() const;
+  virtual void setOptions(int32_t options);
+  virtual std::string textA() const;
+  virtual void setA(int32_t value);
+  virtual std::string textB() const;
+  virtual void setB(int32_t value);
+  virtual int32_t kind() const;
+  virtual int16_t pairFirst() const;
+  virtual void setPairFirst(int16_t n);
+  virtual int16_t pairSecond() const;
+  virtual void setPairSecond(int16_t n);
+  virtual ToolPoint point() const;
+  virtual void setPoint(const ToolPoint& point);
+  virtual std::vector<ToolPoint> pointsA() const;
+  virtual std::vector<ToolPoint> pointsB() const;
+  virtual Callback* selectCallback() const;
+  virtual void setSelectCallback(const Callback& callback);
+  virtual Callback* reselectCallback() const;
+  virtual void setReselectCallback(const Callback& callback);
+  virtual Callback* deselectCallback() const;
+  virtual void setDeselectCallback(const Callback& callback);
+  virtual Callback* otherCallbackA() const;
+  virtual void setOtherCallbackA(const Callback& callback);
+  virtual Callback* otherCallbackB() const;
+  virtual void setOtherCallbackB(const Callback& callback);
+  virtual Callback* otherCallbackC() const;
+  virtual void setOtherCallbackC(const Callback& callback);
+  virtual Callback* otherCallbackD() const;
+  virtual void setOtherCallbackD(const Callback& callback);
+  virtual Callback* otherCallbackE() const;
+  virtual void setOtherCallbackE(const Callback& callback);
+  virtual Callback* otherCallbackF() const;
+  virtual void setOtherCallbackF(const Callback& callback);
+  virtual Callback* otherCallbackG() const;
+  virtual void setOtherCallbackG(const Callback& callback);
+  virtual void actionA();
+  virtual bool flagA() const;
+  virtual bool flagB() const;
+  virtual bool flagC() const;
+  virtual bool flagD() const;
+  virtual bool flagE() const;
+  virtual bool storedFlag() const;
+  virtual void setStoredFlag(bool flag);
+
+  __IntToolSubclass* implementation() const { return data ? data->impl : nullptr; }
+
+private:
+  void release();
+  Callback* callbackAt(int slot) const;
+  void setCallbackAt(int slot, const Callback& callback);
+  ToolValuePair readPair() const;
+  void writePair(const ToolValuePair& pair);
+
+  __IntToolData* data = nullptr;
+};
+
+} // namespace qor::core

@@ -1,0 +1,32 @@
+// The hostsim command line: loads a plug-in module, runs it through the host's lifecycle with the
+// actions the options ask for, and prints the report.
+//
+//   hostsim MODULE [options]
+//
+// Actions run in command-line order after the application-started notification. An area adds an
+// action with a static CommandAction in its own .cpp:
+//
+//   const hostsim::CommandAction openAction("open", "FILE.svg", "open a drawing", &openDrawing);
+//
+// which makes "--open FILE.svg" call openDrawing(app, "FILE.svg", err); a false result ends the run.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+namespace hostsim {
+
+class HostApp;
+
+class CommandAction
+{
+public:
+  using Handler = bool (*)(HostApp& app, const std::string& argument, std::ostream& err);
+  // argumentName is empty for an action without an argument.
+  CommandAction(const char* name, const char* argumentName, const char* help, Handler handler);
+};
+
+// Runs the command line; returns the process's exit code.
+int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
+
+} // namespace hostsim
