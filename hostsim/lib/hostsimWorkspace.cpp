@@ -90,7 +90,8 @@ bool Workspace::select(const std::vector<std::string>& ids, std::string& error)
       error = "no art with id \"" + id + "\"";
       return false;
     }
-    struct Sel {
+    struct Sel
+    {
       static void all(Art* a)
       {
         if (!a->layer)
@@ -104,7 +105,10 @@ bool Workspace::select(const std::vector<std::string>& ids, std::string& error)
   return true;
 }
 
-void Workspace::setCurrent(Document* doc) { current_ = doc; }
+void Workspace::setCurrent(Document* doc)
+{
+  current_ = doc;
+}
 
 void Workspace::close(Document* doc)
 {

@@ -8,7 +8,8 @@
 
 namespace hostsim {
 
-class Workspace {
+class Workspace
+{
 public:
   static Workspace& instance();
 

@@ -11,6 +11,7 @@
 #include "hostsimUnicodeStrings.h"
 #include "hostsimUrls.h"
 #include "hostsimUser.h"
+#include "win/Windows.h"
 
 #include <cstring>
 #include <filesystem>
@@ -331,4 +332,27 @@ TEST(FontSuite, InstalledFontsWithTheirNames)
   ASSERT_EQ(suite->getFontFullName(font, small, 3), kHostNoErr);
   EXPECT_EQ(std::u16string(small), u"Tah") << "cut at the given length and terminated";
   EXPECT_NE(suite->getFontFullName(nullptr, small, 3), kHostNoErr);
+}
+
+TEST(ContextSuite, TheMainWindowOwnsOneDocumentWindowPerOpenDocument)
+{
+  HostApp app;
+  const auto* suite = acquire<ContextSuite>(app, kContextSuiteName, kContextSuiteVersion);
+  PlatformWindow main = nullptr;
+  ASSERT_EQ(suite->getMainWindow(&main), kHostNoErr);
+  HWND mainWindow = reinterpret_cast<HWND>(main);
+  ASSERT_TRUE(IsWindow(mainWindow));
+  EXPECT_TRUE(IsWindowVisible(mainWindow));
+
+  auto& documents = app.area<hostsim::DocumentList>();
+  DocumentHandle document = documents.open("a.svg");
+  HWND window = reinterpret_cast<HWND>(documents.window(document));
+  ASSERT_TRUE(IsWindow(window));
+  char16_t className[32] = {};
+  GetClassNameW(window, className, 32);
+  EXPECT_EQ(std::u16string(className), u"OWL.Document");
+  EXPECT_EQ(reinterpret_cast<HWND>(GetWindowLongW(window, GWL_HWNDPARENT)), mainWindow);
+  EXPECT_TRUE(IsWindowVisible(window));
+  documents.close(document);
+  EXPECT_FALSE(IsWindow(window));
 }
