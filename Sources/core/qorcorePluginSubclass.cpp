@@ -52,6 +52,8 @@ __IntPluginSubclass::~__IntPluginSubclass()
   // The core globals go with the layer: every client handle and record that looks them up is gone
   // by now, and later lookups find the chain broken.
   if (UiGlobals* ui = uiGlobals()) {
+    if (ui->coreGlobals)
+      clearFontCache(ui->coreGlobals->fontCache);
     delete ui->coreGlobals;
     ui->coreGlobals = nullptr;
   }

@@ -244,25 +244,25 @@ INSTANTIATE_TEST_SUITE_P(Cases, DocumentSuiteVersion,
                                            DocumentSuiteCase{24, 2, 19}, DocumentSuiteCase{24, 3, 19},
                                            DocumentSuiteCase{25, 0, 16}, DocumentSuiteCase{21, 0, 16}));
 
-TEST_F(Layers, FastExitIsWrittenOnlyOnHost25Point1)
+class FastExit : public Layers, public ::testing::WithParamInterface<std::pair<int32_t, bool>>
 {
-  for (auto [minor, written] : {std::pair{1, true}, std::pair{0, false}}) {
-    SCOPED_TRACE(minor);
-    hostsim::HostApp host;
-    host.connect(&PluginMain, "/plug-ins/Junctate.aip");
-    qor::aip::hostBasicSuite = host.basicSuite();
-    host.area<hostsim::Runtime>().major = 25;
-    host.area<hostsim::Runtime>().minor = minor;
-    Plugin plugin(host.pluginRef(), "Junctate");
-    plugin.startup();
-    auto value = host.area<hostsim::Preferences>().get("", "AiFastExit");
-    EXPECT_EQ(value.has_value(), written);
-    if (value) {
-      EXPECT_EQ(std::get<bool>(*value), false);
-    }
-    plugin.shutdown();
+};
+
+TEST_P(FastExit, IsWrittenFalseOnlyOnHost25Point1)
+{
+  app.area<hostsim::Runtime>().major = 25;
+  app.area<hostsim::Runtime>().minor = GetParam().first;
+  build();
+  facade->startup();
+  auto value = app.area<hostsim::Preferences>().get("", "AiFastExit");
+  ASSERT_EQ(value.has_value(), GetParam().second);
+  if (value) {
+    EXPECT_EQ(std::get<bool>(*value), false);
   }
+  facade->shutdown();
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, FastExit, ::testing::Values(std::pair{1, true}, std::pair{0, false}));
 
 TEST_F(Layers, UIScalePreferencesAreCachedOnlyForValidValues)
 {
