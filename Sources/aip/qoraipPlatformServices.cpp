@@ -1,6 +1,7 @@
 #include "aip/qoraipPlatformServices.h"
 
 #include "plat/qorplatInternetGET.h"
+#include "plat/qorplatInternetPOST.h"
 
 #include "plat/qorplatCallbackScheduler.h"
 #include "win/WinBase.h"
@@ -54,6 +55,8 @@ void stopPendingHttpCallbacks(bool get)
 {
   if (get)
     qor::plat::stopAllGetCallbacks();
+  else
+    qor::plat::stopAllPostCallbacks();
 }
 
 }  // namespace platform
