@@ -4,6 +4,8 @@
 // object stays allocated as a dead entry until the document closes, so its handle keeps failing.
 #include "hostsimArt.h"
 
+#include "hostapi/HostTypes.h"
+
 #include <deque>
 #include <memory>
 #include <string>
@@ -79,6 +81,10 @@ public:
   std::vector<std::pair<std::string, std::string>> svgRootAttrs;
   // Isolation mode: the isolated art, or null.
   Art* isolated = nullptr;
+  // The application's handle of this document when an application is running (its document list), and
+  // the views of that list bound to this document's view state.
+  DocumentHandle hostDocument = nullptr;
+  std::vector<std::pair<DocViewHandle, View*>> hostViews;
 
   template <class T, class... A> T* make(A&&... args)
   {

@@ -7,8 +7,7 @@
 namespace hostsim {
 
 // An artboard list of the current document, taken by a client.
-class ArtboardList : public Object
-{
+class ArtboardList : public Object {
 public:
   static constexpr ObjKind kKind = ObjKind::ArtboardList;
   explicit ArtboardList(Document* doc) : Object(kKind), doc(doc) {}
@@ -16,8 +15,7 @@ public:
 };
 
 // Artboard properties: a snapshot that writes through to the artboard it was taken from.
-class ArtboardProps : public Object
-{
+class ArtboardProps : public Object {
 public:
   static constexpr ObjKind kKind = ObjKind::ArtboardProps;
   ArtboardProps() : Object(kKind) {}
@@ -36,18 +34,9 @@ public:
 
 namespace hostsimLayerSuites_detail {
 
-Document* current()
-{
-  return Workspace::instance().current();
-}
-Layer* layer(LayerHandle h)
-{
-  return lookup<Layer>(h);
-}
-LayerHandle handleOf(const Layer* l)
-{
-  return l ? static_cast<LayerHandle>(l->handle()) : nullptr;
-}
+Document* current() { return Workspace::instance().current(); }
+Layer* layer(LayerHandle h) { return lookup<Layer>(h); }
+LayerHandle handleOf(const Layer* l) { return l ? static_cast<LayerHandle>(l->handle()) : nullptr; }
 
 HostErr countLayers(int32_t* out)
 {
@@ -191,46 +180,16 @@ HostErr setFlag(LayerHandle h, bool8 value, bool Layer::*flag)
   return 0;
 }
 
-HostErr getLayerVisible(LayerHandle h, bool8* out)
-{
-  return getFlag(h, out, &Layer::visible);
-}
-HostErr setLayerVisible(LayerHandle h, bool8 v)
-{
-  return setFlag(h, v, &Layer::visible);
-}
-HostErr getLayerPreview(LayerHandle h, bool8* out)
-{
-  return getFlag(h, out, &Layer::preview);
-}
-HostErr setLayerPreview(LayerHandle h, bool8 v)
-{
-  return setFlag(h, v, &Layer::preview);
-}
-HostErr getLayerEditable(LayerHandle h, bool8* out)
-{
-  return getFlag(h, out, &Layer::editable);
-}
-HostErr setLayerEditable(LayerHandle h, bool8 v)
-{
-  return setFlag(h, v, &Layer::editable);
-}
-HostErr getLayerPrinted(LayerHandle h, bool8* out)
-{
-  return getFlag(h, out, &Layer::printed);
-}
-HostErr setLayerPrinted(LayerHandle h, bool8 v)
-{
-  return setFlag(h, v, &Layer::printed);
-}
-HostErr getLayerDimPlacedImages(LayerHandle h, bool8* out)
-{
-  return getFlag(h, out, &Layer::dimPlaced);
-}
-HostErr setLayerDimPlacedImages(LayerHandle h, bool8 v)
-{
-  return setFlag(h, v, &Layer::dimPlaced);
-}
+HostErr getLayerVisible(LayerHandle h, bool8* out) { return getFlag(h, out, &Layer::visible); }
+HostErr setLayerVisible(LayerHandle h, bool8 v) { return setFlag(h, v, &Layer::visible); }
+HostErr getLayerPreview(LayerHandle h, bool8* out) { return getFlag(h, out, &Layer::preview); }
+HostErr setLayerPreview(LayerHandle h, bool8 v) { return setFlag(h, v, &Layer::preview); }
+HostErr getLayerEditable(LayerHandle h, bool8* out) { return getFlag(h, out, &Layer::editable); }
+HostErr setLayerEditable(LayerHandle h, bool8 v) { return setFlag(h, v, &Layer::editable); }
+HostErr getLayerPrinted(LayerHandle h, bool8* out) { return getFlag(h, out, &Layer::printed); }
+HostErr setLayerPrinted(LayerHandle h, bool8 v) { return setFlag(h, v, &Layer::printed); }
+HostErr getLayerDimPlacedImages(LayerHandle h, bool8* out) { return getFlag(h, out, &Layer::dimPlaced); }
+HostErr setLayerDimPlacedImages(LayerHandle h, bool8 v) { return setFlag(h, v, &Layer::dimPlaced); }
 
 HostErr layerHasArt(LayerHandle h, bool8* out)
 {
@@ -304,10 +263,7 @@ HostErr countDocuments(int32_t* out)
 
 // ---- Views ----
 
-View* view(DocViewHandle h)
-{
-  return lookup<View>(h);
-}
+View* view(DocViewHandle h) { return Workspace::instance().view(h); }
 
 HostErr getViewBounds(DocViewHandle h, RealRect* out)
 {
@@ -420,10 +376,7 @@ ArtboardList* list(ArtboardListHolder* holder)
   return l && !l->doc->dead() ? l : nullptr;
 }
 
-ArtboardProps* props(ArtboardPropsHolder* holder)
-{
-  return holder ? lookup<ArtboardProps>(holder->ref) : nullptr;
-}
+ArtboardProps* props(ArtboardPropsHolder* holder) { return holder ? lookup<ArtboardProps>(holder->ref) : nullptr; }
 
 Document* owner()
 {
@@ -512,8 +465,7 @@ HostErr releaseArtboardList(ArtboardListHolder* holder)
 HostErr deleteArtboard(ArtboardListHolder* holder, int32_t index)
 {
   ArtboardList* l = list(holder);
-  if (!l || index < 0 || static_cast<size_t>(index) >= l->doc->artboards.size() ||
-      l->doc->artboards.size() < 2)
+  if (!l || index < 0 || static_cast<size_t>(index) >= l->doc->artboards.size() || l->doc->artboards.size() < 2)
     return kErrParam;
   l->doc->artboards.erase(l->doc->artboards.begin() + index);
   int32_t& active = l->doc->activeArtboard;

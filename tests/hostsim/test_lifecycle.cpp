@@ -1,3 +1,7 @@
+#include "hostsimBlocks.h"
+#include "hostsimContext.h"
+#include "hostsimFilePaths.h"
+#include "hostsimPluginInfo.h"
 #include "hostsimPluginModule.h"
 #include "hostsimRunner.h"
 #include "hostsimTestSupport.h"
@@ -117,6 +121,12 @@ void runModule(HostApp& app, hostsim::PluginModule& module)
   for (const auto& use : app.suiteUses())
     EXPECT_EQ(use.outstanding(), 0) << use.name << " " << use.version;
   EXPECT_EQ(app.unbalancedReleases(), 0);
+  // Host objects the plug-in made are gone again.
+  EXPECT_EQ(app.area<hostsim::UnicodeStrings>().liveCount(), 0u);
+  EXPECT_EQ(app.area<hostsim::FilePaths>().liveCount(), 0u);
+  EXPECT_EQ(app.area<hostsim::Blocks>().liveCount(), 0u);
+  EXPECT_EQ(app.area<hostsim::Context>().depth(), 0u);
+  EXPECT_EQ(app.area<hostsim::PluginInfo>().lockCount(), 0);
 }
 
 } // namespace lifecycleTest
@@ -126,6 +136,10 @@ TEST(Lifecycle, TheModuleReleasesEverySuiteItAcquired)
   hostsim::PluginModule module(QOR_PLUGIN_MODULE);
   HostApp app;
   lifecycleTest::runModule(app, module);
+  // The run did something: the plug-in locked itself and took the suites of its base layer.
+  EXPECT_EQ(app.area<hostsim::PluginInfo>().locksTaken(), 1);
+  EXPECT_GE(app.suiteUses().size(), 14u);
+  EXPECT_EQ(app.area<hostsim::PluginInfo>().nameUtf8(), "Junctate");
 }
 
 TEST(Lifecycle, TheModuleReleasesEverySuiteAlsoWhenTheHostRefusesOne)
@@ -142,6 +156,8 @@ TEST(Lifecycle, TheModuleReleasesEverySuiteAlsoWhenTheHostRefusesOne)
     app.refuseSuite(name, version);
     lifecycleTest::runModule(app, module);
     EXPECT_EQ(app.outstandingAcquisitions(name, version), 0);
+    for (const auto& use : app.suiteUses())
+      EXPECT_FALSE(use.name == name && use.version == version) << "a refused suite is never handed out";
   }
 }
 
