@@ -188,7 +188,7 @@ void __IntPluginSubclass::onSelect()
 {
   runCallback(beforeCallbacks[SelectEvent]);
   pui::BasePlugin::onSelect();
-  if (const ToolMessage* message = toolMessage(); message && aip::BasePlugin::currentTool())
+  if (const ::ToolMessage* message = toolMessage(); message && aip::BasePlugin::currentTool())
     registrations::assignTool(currentTool, message->tool);
   if (aip::BasePlugin::currentTool())
     registrations::runToolCallback(currentTool, 0);
@@ -219,7 +219,7 @@ void __IntPluginSubclass::onTrackCursor()
 
 void __IntPluginSubclass::onMouseDown()
 {
-  if (const ToolMessage* message = toolMessage()) {
+  if (const ::ToolMessage* message = toolMessage()) {
     mouseDownX = message->cursor.h;
     mouseDownY = -message->cursor.v;
   }
@@ -228,7 +228,7 @@ void __IntPluginSubclass::onMouseDown()
 
 void __IntPluginSubclass::onMouseDrag()
 {
-  const ToolMessage* message = toolMessage();
+  const ::ToolMessage* message = toolMessage();
   aip::Illustrator* app = aip::Illustrator::instance();
   if (!message || !app || !app->currentDocument() || !aip::documentViewSuite)
     return;

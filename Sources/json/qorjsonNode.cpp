@@ -232,6 +232,13 @@ bool Node::appendElement(Node *child) {
     return true;
 }
 
+bool Node::insertElementAt(uint32_t index, Node *child) {
+    if (type_ != Array || !child || index > elements_.size() || wouldCycle(child)) return false;
+    elements_.insert(elements_.begin() + index, child);
+    adopt(child);
+    return true;
+}
+
 bool Node::removeElementAt(uint32_t index) {
     if (type_ != Array || index >= elements_.size()) return false;
     Node *child = elements_[index];
