@@ -12,14 +12,14 @@ namespace panelPlugin_detail {
 // stream lives as long as the module, since the layers log until they are destroyed.
 std::ostream* startupLogFile()
 {
-  static std::ofstream* file = nullptr;
-  if (!file) {
+  static std::ofstream file;
+  if (!file.is_open()) {
     const char* path = std::getenv("QOR_STARTUP_LOG");
     if (!path || !*path)
       return nullptr;
-    file = new std::ofstream(path, std::ios::app);
+    file.open(path, std::ios::app);
   }
-  return file;
+  return &file;
 }
 }  // namespace panelPlugin_detail
 
@@ -32,12 +32,32 @@ Plugin::Plugin(qor::core::Plugin* facade) : facade_(facade)
 
 Plugin::~Plugin() = default;
 
-void Plugin::onStartup() {}
+namespace panelPlugin_detail {
+void log(qor::core::Plugin* facade, const char* line)
+{
+  if (std::ostream* stream = facade->logStream("StartupLog"))
+    *stream << line << "\n" << std::flush;
+}
+}  // namespace panelPlugin_detail
 
-void Plugin::onPostStartup() {}
+void Plugin::onStartup()
+{
+  panelPlugin_detail::log(facade_, "Junctate startup");
+}
 
-void Plugin::onPreShutdown() {}
+void Plugin::onPostStartup()
+{
+  panelPlugin_detail::log(facade_, "Junctate post-startup");
+}
 
-void Plugin::onShutdown() {}
+void Plugin::onPreShutdown()
+{
+  panelPlugin_detail::log(facade_, "Junctate pre-shutdown");
+}
+
+void Plugin::onShutdown()
+{
+  panelPlugin_detail::log(facade_, "Junctate shutdown");
+}
 
 }  // namespace panel

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "aip/qoraipArtboardPoint.h"
 #include "aip/qoraipBaseTool.h"
 #include "aip/qoraipConstants.h"
 #include "aip/qoraipDocument.h"
@@ -15,21 +16,13 @@
 #include "aip/qoraipSuite.h"
 #include "aip/qoraipSuitePointers.h"
 #include "sdk/qoraiHostFilePath.h"
+#include "utils/qorutilsStrings.h"
 
 namespace qor {
 namespace aip {
 
 namespace qoraipBasePlugin_detail {
 BasePlugin* instance = nullptr;
-
-std::string replaceAll(std::string text, const std::string& search, const std::string& replacement)
-{
-  if (search.empty())
-    return text;
-  for (size_t at = text.find(search); at != std::string::npos; at = text.find(search, at + replacement.size()))
-    text.replace(at, search.size(), replacement);
-  return text;
-}
 
 constexpr int32_t svgType = int32_t(fourCharCode("SVG "));
 constexpr int32_t svgFallbackType = int32_t(fourCharCode("SVG_"));
@@ -104,6 +97,11 @@ void BasePlugin::setInstance(BasePlugin* plugin)
   qoraipBasePlugin_detail::instance = plugin;
 }
 
+void* BasePlugin::moduleHandle() const
+{
+  return platform::moduleHandle();
+}
+
 PluginRef BasePlugin::pluginRef() const
 {
   return pluginRef_;
@@ -173,7 +171,7 @@ void BasePlugin::deletePreferences()
 
 std::string BasePlugin::notifierSuffix() const
 {
-  return qoraipBasePlugin_detail::replaceAll(fileName(), " ", "_");
+  return utils::replaceAll(fileName(), " ", "_");
 }
 
 int32_t BasePlugin::startup()
@@ -551,7 +549,8 @@ void BasePlugin::updateSnappedCursor()
   RealPoint snapped{0.0, 0.0};
   cursorSnapSuite->trackSnappedCursor(view, message ? &message->cursor : nullptr, message ? message->event : nullptr,
                                       control.c_str(), &snapped);
-  currentTool_->snappedPosition(snapped.h * scale, -(snapped.v * scale));
+  RealPoint scaled{snapped.h * scale, snapped.v * scale};
+  currentTool_->snappedPosition(ArtboardPoint(scaled));
 }
 
 void reportGeneralPluginError(int32_t code)

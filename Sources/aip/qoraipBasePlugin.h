@@ -32,6 +32,8 @@ public:
   // The first base plug-in constructed, until its destruction.
   static BasePlugin* instance();
 
+  // The plug-in module's handle, or null when its file name cannot be read.
+  virtual void* moduleHandle() const;
   virtual PluginRef pluginRef() const;
   virtual std::string filePath() const;
   virtual std::string fileName() const;

@@ -5,6 +5,8 @@
 namespace qor {
 namespace aip {
 
+class ArtboardPoint;
+
 class BaseTool
 {
 public:
@@ -17,8 +19,7 @@ public:
   virtual void decreaseDiameter() = 0;
   virtual void editOptions() = 0;
   virtual void deselect() = 0;
-  // The snapped cursor position, artboard coordinates (y down).
-  virtual void snappedPosition(double x, double y) = 0;
+  virtual void snappedPosition(const ArtboardPoint& point) = 0;
 };
 
 // The menu item wrapper the base layer's menu handler reaches through its registry.

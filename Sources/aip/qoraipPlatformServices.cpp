@@ -1,27 +1,36 @@
 #include "aip/qoraipPlatformServices.h"
 
-#include <cstdio>
+#include "win/WinBase.h"
+#include "win/WinUser.h"
 
 namespace qor {
 namespace aip {
 namespace platform {
 
-// Stand-ins until the Windows layer, the scheduler and the HTTP layer provide these.
-void* hostInstanceOfWindow(PlatformWindow)
+void* hostInstanceOfWindow(PlatformWindow window)
 {
-  return nullptr;
+  if (!window)
+    return nullptr;
+  return reinterpret_cast<void*>(GetWindowLongW(reinterpret_cast<HWND>(window), GWL_HINSTANCE));
 }
 
 void* moduleHandle()
 {
-  return nullptr;
+  MEMORY_BASIC_INFORMATION info{};
+  if (VirtualQuery(reinterpret_cast<LPCVOID>(&moduleHandle), &info, sizeof info) == 0)
+    return nullptr;
+  WCHAR path[520];
+  if (GetModuleFileNameW(static_cast<HMODULE>(info.AllocationBase), path, 520) == 0)
+    return nullptr;
+  return info.AllocationBase;
 }
 
 void debuggerOutput(const std::string& text)
 {
-  std::fputs(text.c_str(), stderr);
+  OutputDebugStringA(text.c_str());
 }
 
+// Stand-ins until the scheduler and the HTTP layer provide these.
 void createSchedulerWindow() {}
 
 bool schedulerWindowExists()

@@ -2,3 +2,16 @@
 
 CoreGlobals::CoreGlobals() = default;
 CoreGlobals::~CoreGlobals() = default;
+
+bool CoreGlobals::registriesEmpty() const
+{
+  return prefsRegistry.isEmpty() && prefRegistry.isEmpty() && widgetGroupRegistry.isEmpty() &&
+         radioGroupRegistry.isEmpty() && tabOrderRegistry.isEmpty() && cursorRegistry.isEmpty() &&
+         widgetRegistry.isEmpty() && windowRegistry.isEmpty() && listEntryRegistry.isEmpty() &&
+         columnEntryRegistry.isEmpty() && treeEntryRegistry.isEmpty() && treeColumnEntryRegistry.isEmpty() &&
+         menuItemRegistry.isEmpty() && timerRegistry.isEmpty() && pluginRegistry.isEmpty() &&
+         documentRegistry.isEmpty() && layerRegistry.isEmpty() && notifierRegistry.isEmpty() &&
+         annotatorRegistry.isEmpty() && artRegistry.isEmpty() && artboardRegistry.isEmpty() &&
+         artStyleRegistry.isEmpty() && docViewRegistry.isEmpty() && gradientRegistry.isEmpty() &&
+         patternRegistry.isEmpty() && toolRegistry.isEmpty() && menuGroupRegistry.isEmpty() && panelMap.empty();
+}

@@ -1,6 +1,6 @@
 // The core layer's globals block: the registries of the client handle classes and the state the
 // dispatcher, the name tables, the font cache and the document-window tracking keep between host
-// calls. Created by the core layer and never freed.
+// calls. Created by the core layer and freed with it, after the last client handle.
 #pragma once
 
 #include <cstdint>
@@ -65,6 +65,9 @@ struct CoreGlobals
   CoreGlobals(const CoreGlobals&) = delete;
   CoreGlobals& operator=(const CoreGlobals&) = delete;
   ~CoreGlobals();
+
+  // True when no handle record is registered any more.
+  bool registriesEmpty() const;
 
   // Handle registries: a record is entered when created and removed when its last handle goes;
   // the registries never own the records.

@@ -49,6 +49,12 @@ __IntPluginSubclass::~__IntPluginSubclass()
   }
   registrations::deleteTool(currentTool);
   currentTool = nullptr;
+  // The core globals go with the layer: every client handle and record that looks them up is gone
+  // by now, and later lookups find the chain broken.
+  if (UiGlobals* ui = uiGlobals()) {
+    delete ui->coreGlobals;
+    ui->coreGlobals = nullptr;
+  }
 }
 
 void __IntPluginSubclass::createCoreGlobals()
@@ -89,11 +95,12 @@ const PhaseLines preShutdownLines{"Beginning intermediate plugin pre-shutdown",
 const PhaseLines shutdownLines{"Beginning intermediate plugin shutdown", "Passing shutdown event to UI plugin",
                                "UI plugin shutdown failed", "Ending intermediate plugin shutdown"};
 
-int32_t runPhase(__IntPluginSubclass& plugin, const PhaseLines& lines, int32_t (pui::BasePlugin::*phase)())
+template <typename Phase>
+int32_t runPhase(__IntPluginSubclass& plugin, const PhaseLines& lines, Phase phase)
 {
   plugin.startupLog(lines.begin);
   plugin.startupLog(lines.pass);
-  if (int32_t code = (plugin.*phase)()) {
+  if (int32_t code = phase()) {
     plugin.startupLog(lines.failure);
     return code;
   }
@@ -105,25 +112,25 @@ int32_t runPhase(__IntPluginSubclass& plugin, const PhaseLines& lines, int32_t (
 int32_t __IntPluginSubclass::startup()
 {
   return qorcorePluginSubclass_detail::runPhase(*this, qorcorePluginSubclass_detail::startupLines,
-                                                &pui::BasePlugin::startup);
+                                                [this] { return pui::BasePlugin::startup(); });
 }
 
 int32_t __IntPluginSubclass::postStartup()
 {
   return qorcorePluginSubclass_detail::runPhase(*this, qorcorePluginSubclass_detail::postStartupLines,
-                                                &pui::BasePlugin::postStartup);
+                                                [this] { return pui::BasePlugin::postStartup(); });
 }
 
 int32_t __IntPluginSubclass::preShutdown()
 {
   return qorcorePluginSubclass_detail::runPhase(*this, qorcorePluginSubclass_detail::preShutdownLines,
-                                                &pui::BasePlugin::preShutdown);
+                                                [this] { return pui::BasePlugin::preShutdown(); });
 }
 
 int32_t __IntPluginSubclass::shutdown()
 {
   return qorcorePluginSubclass_detail::runPhase(*this, qorcorePluginSubclass_detail::shutdownLines,
-                                                &pui::BasePlugin::shutdown);
+                                                [this] { return pui::BasePlugin::shutdown(); });
 }
 
 bool __IntPluginSubclass::isStartingUp() const
@@ -219,10 +226,8 @@ void __IntPluginSubclass::onTrackCursor()
 
 void __IntPluginSubclass::onMouseDown()
 {
-  if (const ::ToolMessage* message = toolMessage()) {
-    mouseDownX = message->cursor.h;
-    mouseDownY = -message->cursor.v;
-  }
+  if (const ::ToolMessage* message = toolMessage())
+    mouseDownPoint = aip::ArtboardPoint(message->cursor);
   runToolEvent(MouseDownEvent, &aip::BasePlugin::onMouseDown);
 }
 
@@ -238,10 +243,8 @@ void __IntPluginSubclass::onMouseDrag()
   double zoom = 0.0;
   aip::documentViewSuite->getViewZoom(view, &zoom);
   // Two screen units in document units; a drag strictly inside them in both directions is dropped.
-  const double tolerance = std::abs(2.0 / zoom);
-  const double x = message->cursor.h;
-  const double y = -message->cursor.v;
-  if (std::abs(x - mouseDownX) < tolerance && std::abs(y - mouseDownY) < tolerance)
+  const double tolerance = 2.0 / zoom;
+  if (aip::ArtboardPoint(message->cursor).equalsWithin(mouseDownPoint, tolerance))
     return;
   runToolEvent(MouseDragEvent, &aip::BasePlugin::onMouseDrag);
 }

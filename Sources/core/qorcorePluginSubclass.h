@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "aip/qoraipArtboardPoint.h"
 #include "pui/qorpuiBasePlugin.h"
 
 namespace qor {
@@ -95,9 +96,7 @@ private:
   bool coreShuttingDown = false;
   bool coreShutdownDone = false;
   Tool* currentTool = nullptr;
-  // Artboard coordinates (y down) of the last mouse-down.
-  double mouseDownX = 0.0;
-  double mouseDownY = 0.0;
+  aip::ArtboardPoint mouseDownPoint;
   Callback* preShutdownCallback = nullptr;
   Callback* menuGoCallback = nullptr;
   Callback* menuUpdateCallback = nullptr;

@@ -39,7 +39,7 @@ public:
   void decreaseDiameter() override {}
   void editOptions() override {}
   void deselect() override {}
-  void snappedPosition(double, double) override {}
+  void snappedPosition(const aip::ArtboardPoint&) override {}
 
   virtual ToolHandle hostHandle() const { return toolHandle; }
   // Sets the host's tool options (the low nine bits).

@@ -6,7 +6,7 @@
 #include <ctime>
 #include <limits>
 
-#include <unistd.h>  // stand-in for GetCurrentProcessId until the Windows layer has it
+#include "win/WinBase.h"
 
 namespace qor {
 namespace geo {
@@ -33,7 +33,7 @@ int nextRand()
 {
     if (!seeded) {
         seeded = true;
-        std::srand(static_cast<unsigned>(std::time(nullptr)) + static_cast<unsigned>(getpid()) +
+        std::srand(static_cast<unsigned>(std::time(nullptr)) + static_cast<unsigned>(GetCurrentProcessId()) +
                    static_cast<unsigned>(std::clock()));
         (void)std::rand();
     }

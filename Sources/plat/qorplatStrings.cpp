@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "win/qorwinUnicode.h"
+#include "win/WinBase.h"
 
 namespace qor {
 namespace plat {

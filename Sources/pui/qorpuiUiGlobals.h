@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <map>
 
+#include "aip/qoraipPoint.h"
+#include "aip/qoraipSize.h"
 #include "utils/qorutilsList.h"
 
 struct CoreGlobals;
@@ -24,17 +26,6 @@ class Bitmap;
 
 struct UiGlobals
 {
-  struct Point
-  {
-    double x;
-    double y;
-  };
-  struct Size
-  {
-    double width;
-    double height;
-  };
-
   CoreGlobals* coreGlobals = nullptr;
   // Windows add themselves on construction and remove themselves on destruction; the lists never
   // own them.
@@ -68,13 +59,13 @@ struct UiGlobals
   bool hierarchicalViewsOwnEntries = true;
   bool hierarchicalColumnViewsOwnEntries = true;
   // Each new host panel first adds 30 to both coordinates.
-  Point nextPanelPosition{200.0, 200.0};
+  qor::aip::Point nextPanelPosition{200.0, 200.0};
   bool modalDialogShowing = false;
   bool fontSizeOverride = false;
   bool largeFonts = false;
   qor::pui::Window* svgHostWindow = nullptr;
   qor::pui::Window* svgRenderView = nullptr;
-  Size svgPageSize{1000.0, 1000.0};
+  qor::aip::Size svgPageSize{1000.0, 1000.0};
   // Rendered SVG bitmaps by resource id, then by colour key.
   std::map<int32_t, std::map<uint32_t, qor::pui::Bitmap*>> svgBitmapCache;
 };

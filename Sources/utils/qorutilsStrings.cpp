@@ -6,7 +6,7 @@
 #include <sstream>
 #include <vector>
 
-#include "win/qorwinUnicode.h"
+#include "win/WinBase.h"
 
 namespace qor {
 namespace utils {

@@ -1,6 +1,7 @@
 #include "hostsimApp.h"
 
 #include "hostsimStubs.h"
+#include "hostsimWindows.h"
 
 #include <algorithm>
 #include <cstring>
@@ -293,6 +294,10 @@ void HostApp::report(std::ostream& out) const
   }
   if (!suitesDone)
     reportSuites(out);
+  std::string debug = debuggerOutput();
+  out << "Debugger output:" << (debug.empty() ? " none\n" : "\n" + debug);
+  if (!debug.empty() && debug.back() != '\n')
+    out << "\n";
 }
 
 void HostApp::reportSuites(std::ostream& out) const

@@ -110,7 +110,8 @@ bool Art::bounds(Rect& r, const Matrix* m) const
 {
   bool valid = false;
   r = {};
-  struct Walk {
+  struct Walk
+  {
     static void add(const Art* a, const Matrix* m, Rect& r, bool& valid)
     {
       if (a->type == kPath) {

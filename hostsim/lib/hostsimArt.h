@@ -17,10 +17,12 @@ class UID;
 class Symbol;
 class ArtStyle;
 
-class Art : public Object {
+class Art : public Object
+{
 public:
   static constexpr ObjKind kKind = ObjKind::Art;
-  enum Type : int16_t {
+  enum Type : int16_t
+  {
     kGroup = 1,
     kPath = 2,
     kCompoundPath = 3,
@@ -33,7 +35,8 @@ public:
     kForeign = 14,
     kLegacyText = 15,
   };
-  enum Attr : int32_t {
+  enum Attr : int32_t
+  {
     kSelected = 0x1,
     kLocked = 0x2,
     kHidden = 0x4,

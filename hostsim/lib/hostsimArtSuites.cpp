@@ -13,14 +13,23 @@ namespace hostsimArtSuites_detail {
 
 constexpr int32_t kMaxSegments = 32767;
 
-Art* art(ArtHandle h) { return lookup<Art>(h); }
+Art* art(ArtHandle h)
+{
+  return lookup<Art>(h);
+}
 Art* pathArt(ArtHandle h)
 {
   Art* a = lookup<Art>(h);
   return a && a->type == Art::kPath ? a : nullptr;
 }
-ArtHandle handleOf(const Art* a) { return a ? static_cast<ArtHandle>(a->handle()) : nullptr; }
-Matrix toMatrix(const RealMatrix& m) { return {m.a, m.b, m.c, m.d, m.tx, m.ty}; }
+ArtHandle handleOf(const Art* a)
+{
+  return a ? static_cast<ArtHandle>(a->handle()) : nullptr;
+}
+Matrix toMatrix(const RealMatrix& m)
+{
+  return {m.a, m.b, m.c, m.d, m.tx, m.ty};
+}
 
 HostErr disposeArt(ArtHandle h)
 {
@@ -133,7 +142,10 @@ HostErr getArtLastChild(ArtHandle h, ArtHandle* out)
   return relative(h, out, [](Art* a) { return a->last; });
 }
 
-HostErr updateArtBounds(ArtHandle h) { return art(h) ? 0 : kErrParam; }
+HostErr updateArtBounds(ArtHandle h)
+{
+  return art(h) ? 0 : kErrParam;
+}
 
 HostErr getArtCenterPointVisible(ArtHandle h, bool8* out)
 {
@@ -176,7 +188,10 @@ HostErr updateArtLink(ArtHandle h, bool8, bool8* outUpdated)
   return 0;
 }
 
-bool8 isArtValid(ArtHandle h, bool8) { return art(h) != nullptr; }
+bool8 isArtValid(ArtHandle h, bool8)
+{
+  return art(h) != nullptr;
+}
 
 bool8 artHasFill(ArtHandle h)
 {
@@ -190,7 +205,10 @@ bool8 artHasStroke(ArtHandle h)
   return a && (a->type == Art::kPath || a->type == Art::kCompoundPath) && a->stroked;
 }
 
-HostErr artQuery29(ArtHandle h) { return art(h) ? 0 : kErrParam; }
+HostErr artQuery29(ArtHandle h)
+{
+  return art(h) ? 0 : kErrParam;
+}
 
 HostErr getArtDictionary(ArtHandle h, DictHandle* out)
 {
@@ -219,7 +237,10 @@ bool8 isArtStyled(ArtHandle h)
   return a && a->styled;
 }
 
-HostErr artCall74(ArtHandle h) { return art(h) ? 0 : kErrParam; }
+HostErr artCall74(ArtHandle h)
+{
+  return art(h) ? 0 : kErrParam;
+}
 
 // ---- Paths ----
 
@@ -463,10 +484,11 @@ HostErr expandArt(ArtHandle h, int32_t, int32_t)
       if ((c & 0xC0) == 0x80)
         continue; // continuation bytes of one character
       if (c != ' ') {
-        Art* glyph = doc->newPath({{{x, r.bottom}, {x, r.bottom}, {x, r.bottom}, true},
-                                   {{x + 5, r.bottom}, {x + 5, r.bottom}, {x + 5, r.bottom}, true},
-                                   {{x + 5, r.bottom + 8}, {x + 5, r.bottom + 8}, {x + 5, r.bottom + 8}, true}},
-                                  true);
+        Art* glyph =
+            doc->newPath({{{x, r.bottom}, {x, r.bottom}, {x, r.bottom}, true},
+                          {{x + 5, r.bottom}, {x + 5, r.bottom}, {x + 5, r.bottom}, true},
+                          {{x + 5, r.bottom + 8}, {x + 5, r.bottom + 8}, {x + 5, r.bottom + 8}, true}},
+                         true);
         group->insertLast(glyph);
       }
       x += 6;
@@ -491,7 +513,8 @@ HostErr transformArt(ArtHandle h, const RealMatrix* matrix, double lineScale, in
     return kErrParam;
   a->transform(toMatrix(*matrix));
   if (flags & 16) {
-    struct Stroke {
+    struct Stroke
+    {
       static void scale(Art* x, double f)
       {
         x->strokeWidth *= f;
@@ -511,7 +534,8 @@ HostErr getMatchingArtBelow(ArtHandle h, const MatchSpec* specs, int16_t specCou
   if (!a || !outArray || !outCount || specCount < 0 || (specCount > 0 && !specs))
     return kErrParam;
   std::vector<ArtHandle> found;
-  struct Walk {
+  struct Walk
+  {
     static void visit(Art* x, const MatchSpec* specs, int16_t n, std::vector<ArtHandle>& found)
     {
       for (Art* c = x->first; c; c = c->next) {

@@ -16,13 +16,31 @@ Document* owner()
   return doc ? doc : Workspace::instance().scratch();
 }
 
-Dictionary* dict(DictHandle h) { return lookup<Dictionary>(h); }
-Array* array(ArrayHandle h) { return lookup<Array>(h); }
-Entry* entry(EntryHandle h) { return lookup<Entry>(h); }
-const char* keyText(DictKey k) { return reinterpret_cast<const char*>(k); }
-EntryHandle handleOf(Entry* e) { return e ? static_cast<EntryHandle>(e->handle()) : nullptr; }
+Dictionary* dict(DictHandle h)
+{
+  return lookup<Dictionary>(h);
+}
+Array* array(ArrayHandle h)
+{
+  return lookup<Array>(h);
+}
+Entry* entry(EntryHandle h)
+{
+  return lookup<Entry>(h);
+}
+const char* keyText(DictKey k)
+{
+  return reinterpret_cast<const char*>(k);
+}
+EntryHandle handleOf(Entry* e)
+{
+  return e ? static_cast<EntryHandle>(e->handle()) : nullptr;
+}
 
-Entry* newEntry(int32_t type) { return owner()->make<Entry>(owner(), type); }
+Entry* newEntry(int32_t type)
+{
+  return owner()->make<Entry>(owner(), type);
+}
 
 // ---- Entries ----
 
@@ -35,7 +53,10 @@ HostErr addEntryRef(EntryHandle h)
   return 0;
 }
 
-HostErr releaseEntry(EntryHandle h) { return Counted::releaseHandle(h, ObjKind::Entry); }
+HostErr releaseEntry(EntryHandle h)
+{
+  return Counted::releaseHandle(h, ObjKind::Entry);
+}
 
 int32_t getEntryType(EntryHandle h)
 {
@@ -44,8 +65,7 @@ int32_t getEntryType(EntryHandle h)
 }
 
 // Reads an entry of the expected type and consumes the reference the caller added for the read.
-template <class F>
-HostErr consume(EntryHandle h, int32_t type, F&& read)
+template <class F> HostErr consume(EntryHandle h, int32_t type, F&& read)
 {
   Entry* e = entry(h);
   if (!e)
@@ -72,7 +92,8 @@ HostErr entryToReal(EntryHandle h, double* out)
 
 HostErr entryToByteString(EntryHandle h, const char** out)
 {
-  return consume(h, Entry::kByteString, [&](Entry* e) { return out ? (*out = e->text.c_str(), 0) : kErrParam; });
+  return consume(h, Entry::kByteString,
+                 [&](Entry* e) { return out ? (*out = e->text.c_str(), 0) : kErrParam; });
 }
 
 HostErr entryToDictionary(EntryHandle h, DictHandle* out)
@@ -140,9 +161,18 @@ EntryHandle lookupObject(PatternHandle h, ObjKind kind)
   return handleOf(e);
 }
 
-EntryHandle entryLookupA(PatternHandle h) { return lookupObject(h, ObjKind::Pattern); }
-EntryHandle entryLookupB(PatternHandle h) { return lookupObject(h, ObjKind::Symbol); }
-EntryHandle entryLookupC(PatternHandle h) { return lookupObject(h, ObjKind::Gradient); }
+EntryHandle entryLookupA(PatternHandle h)
+{
+  return lookupObject(h, ObjKind::Pattern);
+}
+EntryHandle entryLookupB(PatternHandle h)
+{
+  return lookupObject(h, ObjKind::Symbol);
+}
+EntryHandle entryLookupC(PatternHandle h)
+{
+  return lookupObject(h, ObjKind::Gradient);
+}
 
 HostErr convert(EntryHandle h, void** out, ObjKind kind)
 {
@@ -154,13 +184,25 @@ HostErr convert(EntryHandle h, void** out, ObjKind kind)
   });
 }
 
-HostErr entryConvertKind10(EntryHandle h, void** out) { return convert(h, out, ObjKind::Gradient); }
-HostErr entryConvertKind20(EntryHandle h, void** out) { return convert(h, out, ObjKind::Pattern); }
-HostErr entryConvertKind30(EntryHandle h, void** out) { return convert(h, out, ObjKind::Symbol); }
+HostErr entryConvertKind10(EntryHandle h, void** out)
+{
+  return convert(h, out, ObjKind::Gradient);
+}
+HostErr entryConvertKind20(EntryHandle h, void** out)
+{
+  return convert(h, out, ObjKind::Pattern);
+}
+HostErr entryConvertKind30(EntryHandle h, void** out)
+{
+  return convert(h, out, ObjKind::Symbol);
+}
 
 // ---- Dictionaries ----
 
-HostErr releaseDictionary(DictHandle h) { return Counted::releaseHandle(h, ObjKind::Dictionary); }
+HostErr releaseDictionary(DictHandle h)
+{
+  return Counted::releaseHandle(h, ObjKind::Dictionary);
+}
 
 HostErr newDictIterator(DictHandle h, DictIterator* out)
 {
@@ -171,9 +213,15 @@ HostErr newDictIterator(DictHandle h, DictIterator* out)
   return 0;
 }
 
-DictKey keyFromText(const char* text) { return reinterpret_cast<DictKey>(const_cast<char*>(Dictionary::key(text))); }
+DictKey keyFromText(const char* text)
+{
+  return reinterpret_cast<DictKey>(const_cast<char*>(Dictionary::key(text)));
+}
 
-const char* textOfKey(DictKey key) { return key ? keyText(key) : nullptr; }
+const char* textOfKey(DictKey key)
+{
+  return key ? keyText(key) : nullptr;
+}
 
 bool8 dictionaryHasKey(DictHandle h, DictKey key)
 {
@@ -212,8 +260,7 @@ HostErr setDictionaryEntry(DictHandle h, DictKey key, EntryHandle eh)
   return 0;
 }
 
-template <class F>
-HostErr store(DictHandle h, DictKey key, int32_t type, F&& fill)
+template <class F> HostErr store(DictHandle h, DictKey key, int32_t type, F&& fill)
 {
   Dictionary* d = dict(h);
   if (!d || !key)
@@ -333,7 +380,10 @@ HostErr newArray(ArrayHandle* out)
   return 0;
 }
 
-HostErr releaseArray(ArrayHandle h) { return Counted::releaseHandle(h, ObjKind::Array); }
+HostErr releaseArray(ArrayHandle h)
+{
+  return Counted::releaseHandle(h, ObjKind::Array);
+}
 
 Entry* copyEntry(Document* doc, const Entry* e);
 
@@ -386,7 +436,10 @@ int32_t getArrayCount(ArrayHandle h)
   return a ? static_cast<int32_t>(a->entries.size()) : 0;
 }
 
-bool inRange(const Array* a, int32_t index) { return index >= 0 && static_cast<size_t>(index) < a->entries.size(); }
+bool inRange(const Array* a, int32_t index)
+{
+  return index >= 0 && static_cast<size_t>(index) < a->entries.size();
+}
 
 HostErr deleteArrayEntry(ArrayHandle h, int32_t index)
 {
@@ -441,8 +494,7 @@ HostErr setArrayEntry(ArrayHandle h, int32_t index, EntryHandle eh)
   return put(a, index, e);
 }
 
-template <class F>
-HostErr storeAt(ArrayHandle h, int32_t index, int32_t type, F&& fill)
+template <class F> HostErr storeAt(ArrayHandle h, int32_t index, int32_t type, F&& fill)
 {
   Array* a = array(h);
   if (!a || index < 0 || static_cast<size_t>(index) > a->entries.size())
@@ -519,7 +571,10 @@ HostErr appendArrayEntry(ArrayHandle h, EntryHandle eh)
 
 // ---- Unique ids ----
 
-HostErr releaseUID(UIDHandle h) { return Counted::releaseHandle(h, ObjKind::UID); }
+HostErr releaseUID(UIDHandle h)
+{
+  return Counted::releaseHandle(h, ObjKind::UID);
+}
 
 HostErr getUIDName(UIDHandle h, HostString* out)
 {
@@ -538,7 +593,10 @@ HostErr newUIDRef(UIDHandle h, UIDRefHandle* out)
   return 0;
 }
 
-HostErr releaseUIDRef(UIDRefHandle h) { return Counted::releaseHandle(h, ObjKind::UIDRef); }
+HostErr releaseUIDRef(UIDRefHandle h)
+{
+  return Counted::releaseHandle(h, ObjKind::UIDRef);
+}
 
 HostErr getUIDOfRef(UIDRefHandle h, UIDHandle* out)
 {

@@ -37,8 +37,14 @@ HostErrCode Counted::releaseHandle(const void* handle, ObjKind kind)
   return 0;
 }
 
-int32_t Counted::auditFailures() { return hostsimContainers_detail::failures(); }
-void Counted::resetAudit() { hostsimContainers_detail::failures() = 0; }
+int32_t Counted::auditFailures()
+{
+  return hostsimContainers_detail::failures();
+}
+void Counted::resetAudit()
+{
+  hostsimContainers_detail::failures() = 0;
+}
 
 void Entry::dropContents()
 {

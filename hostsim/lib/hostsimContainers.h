@@ -19,7 +19,8 @@ class Array;
 class UID;
 class UIDRef;
 
-class Counted : public Object {
+class Counted : public Object
+{
 public:
   Counted(ObjKind kind, Document* doc) : Object(kind), doc(doc) {}
   Document* doc;
@@ -36,10 +37,12 @@ protected:
   virtual void dropContents() {}
 };
 
-class Entry : public Counted {
+class Entry : public Counted
+{
 public:
   static constexpr ObjKind kKind = ObjKind::Entry;
-  enum Type : int32_t {
+  enum Type : int32_t
+  {
     kInteger = 1,
     kBoolean = 2,
     kReal = 3,
@@ -66,7 +69,8 @@ protected:
   void dropContents() override;
 };
 
-class Dictionary : public Counted {
+class Dictionary : public Counted
+{
 public:
   static constexpr ObjKind kKind = ObjKind::Dictionary;
   explicit Dictionary(Document* doc) : Counted(kKind, doc) {}
@@ -81,7 +85,8 @@ protected:
   void dropContents() override;
 };
 
-class DictIter : public Object {
+class DictIter : public Object
+{
 public:
   static constexpr ObjKind kKind = ObjKind::DictIterator;
   explicit DictIter(Dictionary* dict);
@@ -92,7 +97,8 @@ public:
   void advance();
 };
 
-class Array : public Counted {
+class Array : public Counted
+{
 public:
   static constexpr ObjKind kKind = ObjKind::Array;
   explicit Array(Document* doc) : Counted(kKind, doc) {}
@@ -102,7 +108,8 @@ protected:
   void dropContents() override;
 };
 
-class UID : public Counted {
+class UID : public Counted
+{
 public:
   static constexpr ObjKind kKind = ObjKind::UID;
   UID(Document* doc, Art* art, std::string name) : Counted(kKind, doc), art(art), name(std::move(name)) {}
@@ -110,7 +117,8 @@ public:
   std::string name;
 };
 
-class UIDRef : public Counted {
+class UIDRef : public Counted
+{
 public:
   static constexpr ObjKind kKind = ObjKind::UIDRef;
   UIDRef(Document* doc, UID* uid) : Counted(kKind, doc), uid(uid) { uid->retain(); }

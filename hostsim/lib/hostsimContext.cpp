@@ -1,10 +1,21 @@
 #include "hostsimContext.h"
 
 #include "hostapi/ContextSuite.h"
+#include "hostsimWindows.h"
 
 #include <ostream>
 
 namespace hostsim {
+
+Context::Context(HostApp& app) : app_(app)
+{
+  mainWindow_ = createHostWindow(u"hostsim.MainWindow", u"Host", nullptr);
+}
+
+Context::~Context()
+{
+  destroyHostWindow(mainWindow_);
+}
 
 HostErr Context::push(PluginRef plugin, AppContext* outContext)
 {

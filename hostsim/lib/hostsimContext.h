@@ -11,7 +11,9 @@ namespace hostsim {
 class Context : public Area
 {
 public:
-  explicit Context(HostApp& app) : app_(app) {}
+  // Creates the main window.
+  explicit Context(HostApp& app);
+  ~Context() override;
 
   PlatformWindow mainWindow() const { return mainWindow_; }
   void setMainWindow(PlatformWindow window) { mainWindow_ = window; }

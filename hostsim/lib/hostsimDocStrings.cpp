@@ -31,7 +31,10 @@ void appendUtf8(std::string& out, uint32_t c)
 }
 } // namespace hostsimDocStrings_detail
 
-void DocumentSuites::setStringSuite(const UnicodeStringSuite* suite) { hostsimDocStrings_detail::suite() = suite; }
+void DocumentSuites::setStringSuite(const UnicodeStringSuite* suite)
+{
+  hostsimDocStrings_detail::suite() = suite;
+}
 
 bool DocumentSuites::stringText(HostString s, std::string& out)
 {

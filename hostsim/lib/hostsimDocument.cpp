@@ -13,7 +13,10 @@ bool Layer::hasArt() const
   return false;
 }
 
-bool Layer::hasSelectedArt() const { return group->anySelected(); }
+bool Layer::hasSelectedArt() const
+{
+  return group->anySelected();
+}
 
 Rect View::bounds() const
 {
@@ -89,7 +92,10 @@ bool Document::place(Art* art, int32_t order, Art* target)
   }
 }
 
-std::vector<Layer*>& Document::siblingsOf(Layer* layer) { return layer->parent ? layer->parent->sublayers : layers; }
+std::vector<Layer*>& Document::siblingsOf(Layer* layer)
+{
+  return layer->parent ? layer->parent->sublayers : layers;
+}
 
 const std::vector<Layer*>& Document::siblingsOf(Layer* layer) const
 {
@@ -184,7 +190,8 @@ void Document::disposeArt(Art* art)
   if (isolated == art)
     isolated = nullptr;
   art->unlink();
-  struct Kill {
+  struct Kill
+  {
     static void all(Art* a)
     {
       for (Art* c = a->first; c; c = c->next)
@@ -240,7 +247,8 @@ void Document::selectAll()
 std::vector<Layer*> Document::allLayers() const
 {
   std::vector<Layer*> out;
-  struct Walk {
+  struct Walk
+  {
     static void add(Layer* l, std::vector<Layer*>& out)
     {
       out.push_back(l);

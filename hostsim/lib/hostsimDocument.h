@@ -4,6 +4,8 @@
 // object stays allocated as a dead entry until the document closes, so its handle keeps failing.
 #include "hostsimArt.h"
 
+#include "hostapi/HostTypes.h"
+
 #include <deque>
 #include <memory>
 #include <string>
@@ -11,7 +13,8 @@
 
 namespace hostsim {
 
-class Layer : public Object {
+class Layer : public Object
+{
 public:
   static constexpr ObjKind kKind = ObjKind::Layer;
   Layer(Document* doc, Art* group) : Object(kKind), doc(doc), group(group) {}
@@ -33,7 +36,8 @@ public:
   bool hasSelectedArt() const;
 };
 
-class View : public Object {
+class View : public Object
+{
 public:
   static constexpr ObjKind kKind = ObjKind::View;
   View(Document* doc) : Object(kKind), doc(doc) {}
@@ -51,14 +55,16 @@ public:
   Pt toArtwork(int32_t x, int32_t y) const;
 };
 
-struct Artboard {
+struct Artboard
+{
   uint64_t serial = 0;
   Rect bounds;
   std::string name;
   Pt rulerOrigin;
 };
 
-class Document : public Object {
+class Document : public Object
+{
 public:
   static constexpr ObjKind kKind = ObjKind::Document;
   explicit Document(std::string name);
@@ -75,9 +81,12 @@ public:
   std::vector<std::pair<std::string, std::string>> svgRootAttrs;
   // Isolation mode: the isolated art, or null.
   Art* isolated = nullptr;
+  // The application's handle of this document when an application is running (its document list), and
+  // the views of that list bound to this document's view state.
+  DocumentHandle hostDocument = nullptr;
+  std::vector<std::pair<DocViewHandle, View*>> hostViews;
 
-  template <class T, class... A>
-  T* make(A&&... args)
+  template <class T, class... A> T* make(A&&... args)
   {
     auto owned = std::make_unique<T>(std::forward<A>(args)...);
     T* raw = owned.get();
@@ -106,8 +115,7 @@ public:
   Layer* prevLayer(Layer* layer) const;
   Layer* nextInPreOrder(Layer* layer) const;
   // Every live art below every layer, pre-order.
-  template <class F>
-  void forEachArt(F&& f) const
+  template <class F> void forEachArt(F&& f) const
   {
     for (Layer* l : layers)
       walk(l->group, f);
@@ -119,8 +127,7 @@ public:
   uint64_t nextArtboardSerial() { return ++artboardSerial_; }
 
 private:
-  template <class F>
-  static void walk(Art* a, F& f)
+  template <class F> static void walk(Art* a, F& f)
   {
     f(a);
     for (Art* c = a->first; c; c = c->next)

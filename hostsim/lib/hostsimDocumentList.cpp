@@ -3,10 +3,18 @@
 #include "hostapi/DocumentListSuite.h"
 #include "hostapi/DocumentSuite.h"
 #include "hostapi/DocumentViewSuite.h"
+#include "hostsimContext.h"
+#include "hostsimWindows.h"
 
 #include <algorithm>
 
 namespace hostsim {
+
+DocumentList::~DocumentList()
+{
+  for (const Document& document : documents_)
+    destroyHostWindow(document.window);
+}
 
 DocumentHandle DocumentList::open(std::string name)
 {
@@ -14,6 +22,8 @@ DocumentHandle DocumentList::open(std::string name)
   document.handle = app_.mintHandle<DocumentHandle>();
   document.name = std::move(name);
   document.views.push_back(app_.mintHandle<DocViewHandle>());
+  if (PlatformWindow main = app_.area<Context>().mainWindow())
+    document.window = createHostWindow(u"OWL.Document", u"", main);
   documents_.push_back(document);
   order_.push_back(document.handle);
   current_ = document.handle;
@@ -26,6 +36,7 @@ bool DocumentList::close(DocumentHandle document)
                          [&](const Document& d) { return d.handle == document; });
   if (!document || it == documents_.end())
     return false;
+  destroyHostWindow(it->window);
   documents_.erase(it);
   order_.erase(std::find(order_.begin(), order_.end(), document));
   if (current_ == document)
@@ -76,6 +87,12 @@ DocumentHandle DocumentList::documentOfView(DocViewHandle view) const
     if (view && std::find(d.views.begin(), d.views.end(), view) != d.views.end())
       return d.handle;
   return nullptr;
+}
+
+PlatformWindow DocumentList::window(DocumentHandle document) const
+{
+  const Document* found = find(document);
+  return found ? found->window : nullptr;
 }
 
 const DocumentList::Document* DocumentList::find(DocumentHandle document) const

@@ -16,8 +16,10 @@ class DocumentList : public Area
 {
 public:
   explicit DocumentList(HostApp& app) : app_(app) {}
+  ~DocumentList() override;
 
-  // Opens a document with one view and makes it current.
+  // Opens a document with one view and its "OWL.Document" window below the main window, and makes it
+  // current.
   DocumentHandle open(std::string name);
   // False when the document is not open. The most recently opened remaining document becomes current.
   bool close(DocumentHandle document);
@@ -32,6 +34,7 @@ public:
   DocViewHandle addView(DocumentHandle document);
   // The document a view belongs to, or null.
   DocumentHandle documentOfView(DocViewHandle view) const;
+  PlatformWindow window(DocumentHandle document) const;
 
 private:
   struct Document
@@ -39,6 +42,7 @@ private:
     DocumentHandle handle = nullptr;
     std::string name;
     std::vector<DocViewHandle> views;
+    PlatformWindow window = nullptr;
   };
   const Document* find(DocumentHandle document) const;
 

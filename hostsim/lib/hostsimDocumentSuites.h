@@ -40,7 +40,8 @@
 
 namespace hostsim {
 
-class DocumentSuites {
+class DocumentSuites
+{
 public:
   static const ArtSuite& art();
   static const PathSuite& path();

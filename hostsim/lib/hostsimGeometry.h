@@ -5,7 +5,8 @@
 
 namespace hostsim {
 
-struct Pt {
+struct Pt
+{
   double h = 0;
   double v = 0;
   bool operator==(const Pt& o) const { return h == o.h && v == o.v; }
@@ -13,7 +14,8 @@ struct Pt {
 };
 
 // Upright when top >= bottom.
-struct Rect {
+struct Rect
+{
   double left = 0;
   double top = 0;
   double right = 0;
@@ -21,27 +23,30 @@ struct Rect {
 };
 
 // Row-vector convention: x' = a·x + c·y + tx, y' = b·x + d·y + ty.
-struct Matrix {
+struct Matrix
+{
   double a = 1, b = 0, c = 0, d = 1, tx = 0, ty = 0;
   Pt apply(Pt p) const { return {a * p.h + c * p.v + tx, b * p.h + d * p.v + ty}; }
   // This transform followed by o.
   Matrix then(const Matrix& o) const
   {
-    return {a * o.a + b * o.c,          a * o.b + b * o.d,          c * o.a + d * o.c,
-            c * o.b + d * o.d,          tx * o.a + ty * o.c + o.tx, tx * o.b + ty * o.d + o.ty};
+    return {a * o.a + b * o.c, a * o.b + b * o.d,          c * o.a + d * o.c,
+            c * o.b + d * o.d, tx * o.a + ty * o.c + o.tx, tx * o.b + ty * o.d + o.ty};
   }
   bool identity() const { return a == 1 && b == 0 && c == 0 && d == 1 && tx == 0 && ty == 0; }
 };
 
 // One anchor of a path: the control point of the curve arriving (in) and of the curve leaving (out).
-struct Segment {
+struct Segment
+{
   Pt p;
   Pt in;
   Pt out;
   bool corner = true;
 };
 
-class Geometry {
+class Geometry
+{
 public:
   static constexpr double kFlatness = 0.009999999776482582;
 

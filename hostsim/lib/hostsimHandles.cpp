@@ -9,11 +9,20 @@ constexpr uintptr_t kHandleBase = uintptr_t(1) << 44;
 
 Object::Object(ObjKind kind) : kind_(kind), id_(Handles::instance().mint(this)) {}
 
-Object::~Object() { Handles::instance().forget(id_); }
+Object::~Object()
+{
+  Handles::instance().forget(id_);
+}
 
-void* Object::handle() const { return Handles::toHandle(id_); }
+void* Object::handle() const
+{
+  return Handles::toHandle(id_);
+}
 
-void Object::kill() { dead_ = true; }
+void Object::kill()
+{
+  dead_ = true;
+}
 
 Handles& Handles::instance()
 {

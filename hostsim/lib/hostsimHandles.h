@@ -6,7 +6,8 @@
 
 namespace hostsim {
 
-enum class ObjKind : uint8_t {
+enum class ObjKind : uint8_t
+{
   Document,
   Layer,
   Art,
@@ -32,7 +33,8 @@ enum class ObjKind : uint8_t {
 constexpr int32_t kErrParam = 0x5041524D;    // 'PARM': null or dead handle, bad argument
 constexpr int32_t kErrNotFound = 0x4E464E44; // 'NFND': missing name, key or index
 
-class Object {
+class Object
+{
 public:
   explicit Object(ObjKind kind);
   virtual ~Object();
@@ -53,7 +55,8 @@ private:
   bool dead_ = false;
 };
 
-class Handles {
+class Handles
+{
 public:
   static Handles& instance();
 
@@ -65,18 +68,13 @@ public:
   Object* findAny(const void* handle) const;
   static void* toHandle(uint64_t id);
 
-  template <class T>
-  T* get(const void* handle) const
-  {
-    return static_cast<T*>(find(handle, T::kKind));
-  }
+  template <class T> T* get(const void* handle) const { return static_cast<T*>(find(handle, T::kKind)); }
 
 private:
   std::vector<Object*> table_{nullptr};
 };
 
-template <class T>
-T* lookup(const void* handle)
+template <class T> T* lookup(const void* handle)
 {
   return Handles::instance().get<T>(handle);
 }

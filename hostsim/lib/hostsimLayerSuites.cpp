@@ -263,7 +263,7 @@ HostErr countDocuments(int32_t* out)
 
 // ---- Views ----
 
-View* view(DocViewHandle h) { return lookup<View>(h); }
+View* view(DocViewHandle h) { return Workspace::instance().view(h); }
 
 HostErr getViewBounds(DocViewHandle h, RealRect* out)
 {

@@ -14,20 +14,23 @@ class Document;
 
 // A colour as the host's colour record holds it: kind 0 gray, 1 CMYK, 2 pattern, 3 custom, 4 gradient,
 // 5 RGB, 6 none, and up to four values.
-struct PaintColor {
+struct PaintColor
+{
   int32_t kind = 6;
   double values[4] = {0, 0, 0, 0};
   void* object = nullptr;
 };
 
-struct GradientStop {
+struct GradientStop
+{
   double position1 = 0; // × 100
   double position2 = 50;
   PaintColor color;
   double opacity = 1;
 };
 
-class Gradient : public Object {
+class Gradient : public Object
+{
 public:
   static constexpr ObjKind kKind = ObjKind::Gradient;
   explicit Gradient(Document* doc) : Object(kKind), doc(doc) {}
@@ -37,7 +40,8 @@ public:
   std::vector<GradientStop> stops;
 };
 
-class Pattern : public Object {
+class Pattern : public Object
+{
 public:
   static constexpr ObjKind kKind = ObjKind::Pattern;
   explicit Pattern(Document* doc) : Object(kKind), doc(doc) {}
@@ -47,7 +51,8 @@ public:
   Rect tile;
 };
 
-class Symbol : public Object {
+class Symbol : public Object
+{
 public:
   static constexpr ObjKind kKind = ObjKind::Symbol;
   explicit Symbol(Document* doc) : Object(kKind), doc(doc) {}
@@ -56,7 +61,8 @@ public:
   Art* art = nullptr;
 };
 
-class CustomColor : public Object {
+class CustomColor : public Object
+{
 public:
   static constexpr ObjKind kKind = ObjKind::CustomColor;
   explicit CustomColor(Document* doc) : Object(kKind), doc(doc) {}
@@ -68,13 +74,15 @@ public:
 };
 
 // A part of a parsed style (paint field, effect or blend field); only its identity matters to clients.
-class StylePart : public Object {
+class StylePart : public Object
+{
 public:
   static constexpr ObjKind kKind = ObjKind::StylePart;
   StylePart() : Object(kKind) {}
 };
 
-class ArtStyle : public Object {
+class ArtStyle : public Object
+{
 public:
   static constexpr ObjKind kKind = ObjKind::ArtStyle;
   explicit ArtStyle(Document* doc) : Object(kKind), doc(doc) {}
@@ -92,7 +100,8 @@ public:
   bool queries[4] = {false, false, false, false};
 };
 
-class StyleParser : public Object {
+class StyleParser : public Object
+{
 public:
   static constexpr ObjKind kKind = ObjKind::StyleParser;
   StyleParser() : Object(kKind) {}

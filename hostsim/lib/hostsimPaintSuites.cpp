@@ -17,10 +17,22 @@ Document* owner()
   return doc ? doc : Workspace::instance().scratch();
 }
 
-Gradient* gradient(GradientHandle h) { return lookup<Gradient>(h); }
-Pattern* pattern(PatternHandle h) { return lookup<Pattern>(h); }
-Symbol* symbol(SymbolHandle h) { return lookup<Symbol>(h); }
-ArtHandle handleOf(const Art* a) { return a && a->live() ? static_cast<ArtHandle>(a->handle()) : nullptr; }
+Gradient* gradient(GradientHandle h)
+{
+  return lookup<Gradient>(h);
+}
+Pattern* pattern(PatternHandle h)
+{
+  return lookup<Pattern>(h);
+}
+Symbol* symbol(SymbolHandle h)
+{
+  return lookup<Symbol>(h);
+}
+ArtHandle handleOf(const Art* a)
+{
+  return a && a->live() ? static_cast<ArtHandle>(a->handle()) : nullptr;
+}
 
 // ---- Gradients ----
 
@@ -98,7 +110,10 @@ PaintColor fromRecord(const ColorRecord& r)
   return c;
 }
 
-GradientStopRecord toRecord(const GradientStop& s) { return {s.position1, s.position2, toRecord(s.color), s.opacity}; }
+GradientStopRecord toRecord(const GradientStop& s)
+{
+  return {s.position1, s.position2, toRecord(s.color), s.opacity};
+}
 
 HostErr getGradientStop(GradientHandle h, int16_t index, GradientStopRecord* out)
 {
@@ -145,7 +160,10 @@ HostErr removeGradientStop(GradientHandle h, int16_t index, GradientStopRecord* 
   return 0;
 }
 
-bool8 isGradientValid(GradientHandle h) { return gradient(h) != nullptr; }
+bool8 isGradientValid(GradientHandle h)
+{
+  return gradient(h) != nullptr;
+}
 
 // Interpolates the values of the stops around the location when both have the same kind.
 HostErr getGradientColorAt(GradientHandle h, double location, ColorRecord* out)
@@ -244,9 +262,18 @@ HostErr getPatternTileBounds(PatternHandle h, RealRect* out)
   return 0;
 }
 
-bool8 isPatternValid(PatternHandle h) { return pattern(h) != nullptr; }
-int32_t patternCheck15(PatternHandle h) { return pattern(h) ? 0 : 1; }
-int32_t patternFlag17(const PatternHandle* array, int32_t) { return array && pattern(array[0]) ? 1 : 0; }
+bool8 isPatternValid(PatternHandle h)
+{
+  return pattern(h) != nullptr;
+}
+int32_t patternCheck15(PatternHandle h)
+{
+  return pattern(h) ? 0 : 1;
+}
+int32_t patternFlag17(const PatternHandle* array, int32_t)
+{
+  return array && pattern(array[0]) ? 1 : 0;
+}
 
 HostErr disposeSymbol(SymbolHandle h)
 {
@@ -257,7 +284,10 @@ HostErr disposeSymbol(SymbolHandle h)
   return 0;
 }
 
-bool8 isSymbolValid(SymbolHandle h) { return symbol(h) != nullptr; }
+bool8 isSymbolValid(SymbolHandle h)
+{
+  return symbol(h) != nullptr;
+}
 
 HostErr getSymbolArt(SymbolHandle h, ArtHandle* out)
 {
@@ -279,7 +309,8 @@ HostErr setSymbolArt(SymbolHandle h, ArtHandle art, int32_t)
 }
 
 // An instance shows the definition centred on the position; it keeps a private copy to measure.
-HostErr placeSymbolInstance(SymbolHandle h, RealPoint position, int32_t order, ArtHandle relative, ArtHandle* out)
+HostErr placeSymbolInstance(SymbolHandle h, RealPoint position, int32_t order, ArtHandle relative,
+                            ArtHandle* out)
 {
   Symbol* s = symbol(h);
   Art* rel = relative ? lookup<Art>(relative) : nullptr;
@@ -320,8 +351,14 @@ HostErr setSymbolOfInstance(ArtHandle h, SymbolHandle sh)
   return 0;
 }
 
-int32_t symbolCheck48(SymbolHandle h, ArtHandle) { return symbol(h) ? 0 : 1; }
-int32_t symbolFlag52(SymbolHandle h) { return symbol(h) ? 1 : 0; }
+int32_t symbolCheck48(SymbolHandle h, ArtHandle)
+{
+  return symbol(h) ? 0 : 1;
+}
+int32_t symbolFlag52(SymbolHandle h)
+{
+  return symbol(h) ? 1 : 0;
+}
 
 // ---- Spot colours and colour conversion ----
 
@@ -368,7 +405,9 @@ HostErr getCustomColorName(CustomColorHandle h, HostString* out)
 void labToRgb(const float* lab, double* rgb)
 {
   double fy = (lab[0] + 16) / 116.0, fx = fy + lab[1] / 500.0, fz = fy - lab[2] / 200.0;
-  auto finv = [](double t) { return t > 6.0 / 29 ? t * t * t : 3 * (6.0 / 29) * (6.0 / 29) * (t - 4.0 / 29); };
+  auto finv = [](double t) {
+    return t > 6.0 / 29 ? t * t * t : 3 * (6.0 / 29) * (6.0 / 29) * (t - 4.0 / 29);
+  };
   double X = 0.95047 * finv(fx), Y = finv(fy), Z = 1.08883 * finv(fz);
   double lin[3] = {3.2406 * X - 1.5372 * Y - 0.4986 * Z, -0.9689 * X + 1.8758 * Y + 0.0415 * Z,
                    0.0557 * X - 0.2040 * Y + 1.0570 * Z};
@@ -449,7 +488,10 @@ HostErr convertSampleColor(int32_t from, const float* src, int32_t to, float* ds
 
 // ---- Art styles ----
 
-ArtStyle* style(ArtStyleHandle h) { return lookup<ArtStyle>(h); }
+ArtStyle* style(ArtStyleHandle h)
+{
+  return lookup<ArtStyle>(h);
+}
 
 HostErr getArtStyle(ArtHandle h, ArtStyleHandle* out)
 {
@@ -495,7 +537,10 @@ HostErr setArtStyleName(ArtStyleHandle h, HostString name)
   return s && DocumentSuites::stringText(name, s->name) ? 0 : kErrParam;
 }
 
-bool8 isArtStyleValid(ArtStyleHandle h) { return style(h) != nullptr; }
+bool8 isArtStyleValid(ArtStyleHandle h)
+{
+  return style(h) != nullptr;
+}
 
 HostErr getArtStyleType(ArtStyleHandle h, int16_t* out)
 {
@@ -545,7 +590,10 @@ HostErr parseArtStyle(::StyleParser h, ArtStyleHandle sh)
   return 0;
 }
 
-bool8 isParserUsable(::StyleParser h) { return parsed(h) != nullptr; }
+bool8 isParserUsable(::StyleParser h)
+{
+  return parsed(h) != nullptr;
+}
 
 int32_t countOf(::StyleParser h, std::vector<StylePart*> ArtStyle::*list)
 {
@@ -553,9 +601,18 @@ int32_t countOf(::StyleParser h, std::vector<StylePart*> ArtStyle::*list)
   return s ? static_cast<int32_t>((s->*list).size()) : 0;
 }
 
-int32_t countEffectsA(::StyleParser h) { return countOf(h, &ArtStyle::effectsA); }
-int32_t countEffectsB(::StyleParser h) { return countOf(h, &ArtStyle::effectsB); }
-int32_t countPaintFields(::StyleParser h) { return countOf(h, &ArtStyle::paintFields); }
+int32_t countEffectsA(::StyleParser h)
+{
+  return countOf(h, &ArtStyle::effectsA);
+}
+int32_t countEffectsB(::StyleParser h)
+{
+  return countOf(h, &ArtStyle::effectsB);
+}
+int32_t countPaintFields(::StyleParser h)
+{
+  return countOf(h, &ArtStyle::paintFields);
+}
 
 template <class Out>
 HostErr part(::StyleParser h, int32_t index, Out* out, std::vector<StylePart*> ArtStyle::*list)
@@ -567,15 +624,20 @@ HostErr part(::StyleParser h, int32_t index, Out* out, std::vector<StylePart*> A
   return 0;
 }
 
-HostErr getEffectA(::StyleParser h, int32_t i, StyleEffect* out) { return part(h, i, out, &ArtStyle::effectsA); }
-HostErr getEffectB(::StyleParser h, int32_t i, StyleEffect* out) { return part(h, i, out, &ArtStyle::effectsB); }
+HostErr getEffectA(::StyleParser h, int32_t i, StyleEffect* out)
+{
+  return part(h, i, out, &ArtStyle::effectsA);
+}
+HostErr getEffectB(::StyleParser h, int32_t i, StyleEffect* out)
+{
+  return part(h, i, out, &ArtStyle::effectsB);
+}
 HostErr getPaintField(::StyleParser h, int32_t i, StylePaintField* out)
 {
   return part(h, i, out, &ArtStyle::paintFields);
 }
 
-template <class Out>
-HostErr single(::StyleParser h, Out* out, StylePart* ArtStyle::*field)
+template <class Out> HostErr single(::StyleParser h, Out* out, StylePart* ArtStyle::*field)
 {
   ArtStyle* s = parsed(h);
   if (!s || !out || !(s->*field))
@@ -584,7 +646,10 @@ HostErr single(::StyleParser h, Out* out, StylePart* ArtStyle::*field)
   return 0;
 }
 
-HostErr getBlendField(::StyleParser h, StyleBlendField* out) { return single(h, out, &ArtStyle::blendField); }
+HostErr getBlendField(::StyleParser h, StyleBlendField* out)
+{
+  return single(h, out, &ArtStyle::blendField);
+}
 HostErr getDesignatedPaintFieldA(::StyleParser h, StylePaintField* out)
 {
   return single(h, out, &ArtStyle::designatedA);
@@ -599,10 +664,22 @@ bool8 query(::StyleParser h, int i)
   ArtStyle* s = parsed(h);
   return s && s->queries[i];
 }
-bool8 parserQueryA(::StyleParser h) { return query(h, 0); }
-bool8 parserQueryB(::StyleParser h) { return query(h, 1); }
-bool8 parserQueryC(::StyleParser h) { return query(h, 2); }
-bool8 parserQueryD(::StyleParser h) { return query(h, 3); }
+bool8 parserQueryA(::StyleParser h)
+{
+  return query(h, 0);
+}
+bool8 parserQueryB(::StyleParser h)
+{
+  return query(h, 1);
+}
+bool8 parserQueryC(::StyleParser h)
+{
+  return query(h, 2);
+}
+bool8 parserQueryD(::StyleParser h)
+{
+  return query(h, 3);
+}
 
 // ---- Bezier curves ----
 

@@ -44,6 +44,7 @@ HostErr PluginInfo::lock(AccessRef* outAccess)
   *outAccess = app_.mintHandle<AccessRef>();
   accessRefs_.push_back(*outAccess);
   ++lockCount_;
+  ++locksTaken_;
   return kHostNoErr;
 }
 

@@ -29,6 +29,7 @@ public:
   HostErr lock(AccessRef* outAccess);
   HostErr unlock(AccessRef access);
   int lockCount() const { return lockCount_; }
+  int locksTaken() const { return locksTaken_; }
 
   int reportOrder() const override { return 0; }
   void report(std::ostream& out) const override;
@@ -39,6 +40,7 @@ private:
   mutable bool nameKnown_ = false;
   int nameSets_ = 0;
   int lockCount_ = 0;
+  int locksTaken_ = 0;
   std::vector<AccessRef> accessRefs_;
 };
 

@@ -6,6 +6,7 @@
 #include "hostsimRuntime.h"
 #include "hostsimTheme.h"
 #include "hostsimUser.h"
+#include "win/WinTest.h"
 
 #include <cstdio>
 #include <cstring>
@@ -157,6 +158,8 @@ int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
     err << "hostsim: " << module.error() << "\n";
     return 1;
   }
+  // The command line runs on real time; tests drive the clock themselves.
+  qorwin::useRealTimeClock(true);
   HostApp app;
   app.connect(module.entry(), module.path());
   Runtime& runtime = app.area<Runtime>();

@@ -1,11 +1,10 @@
 #include "hostsimSvg.h"
 
-#include <pugixml.hpp>
-
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <pugixml.hpp>
 #include <sstream>
 
 namespace hostsim {
@@ -14,14 +13,16 @@ namespace hostsimSvg_detail {
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kKappa = 0.5522847498307936; // 4/3 (√2 − 1): quarter circle as one cubic
-constexpr size_t kMaxSegments = 32767;         // the host's segment counts are 16-bit
+constexpr size_t kMaxSegments = 32767;        // the host's segment counts are 16-bit
 
-struct ReadError {
+struct ReadError
+{
   std::string message;
   bool located = false;
 };
 
-struct Paint {
+struct Paint
+{
   bool filled = true;
   bool stroked = false;
   double fill[3] = {0, 0, 0};
@@ -30,7 +31,8 @@ struct Paint {
   bool evenOdd = false;
 };
 
-struct Context {
+struct Context
+{
   const char* base = nullptr;
   size_t size = 0;
   Matrix ctm; // user space → host space (y up)
@@ -53,10 +55,14 @@ std::string where(const Context& ctx, const pugi::xml_node& node)
   return s;
 }
 
-bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
+bool isSpace(char c)
+{
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+}
 
 // A cursor over a list of numbers separated by whitespace and/or commas.
-class Numbers {
+class Numbers
+{
 public:
   Numbers(const char* s) : p_(s), begin_(s), end_(s + std::strlen(s)) {}
   void skip()
@@ -128,12 +134,14 @@ private:
   const char* end_;
 };
 
-struct Subpath {
+struct Subpath
+{
   std::vector<Segment> segs;
   bool closed = false;
 };
 
-class PathBuilder {
+class PathBuilder
+{
 public:
   std::vector<Subpath> paths;
 
@@ -365,7 +373,8 @@ double attrNumber(const pugi::xml_node& node, const char* name, double fallback,
   double v;
   if (!in.number(v))
     throw ReadError{"attribute " + std::string(name) + "=\"" + a.value() + "\" of " + where(ctx, node) +
-                    " is not a number", true};
+                        " is not a number",
+                    true};
   // Units are read as user units; a trailing percent or unit name is ignored.
   return v;
 }
@@ -490,11 +499,12 @@ std::string property(const pugi::xml_node& node, const char* name)
 
 bool parseColor(const std::string& text, double* rgb)
 {
-  static const struct {
+  static const struct
+  {
     const char* name;
     unsigned value;
-  } named[] = {{"black", 0x000000}, {"white", 0xffffff}, {"red", 0xff0000},    {"green", 0x008000},
-               {"blue", 0x0000ff},  {"yellow", 0xffff00}, {"gray", 0x808080},  {"grey", 0x808080},
+  } named[] = {{"black", 0x000000},  {"white", 0xffffff},  {"red", 0xff0000},  {"green", 0x008000},
+               {"blue", 0x0000ff},   {"yellow", 0xffff00}, {"gray", 0x808080}, {"grey", 0x808080},
                {"orange", 0xffa500}, {"purple", 0x800080}, {"cyan", 0x00ffff}, {"magenta", 0xff00ff}};
   unsigned v = 0;
   if (!text.empty() && text[0] == '#') {
@@ -571,7 +581,8 @@ bool consumed(const char* elem, const char* name)
       return true;
   if (!std::strcmp(name, "display"))
     return true;
-  static const struct {
+  static const struct
+  {
     const char* elem;
     const char* attrs[7];
   } geometry[] = {
@@ -613,7 +624,8 @@ void applyPaint(Art* art, const Paint& p)
   art->evenOdd = p.evenOdd;
 }
 
-class Reader {
+class Reader
+{
 public:
   Reader(Document& doc, const char* base, size_t size) : doc_(doc)
   {
@@ -716,8 +728,9 @@ Art* Reader::readElement(const pugi::xml_node& node, const Context& parentCtx)
   Context ctx = parentCtx;
   const char* name = node.name();
   bool geometric = !std::strcmp(name, "g") || !std::strcmp(name, "path") || !std::strcmp(name, "rect") ||
-                   !std::strcmp(name, "circle") || !std::strcmp(name, "ellipse") || !std::strcmp(name, "line") ||
-                   !std::strcmp(name, "polyline") || !std::strcmp(name, "polygon");
+                   !std::strcmp(name, "circle") || !std::strcmp(name, "ellipse") ||
+                   !std::strcmp(name, "line") || !std::strcmp(name, "polyline") ||
+                   !std::strcmp(name, "polygon");
   if (!geometric) {
     // Kept verbatim as a foreign object.
     Art* art = doc_.newArt(Art::kForeign);
@@ -871,7 +884,8 @@ void setAttr(pugi::xml_node& node, const char* name, const std::string& value)
   node.append_attribute(name).set_value(value.c_str());
 }
 
-class Writer {
+class Writer
+{
 public:
   void art(pugi::xml_node parent, const Art* a);
 };
@@ -959,8 +973,8 @@ bool Svg::read(const char* data, size_t size, Document& doc, std::string& error)
         ++col;
       }
     }
-    error = "XML error: " + std::string(parsed.description()) + " at line " + std::to_string(line) + ", column " +
-            std::to_string(col);
+    error = "XML error: " + std::string(parsed.description()) + " at line " + std::to_string(line) +
+            ", column " + std::to_string(col);
     return false;
   }
   pugi::xml_node svg = xml.document_element();
@@ -1004,7 +1018,8 @@ std::string Svg::write(const Document& doc)
       setAttr(svg, kv.first.c_str(), kv.second);
   Writer w;
   for (auto it = doc.layers.rbegin(); it != doc.layers.rend(); ++it) {
-    struct LayerOut {
+    struct LayerOut
+    {
       static void write(Writer& w, pugi::xml_node parent, const Layer* l)
       {
         const Art* g = l->group;

@@ -9,7 +9,8 @@
 
 namespace hostsim {
 
-class Svg {
+class Svg
+{
 public:
   // Fills an empty document. On malformed input returns false with an error naming what and where.
   static bool read(const char* data, size_t size, Document& doc, std::string& error);

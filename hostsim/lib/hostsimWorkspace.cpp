@@ -1,5 +1,7 @@
 #include "hostsimWorkspace.h"
 
+#include "hostsimApp.h"
+#include "hostsimDocumentList.h"
 #include "hostsimSvg.h"
 
 #include <algorithm>
@@ -7,6 +9,14 @@
 #include <sstream>
 
 namespace hostsim {
+
+namespace hostsimWorkspace_detail {
+DocumentList* hostList()
+{
+  HostApp* app = HostApp::current();
+  return app ? &app->area<DocumentList>() : nullptr;
+}
+} // namespace hostsimWorkspace_detail
 
 Workspace& Workspace::instance()
 {
@@ -23,6 +33,8 @@ Document* Workspace::newDocument(const std::string& name)
   doc->views.push_back(doc->make<View>(doc));
   Rect board{0, 0, 612, -792};
   doc->artboards.push_back({doc->nextArtboardSerial(), board, "Artboard 1", {0, 0}});
+  if (DocumentList* list = hostsimWorkspace_detail::hostList())
+    doc->hostDocument = list->open(name);
   current_ = doc;
   return doc;
 }
@@ -38,6 +50,8 @@ Document* Workspace::openSvgText(const std::string& text, const std::string& nam
     view->center = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
   }
   doc->views.push_back(view);
+  if (DocumentList* list = hostsimWorkspace_detail::hostList())
+    doc->hostDocument = list->open(name);
   documents_.push_back(std::move(doc));
   current_ = documents_.back().get();
   return current_;
@@ -76,16 +90,17 @@ bool Workspace::saveSvg(Document* doc, const std::string& path, std::string& err
 
 bool Workspace::select(const std::vector<std::string>& ids, std::string& error)
 {
-  if (!current_) {
+  Document* doc = current();
+  if (!doc) {
     error = "no document is open";
     return false;
   }
   if (ids.empty() || (ids.size() == 1 && ids[0] == "all")) {
-    current_->selectAll();
+    doc->selectAll();
     return true;
   }
   for (const std::string& id : ids) {
-    Art* art = current_->findById(id);
+    Art* art = doc->findById(id);
     if (!art) {
       error = "no art with id \"" + id + "\"";
       return false;
@@ -104,18 +119,75 @@ bool Workspace::select(const std::vector<std::string>& ids, std::string& error)
   return true;
 }
 
-void Workspace::setCurrent(Document* doc) { current_ = doc; }
+Document* Workspace::current() const
+{
+  DocumentList* list = hostsimWorkspace_detail::hostList();
+  if (!list)
+    return current_;
+  DocumentHandle host = list->current();
+  for (auto& d : documents_)
+    if (host && d->hostDocument == host)
+      return d.get();
+  return nullptr;
+}
+
+void Workspace::setCurrent(Document* doc)
+{
+  current_ = doc;
+  if (DocumentList* list = hostsimWorkspace_detail::hostList(); list && doc && doc->hostDocument)
+    list->setCurrent(doc->hostDocument);
+}
+
+View* Workspace::view(const void* handle)
+{
+  if (View* own = lookup<View>(handle))
+    return own;
+  DocumentList* list = hostsimWorkspace_detail::hostList();
+  if (!list || !handle)
+    return nullptr;
+  auto viewHandle = static_cast<DocViewHandle>(const_cast<void*>(handle));
+  DocumentHandle host = list->documentOfView(viewHandle);
+  for (auto& d : documents_) {
+    if (!host || d->hostDocument != host)
+      continue;
+    for (auto& bound : d->hostViews)
+      if (bound.first == viewHandle)
+        return bound.second;
+    View* v = d->make<View>(d.get());
+    if (!d->views.empty()) {
+      v->center = d->views.front()->center;
+      v->zoom = d->views.front()->zoom;
+    }
+    d->hostViews.emplace_back(viewHandle, v);
+    return v;
+  }
+  return nullptr;
+}
+
+void Workspace::detachHost()
+{
+  for (auto& d : documents_)
+    d->hostDocument = nullptr;
+  while (!documents_.empty())
+    close(documents_.back().get());
+  current_ = nullptr;
+}
 
 void Workspace::close(Document* doc)
 {
   auto it = std::find_if(documents_.begin(), documents_.end(), [doc](auto& d) { return d.get() == doc; });
   if (it == documents_.end())
     return;
+  if (DocumentList* list = hostsimWorkspace_detail::hostList(); list && doc->hostDocument)
+    list->close(doc->hostDocument);
   doc->close();
   closed_.push_back(std::move(*it));
   documents_.erase(it);
   if (current_ == doc)
     current_ = documents_.empty() ? nullptr : documents_.back().get();
+  if (current_ && current_ != Workspace::current())
+    if (Document* hostCurrent = Workspace::current())
+      current_ = hostCurrent;
 }
 
 void Workspace::closeAll()

@@ -8,7 +8,8 @@
 
 namespace hostsim {
 
-class Workspace {
+class Workspace
+{
 public:
   static Workspace& instance();
 
@@ -21,7 +22,12 @@ public:
   // Selects every art of the current document, or the art with the given ids; false names a missing id.
   bool select(const std::vector<std::string>& ids, std::string& error);
 
-  Document* current() const { return current_; }
+  // The current document: the application's current one when an application runs.
+  Document* current() const;
+  // The view behind a handle: one of the model's own, or one of the application's document list.
+  View* view(const void* handle);
+  // Forgets the application's document list (it is going away): every document closes.
+  void detachHost();
   void setCurrent(Document* doc);
   void close(Document* doc);
   void closeAll();

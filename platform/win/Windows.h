@@ -4,3 +4,4 @@
 #include "win/WinBase.h"
 #include "win/WinTypes.h"
 #include "win/WinUser.h"
+#include "win/WinGdi.h"

@@ -5,16 +5,14 @@
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <cstring>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <vector>
 
+#include "win/WinBase.h"
 #include "win/qorwinTextCodec.h"
-
-std::uint64_t GetTickCount64();
 
 namespace qorwinInet_detail {
 

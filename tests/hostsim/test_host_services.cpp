@@ -11,10 +11,12 @@
 #include "hostsimUnicodeStrings.h"
 #include "hostsimUrls.h"
 #include "hostsimUser.h"
+#include "win/Windows.h"
 
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 using hostsim::HostApp;
 using hostsimtest::acquire;
@@ -331,4 +333,143 @@ TEST(FontSuite, InstalledFontsWithTheirNames)
   ASSERT_EQ(suite->getFontFullName(font, small, 3), kHostNoErr);
   EXPECT_EQ(std::u16string(small), u"Tah") << "cut at the given length and terminated";
   EXPECT_NE(suite->getFontFullName(nullptr, small, 3), kHostNoErr);
+}
+
+TEST(ContextSuite, TheMainWindowOwnsOneDocumentWindowPerOpenDocument)
+{
+  HostApp app;
+  const auto* suite = acquire<ContextSuite>(app, kContextSuiteName, kContextSuiteVersion);
+  PlatformWindow main = nullptr;
+  ASSERT_EQ(suite->getMainWindow(&main), kHostNoErr);
+  HWND mainWindow = reinterpret_cast<HWND>(main);
+  ASSERT_TRUE(IsWindow(mainWindow));
+  EXPECT_TRUE(IsWindowVisible(mainWindow));
+
+  auto& documents = app.area<hostsim::DocumentList>();
+  DocumentHandle document = documents.open("a.svg");
+  HWND window = reinterpret_cast<HWND>(documents.window(document));
+  ASSERT_TRUE(IsWindow(window));
+  char16_t className[32] = {};
+  GetClassNameW(window, className, 32);
+  EXPECT_EQ(std::u16string(className), u"OWL.Document");
+  EXPECT_EQ(reinterpret_cast<HWND>(GetWindowLongW(window, GWL_HWNDPARENT)), mainWindow);
+  EXPECT_TRUE(IsWindowVisible(window));
+  documents.close(document);
+  EXPECT_FALSE(IsWindow(window));
+}
+
+TEST(HostServices, EveryFunctionRefusesNullAndDeadHandlesWithoutWriting)
+{
+  HostApp app;
+  auto* plugins = acquire<SpPluginsSuite>(app, kSpPluginsSuiteName, kSpPluginsSuiteVersion);
+  auto* access = acquire<SpAccessSuite>(app, kSpAccessSuiteName, kSpAccessSuiteVersion);
+  auto* blocks = acquire<SpBlocksSuite>(app, kSpBlocksSuiteName, kSpBlocksSuiteVersion);
+  auto* paths = acquire<FilePathSuite>(app, kFilePathSuiteName, kFilePathSuiteVersion);
+  auto* context = acquire<ContextSuite>(app, kContextSuiteName, kContextSuiteVersion);
+  auto* fonts = acquire<FontSuite>(app, kFontSuiteName, kFontSuiteVersion);
+  auto* menus = acquire<MenuSuite>(app, kMenuSuiteName, kMenuSuiteVersion);
+  auto* filters = acquire<DataFilterSuite>(app, kDataFilterSuiteName, kDataFilterSuiteVersion);
+  auto* prefs = acquire<PreferenceSuite>(app, kPreferenceSuiteName, kPreferenceSuiteVersion);
+  auto* user = acquire<UserSuite>(app, kUserSuiteName, kUserSuiteVersion);
+  auto* plugin = acquire<PluginSuite>(app, kPluginSuiteName, kPluginSuiteVersion);
+  auto* groups = acquire<PluginGroupSuite>(app, kPluginGroupSuiteName, kPluginGroupSuiteVersion);
+  auto* snap = acquire<CursorSnapSuite>(app, kCursorSnapSuiteName, kCursorSnapSuiteVersion);
+  auto* documents = acquire<DocumentSuite>(app, kDocumentSuiteName, kDocumentSuiteVersion19);
+  auto* views = acquire<DocumentViewSuite>(app, kDocumentViewSuiteName, kDocumentViewSuiteVersion);
+  auto* theme =
+      acquire<UserInterfaceThemeSuite>(app, kUserInterfaceThemeSuiteName, kUserInterfaceThemeSuiteVersion);
+
+  // A dead handle of each kind: made, then disposed.
+  auto& strings = app.area<hostsim::UnicodeStrings>();
+  HostString deadString = strings.create(u"x");
+  HostString killed = deadString;
+  strings.destroy(&killed);
+  FilePathHandle deadPath = nullptr;
+  app.area<hostsim::FilePaths>().write(&deadPath, "/x");
+  app.area<hostsim::FilePaths>().release(deadPath);
+
+  // Out values are preset to a marker that must survive.
+  HostString outString = nullptr;
+  FilePathHandle outPath = nullptr;
+  const char* outName = "marker";
+  int32_t outInt = 77;
+  double outReal = 77;
+  void* outBlock = nullptr;
+  FontKey outFont = nullptr;
+  TypefaceKey outTypeface = nullptr;
+  int16_t outStyle = 77;
+  MenuGroupHandle outGroup = nullptr;
+  DataFilter outFilter = nullptr;
+  PluginGroupHandle outArtGroup = nullptr;
+  RealPoint point{1, 2}, outPoint{7, 7};
+  char16_t name[8] = {u'm', 0};
+  char byte = 0;
+  PluginRef plugin0 = nullptr;
+  PluginGroupDescription description{1, 0, "x"};
+
+  const std::pair<const char*, std::function<HostErr()>> calls[] = {
+      {"setPluginName", [&] { return plugins->setPluginName(plugin0, "x"); }},
+      {"getPluginName", [&] { return plugins->getPluginName(plugin0, &outName); }},
+      {"getPluginFileSpec", [&] { return plugins->getPluginFileSpec(app.pluginRef(), nullptr); }},
+      {"releasePluginAccess", [&] { return access->releasePluginAccess(nullptr); }},
+      {"acquirePluginAccess", [&] { return access->acquirePluginAccess(plugin0, nullptr); }},
+      {"allocateBlock", [&] { return blocks->allocateBlock(-1, "x", &outBlock); }},
+      {"freeBlock", [&] { return blocks->freeBlock(&byte); }},
+      {"releaseFilePath", [&] { return paths->releaseFilePath(deadPath); }},
+      {"filePathFromText", [&] { return paths->filePathFromText(deadString, 1, &outPath); }},
+      {"filePathFromFileSpec", [&] { return paths->filePathFromFileSpec(nullptr, &outPath); }},
+      {"getFilePathFileName", [&] { return paths->getFilePathFileName(deadPath, 0, &outString); }},
+      {"getFilePathFullPath", [&] { return paths->getFilePathFullPath(nullptr, 0, &outString); }},
+      {"getMainWindow", [&] { return context->getMainWindow(nullptr); }},
+      {"popAppContext", [&] { return context->popAppContext(nullptr); }},
+      {"getNthFont", [&] { return fonts->getNthFont(-1, &outFont); }},
+      {"getFontTypeface", [&] { return fonts->getFontTypeface(nullptr, &outTypeface, &outStyle); }},
+      {"countTypefaceStyles", [&] { return fonts->countTypefaceStyles(nullptr, &outInt); }},
+      {"getTypefaceStyleFont", [&] { return fonts->getTypefaceStyleFont(nullptr, 0, &outFont); }},
+      {"getFontFaceName", [&] { return fonts->getFontFaceName(nullptr, name, 7); }},
+      {"getTypefaceName", [&] { return fonts->getTypefaceName(nullptr, &outString); }},
+      {"getMenuGroupName", [&] { return menus->getMenuGroupName(nullptr, &outName); }},
+      {"getMenuGroupOptions", [&] { return menus->getMenuGroupOptions(nullptr, &outInt); }},
+      {"setMenuGroupOptions", [&] { return menus->setMenuGroupOptions(nullptr, 1); }},
+      {"addMenuGroup", [&] { return menus->addMenuGroup("New", 0, "No Such Group", &outGroup); }},
+      {"newResourceDataFilter",
+       [&] { return filters->newResourceDataFilter(plugin0, 1, 1, "", &outFilter); }},
+      {"seekDataFilter", [&] { return filters->seekDataFilter(nullptr, 0); }},
+      {"readDataFilter", [&] { return filters->readDataFilter(nullptr, &byte, &outInt); }},
+      {"unlinkDataFilter", [&] { return filters->unlinkDataFilter(nullptr, &outFilter); }},
+      {"getIntegerPreference", [&] { return prefs->getIntegerPreference(nullptr, nullptr, &outInt); }},
+      {"getRealPreference", [&] { return prefs->getRealPreference("no", "such", &outReal); }},
+      {"setProgressText", [&] { return user->setProgressText(deadString); }},
+      {"numberToText",
+       [&] {
+         HostString dead = deadString;
+         return user->numberToText(1.0, 2, &dead);
+       }},
+      {"getPluginOptions", [&] { return plugin->getPluginOptions(plugin0, &outInt); }},
+      {"addPluginArtGroup",
+       [&] { return groups->addPluginArtGroup(plugin0, "G", &description, 0, &outArtGroup); }},
+      {"trackSnappedCursor",
+       [&] { return snap->trackSnappedCursor(nullptr, &point, nullptr, "AF", &outPoint); }},
+      {"getCurrentDocument", [&] { return documents->getCurrentDocument(nullptr); }},
+      {"getNthView", [&] { return views->getNthView(0, nullptr); }},
+      {"getThemeColor", [&] { return theme->getThemeColor(0, 0, nullptr); }},
+  };
+  for (const auto& [function, call] : calls)
+    EXPECT_NE(call(), kHostNoErr) << function;
+  EXPECT_EQ(outString, nullptr);
+  EXPECT_EQ(outPath, nullptr);
+  EXPECT_STREQ(outName, "marker");
+  EXPECT_EQ(outInt, 77);
+  EXPECT_EQ(outReal, 77);
+  EXPECT_EQ(outBlock, nullptr);
+  EXPECT_EQ(outFont, nullptr);
+  EXPECT_EQ(outTypeface, nullptr);
+  EXPECT_EQ(outStyle, 77);
+  EXPECT_EQ(outGroup, nullptr);
+  EXPECT_EQ(outFilter, nullptr);
+  EXPECT_EQ(outArtGroup, nullptr);
+  EXPECT_EQ(outPoint.h, 7);
+  EXPECT_EQ(name[0], u'm');
+  EXPECT_EQ(snap->customSnapConstraintsActive(nullptr), 0);
+  EXPECT_EQ(strings.liveCount(), 0u);
 }

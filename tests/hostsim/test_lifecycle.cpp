@@ -1,3 +1,7 @@
+#include "hostsimBlocks.h"
+#include "hostsimContext.h"
+#include "hostsimFilePaths.h"
+#include "hostsimPluginInfo.h"
 #include "hostsimPluginModule.h"
 #include "hostsimRunner.h"
 #include "hostsimTestSupport.h"
@@ -117,21 +121,29 @@ void runModule(HostApp& app, hostsim::PluginModule& module)
   for (const auto& use : app.suiteUses())
     EXPECT_EQ(use.outstanding(), 0) << use.name << " " << use.version;
   EXPECT_EQ(app.unbalancedReleases(), 0);
+  // Host objects the plug-in made are gone again.
+  EXPECT_EQ(app.area<hostsim::UnicodeStrings>().liveCount(), 0u);
+  EXPECT_EQ(app.area<hostsim::FilePaths>().liveCount(), 0u);
+  EXPECT_EQ(app.area<hostsim::Blocks>().liveCount(), 0u);
+  EXPECT_EQ(app.area<hostsim::Context>().depth(), 0u);
+  EXPECT_EQ(app.area<hostsim::PluginInfo>().lockCount(), 0);
 }
 
 } // namespace lifecycleTest
 
 TEST(Lifecycle, TheModuleReleasesEverySuiteItAcquired)
 {
-  GTEST_SKIP() << "waits for the framework's start-up to complete (it recurses without end)";
   hostsim::PluginModule module(QOR_PLUGIN_MODULE);
   HostApp app;
   lifecycleTest::runModule(app, module);
+  // The run did something: the plug-in locked itself and took the suites of its base layer.
+  EXPECT_EQ(app.area<hostsim::PluginInfo>().locksTaken(), 1);
+  EXPECT_GE(app.suiteUses().size(), 14u);
+  EXPECT_EQ(app.area<hostsim::PluginInfo>().nameUtf8(), "Junctate");
 }
 
 TEST(Lifecycle, TheModuleReleasesEverySuiteAlsoWhenTheHostRefusesOne)
 {
-  GTEST_SKIP() << "waits for the framework's start-up to complete (it recurses without end)";
   const std::pair<const char*, int32_t> refusals[] = {
       {kSpPluginsSuiteName, kSpPluginsSuiteVersion},
       {kUnicodeStringSuiteName, kUnicodeStringSuiteVersion},
@@ -144,6 +156,8 @@ TEST(Lifecycle, TheModuleReleasesEverySuiteAlsoWhenTheHostRefusesOne)
     app.refuseSuite(name, version);
     lifecycleTest::runModule(app, module);
     EXPECT_EQ(app.outstandingAcquisitions(name, version), 0);
+    for (const auto& use : app.suiteUses())
+      EXPECT_FALSE(use.name == name && use.version == version) << "a refused suite is never handed out";
   }
 }
 
@@ -173,7 +187,6 @@ int run(std::vector<const char*> args, std::string& out, std::string& err)
 
 TEST(CommandLine, RunsActionsInOrderBetweenStartAndShutdown)
 {
-  GTEST_SKIP() << "waits for the framework's start-up to complete (it recurses without end)";
   std::string out, err;
   lifecycleTest::actionsRun.clear();
   EXPECT_EQ(lifecycleTest::run(
@@ -219,7 +232,6 @@ TEST(CommandLine, RejectsBadCommandLines)
 
 TEST(CommandLine, TheProgramPrintsTheReport)
 {
-  GTEST_SKIP() << "waits for the framework's start-up to complete (it recurses without end)";
   std::string command = std::string(QOR_HOSTSIM_PROGRAM) + " " + QOR_PLUGIN_MODULE + " 2>&1";
   FILE* pipe = popen(command.c_str(), "r");
   ASSERT_NE(pipe, nullptr);

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "core/qorcoreFilePaths.h"
 #include "plat/qorplatStrings.h"
 #include "utils/qorutilsStrings.h"
 
@@ -126,4 +127,14 @@ TEST(Strings, Base64)
     EXPECT_EQ(u::base64Decode("Zm9vY"), "foo");  // a single leftover character gives nothing
     EXPECT_EQ(u::base64Decode("Zg==Zm9v"), "f");  // everything from the first "=" is ignored
     EXPECT_EQ(u::base64Decode("\xFF\x80??").size(), 3u);  // outside the alphabet: no crash
+}
+
+TEST(Strings, ClientPathExistsTrimsSpacesAndTrailingSeparators)
+{
+    std::string dir = ::testing::TempDir() + "values_path_exists";
+    ASSERT_TRUE(qor::core::createFolder(dir, 0700) || qor::core::pathExists(dir));
+    EXPECT_TRUE(qor::core::pathExists(" " + dir + "\\\\ "));
+    EXPECT_TRUE(qor::core::pathExists(dir + "/"));
+    EXPECT_FALSE(qor::core::pathExists(dir + "-missing\\"));
+    EXPECT_FALSE(qor::core::createFolder(dir, 0700));  // it exists already
 }

@@ -1,0 +1,425 @@
+#include "aip/qoraipArt.h"
+
+#include <cmath>
+
+#include "aip/qoraipArtIterator.h"
+#include "aip/qoraipArtSuites.h"
+#include "aip/qoraipDocument.h"
+#include "aip/qoraipLayer.h"
+#include "aip/qoraipPath.h"
+#include "aip/qoraipSuite.h"
+#include "aip/qoraipSuitePointers.h"
+
+namespace qor {
+namespace aip {
+
+namespace qoraipArt_detail {
+constexpr int16_t group = 1;
+constexpr int16_t pathType = 2;
+constexpr int16_t compound = 3;
+constexpr int16_t placed = 7;
+constexpr int16_t pluginGroup = 10;
+constexpr int16_t mesh = 11;
+constexpr int16_t symbolInstance = 13;
+}  // namespace qoraipArt_detail
+
+void Art::acquireSuites()
+{
+    acquireSuite(artSuite, kArtSuiteName, kArtSuiteVersion);
+    acquireSuite(artStyleSuite, kArtStyleSuiteName, kArtStyleSuiteVersion);
+    acquireSuite(expandSuite, kExpandSuiteName, kExpandSuiteVersion);
+    acquireSuite(groupSuite, kGroupSuiteName, kGroupSuiteVersion);
+    acquireSuite(isolationModeSuite, kIsolationModeSuiteName, kIsolationModeSuiteVersion);
+    acquireSuite(matchingArtSuite, kMatchingArtSuiteName, kMatchingArtSuiteVersion);
+    acquireSuite(mdMemorySuite, kMdMemorySuiteName, kMdMemorySuiteVersion);
+    acquireSuite(patternSuite, kPatternSuiteName, kPatternSuiteVersion);
+    acquireSuite(pluginGroupSuite, kPluginGroupSuiteName, kPluginGroupSuiteVersion);
+    acquireSuite(symbolSuite, kSymbolSuiteName, kSymbolSuiteVersion);
+    acquireSuite(transformArtSuite, kTransformArtSuiteName, kTransformArtSuiteVersion);
+}
+
+Art::Art(ArtHandle art)
+{
+    acquireSuites();
+    art_ = art;
+}
+
+Art::~Art()
+{
+    delete path_;
+}
+
+ArtHandle Art::hostHandle() const { return art_; }
+
+Art* Art::clone() const
+{
+    Art* copy = new Art(art_);
+    copy->valid_ = valid_;
+    return copy;
+}
+
+bool Art::dispose()
+{
+    if (!valid_ || !artSuite)
+        return false;
+    valid_ = false;
+    return artSuite->disposeArt(art_) == 0;
+}
+
+Art* Art::duplicate(int32_t paintOrder, const Art* target) const
+{
+    if (!valid_ || !artSuite)
+        return nullptr;
+    ArtHandle copy = nullptr;
+    if (artSuite->duplicateArt(art_, paintOrder, target ? target->hostHandle() : nullptr, &copy) != 0 || !copy)
+        return nullptr;
+    return new Art(copy);
+}
+
+bool Art::valid()
+{
+    valid_ = artSuite && artSuite->isArtValid(art_, 1) != 0;
+    return valid_;
+}
+
+bool Art::equals(const Art* other) const
+{
+    return valid_ && other && other->hostHandle() == art_;
+}
+
+int16_t Art::type() const
+{
+    int16_t t = 0;
+    if (!valid_ || !artSuite || artSuite->getArtType(art_, &t) != 0)
+        return 0;
+    return t;
+}
+
+Path* Art::path()
+{
+    if (!path_)
+        path_ = new Path(this);
+    return path_;
+}
+
+bool Art::userAttr(int32_t hostMask) const
+{
+    int32_t attrs = 0;
+    if (!valid_ || !artSuite || artSuite->getArtUserAttributes(art_, hostMask, &attrs) != 0)
+        return false;
+    return (hostMask & attrs) != 0;
+}
+
+void Art::setUserAttr(int32_t hostMask, bool value)
+{
+    if (!valid_ || !artSuite)
+        return;
+    if (artSuite->setArtUserAttributes(art_, hostMask, value ? hostMask : 0) != 0)
+        return;
+    if (!(hostMask & 0x9))
+        return;
+    int16_t t = type();
+    if (t != qoraipArt_detail::group && t != qoraipArt_detail::compound)
+        return;
+    Art* first = firstChild();
+    ArtIterator it(first);
+    for (; !it.atEnd(); it.next())
+        if (Art* child = it.current())
+            child->setUserAttr(0x9, value);
+    delete first;
+}
+
+void Art::select() { setUserAttr(0x9, true); }
+void Art::deselect() { setUserAttr(0x9, false); }
+bool Art::selected() const { return userAttr(0x1); }
+void Art::setSelected(bool selected)
+{
+    if (selected)
+        select();
+    else
+        deselect();
+}
+bool Art::fullySelected() const { return userAttr(0x8); }
+bool Art::locked() const { return userAttr(0x2); }
+void Art::setLocked(bool locked) { setUserAttr(0x2, locked); }
+bool Art::hidden() const { return userAttr(0x4); }
+void Art::setHidden(bool hidden) { setUserAttr(0x4, hidden); }
+bool Art::editable() const { return valid_ && !locked(); }
+void Art::setEditable(bool editable) { setLocked(!editable); }
+
+bool Art::ancestorSelected() const
+{
+    for (Art* a = parent(); a;) {
+        bool hit = a->selected();
+        Art* up = hit ? nullptr : a->parent();
+        delete a;
+        if (hit)
+            return true;
+        a = up;
+    }
+    return false;
+}
+
+bool Art::ancestorLocked() const
+{
+    for (Art* a = parent(); a;) {
+        bool hit = a->locked();
+        Art* up = hit ? nullptr : a->parent();
+        delete a;
+        if (hit)
+            return true;
+        a = up;
+    }
+    return false;
+}
+
+bool Art::ancestorHidden() const
+{
+    for (Art* a = parent(); a;) {
+        bool hit = a->hidden();
+        Art* up = hit ? nullptr : a->parent();
+        delete a;
+        if (hit)
+            return true;
+        a = up;
+    }
+    return false;
+}
+
+ArtboardRect Art::transformedBounds(const TransformMatrix* matrix, int32_t hostBits) const
+{
+    if (!valid_ || !artSuite)
+        return ArtboardRect(0, 0, 0, 0);
+    double s = Document::currentScaleFactor();
+    RealMatrix m{};
+    if (matrix) {
+        matrix->toHostMatrix(m);
+        m.tx /= s;
+        m.ty /= s;
+    }
+    RealRect r{0, 0, 0, 0};
+    if (artSuite->getArtBounds(art_, matrix ? &m : nullptr, hostBits, &r) != 0)
+        return ArtboardRect(0, 0, 0, 0);
+    r = {r.left * s, r.top * s, r.right * s, r.bottom * s};
+    return ArtboardRect(r);
+}
+
+ArtboardRect Art::bounds64() const { return transformedBounds(nullptr, 64); }
+ArtboardRect Art::bounds66() const { return transformedBounds(nullptr, 66); }
+ArtboardRect Art::boundsFlags(int32_t hostBits) const { return transformedBounds(nullptr, hostBits); }
+
+void Art::updateBounds()
+{
+    if (valid_ && artSuite)
+        artSuite->updateArtBounds(art_);
+}
+
+double Art::boundsX() const { return bounds66().origin.x; }
+double Art::boundsY() const { return bounds66().origin.y; }
+double Art::boundsWidth() const { return bounds66().size.width; }
+double Art::boundsHeight() const { return bounds66().size.height; }
+
+double Art::signedArea() const
+{
+    using namespace qoraipArt_detail;
+    if (!valid_)
+        return 0;
+    int16_t t = type();
+    switch (t) {
+    case group:
+    case compound:
+    case mesh: {
+        double sum = 0;
+        Art* first = firstChild();
+        ArtIterator it(first);
+        for (; !it.atEnd(); it.next())
+            if (Art* child = it.current())
+                sum += child->signedArea();
+        delete first;
+        return sum;
+    }
+    case pathType:
+        return const_cast<Art*>(this)->path()->area();
+    case placed:
+        return bounds66().area();
+    case pluginGroup: {
+        ArtHandle result = nullptr;
+        if (!pluginGroupSuite || pluginGroupSuite->getPluginGroupResultArt(art_, &result) != 0 || !result)
+            return 0;
+        Art inner(result);
+        return inner.signedArea();
+    }
+    case symbolInstance: {
+        SymbolHandle symbol = nullptr;
+        ArtHandle definition = nullptr;
+        if (!symbolSuite || symbolSuite->getSymbolOfInstance(art_, &symbol) != 0 || !symbol ||
+            symbolSuite->getSymbolArt(symbol, &definition) != 0 || !definition)
+            return 0;
+        Art d(definition);
+        double defArea = d.bounds66().area();
+        // A definition without area (a straight line) scales to nothing instead of 0/0.
+        if (defArea == 0)
+            return 0;
+        return d.signedArea() * bounds66().area() / defArea;
+    }
+    default:
+        return 0;
+    }
+}
+
+double Art::area() const { return std::fabs(signedArea()); }
+
+double Art::length() const
+{
+    using namespace qoraipArt_detail;
+    if (!valid_)
+        return 0;
+    switch (type()) {
+    case group:
+    case compound:
+    case mesh: {
+        double sum = 0;
+        Art* first = firstChild();
+        ArtIterator it(first);
+        for (; !it.atEnd(); it.next())
+            if (Art* child = it.current())
+                sum += child->length();
+        delete first;
+        return sum;
+    }
+    case pathType:
+        return const_cast<Art*>(this)->path()->length();
+    case placed:
+        return bounds66().perimeter();
+    case pluginGroup: {
+        ArtHandle result = nullptr;
+        if (!pluginGroupSuite || pluginGroupSuite->getPluginGroupResultArt(art_, &result) != 0 || !result)
+            return 0;
+        Art inner(result);
+        return inner.length();
+    }
+    case symbolInstance: {
+        SymbolHandle symbol = nullptr;
+        ArtHandle definition = nullptr;
+        if (!symbolSuite || symbolSuite->getSymbolOfInstance(art_, &symbol) != 0 || !symbol ||
+            symbolSuite->getSymbolArt(symbol, &definition) != 0 || !definition)
+            return 0;
+        Art d(definition);
+        ArtboardRect db = d.bounds66(), ib = bounds66();
+        double defArea = db.area();
+        if (defArea != 0)
+            return d.length() * std::sqrt(ib.area() / defArea);
+        // A flat definition scales by the ratio of its one non-zero extent.
+        if (db.size.width != 0)
+            return d.length() * std::fabs(ib.size.width / db.size.width);
+        if (db.size.height != 0)
+            return d.length() * std::fabs(ib.size.height / db.size.height);
+        return d.length();
+    }
+    default:
+        return 0;
+    }
+}
+
+bool Art::centerPointVisible() const
+{
+    bool8 visible = 0;
+    return valid_ && artSuite && artSuite->getArtCenterPointVisible(art_, &visible) == 0 && visible;
+}
+
+void Art::setCenterPointVisible(bool visible)
+{
+    if (valid_ && artSuite)
+        artSuite->setArtCenterPointVisible(art_, visible ? 1 : 0);
+}
+
+Layer* Art::layer() const
+{
+    LayerHandle layer = nullptr;
+    if (!valid_ || !artSuite || artSuite->getLayerOfArt(art_, &layer) != 0 || !layer)
+        return nullptr;
+    return new Layer(layer);
+}
+
+Art* Art::related(HostErr (*ArtSuite::*get)(ArtHandle, ArtHandle*)) const
+{
+    ArtHandle out = nullptr;
+    if (!valid_ || !artSuite || (artSuite->*get)(art_, &out) != 0 || !out)
+        return nullptr;
+    return new Art(out);
+}
+
+Art* Art::parent() const { return related(&ArtSuite::getArtParent); }
+Art* Art::firstChild() const { return related(&ArtSuite::getArtFirstChild); }
+Art* Art::lastChild() const { return related(&ArtSuite::getArtLastChild); }
+Art* Art::nextSibling() const { return related(&ArtSuite::getArtNextSibling); }
+Art* Art::priorSibling() const { return related(&ArtSuite::getArtPriorSibling); }
+
+int32_t Art::childCount() const
+{
+    Art* first = firstChild();
+    if (!first)
+        return 0;
+    int32_t n = 0;
+    {
+        ArtIterator it(first);
+        for (; !it.atEnd(); it.next())
+            ++n;
+    }
+    delete first;
+    return n;
+}
+
+bool Art::hasFill() const { return valid_ && artSuite && artSuite->artHasFill(art_); }
+bool Art::hasStroke() const { return valid_ && artSuite && artSuite->artHasStroke(art_); }
+bool Art::isStyledArt() const { return valid_ && artSuite && artSuite->isArtStyled(art_); }
+
+bool Art::isLayerGroup() const
+{
+    bool8 flag = 0;
+    return valid_ && artSuite && artSuite->isArtLayerGroup(art_, &flag) == 0 && flag;
+}
+
+bool Art::groupClipped() const
+{
+    bool8 clipped = 0;
+    return valid_ && groupSuite && type() == qoraipArt_detail::group &&
+           groupSuite->getGroupClipped(art_, &clipped) == 0 && clipped;
+}
+
+bool Art::reorder(int32_t paintOrder, const Art* target)
+{
+    return valid_ && artSuite && artSuite->reorderArt(art_, paintOrder, target ? target->hostHandle() : nullptr) == 0;
+}
+
+bool Art::expand(int32_t hostBits, int32_t steps)
+{
+    if (!valid_ || !expandSuite)
+        return false;
+    acquireSuite(uidUtilsSuite, kUIDUtilsSuiteName, kUIDUtilsSuiteVersion);
+    acquireSuite(uidSuite, kUIDSuiteName, kUIDSuiteVersion);
+    acquireSuite(uidrefSuite, kUIDREFSuiteName, kUIDREFSuiteVersion);
+    UIDHandle uid = nullptr;
+    UIDRefHandle ref = nullptr;
+    if (uidUtilsSuite && uidUtilsSuite->getArtUID(art_, 1, &uid) == 0 && uid && uidSuite)
+        uidSuite->newUIDRef(uid, &ref);
+    bool ok = expandSuite->expandArt(art_, hostBits, steps) == 0;
+    if (ok) {
+        ArtHandle replacement = nullptr;
+        if (ref && uidUtilsSuite->getArtOfUIDRef(ref, &replacement) == 0 && replacement)
+            art_ = replacement;
+    }
+    if (ref && uidrefSuite)
+        uidrefSuite->releaseUIDRef(ref);
+    if (uid && uidSuite)
+        uidSuite->releaseUID(uid);
+    return ok;
+}
+
+ArtIterator* Art::siblingIterator()
+{
+    return new ArtIterator(this);
+}
+
+}  // namespace aip
+}  // namespace qor
