@@ -1,0 +1,9 @@
+#include "aip/qoraipScheduledCallbacks.h"
+
+namespace qor {
+namespace aip {
+
+qor::utils::Map<unsigned int, qor::utils::Callback*> scheduledCallbacks;
+
+} // namespace aip
+} // namespace qor
