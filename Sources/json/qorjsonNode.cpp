@@ -27,7 +27,7 @@ bool Node::hasChildren() const {
 }
 
 // Node is final, so every allocation has its size.
-void *Node::operator new(size_t) { return BlockPool<sizeof(Node)>::allocate(); }
+__attribute__((noinline)) void *Node::operator new(size_t) { return BlockPool<sizeof(Node)>::allocate(); }
 
 // Kept out of line: inlined into the new-expressions below, g++ takes the pool's free for a mismatch.
 void Node::operator delete(void *p) { BlockPool<sizeof(Node)>::deallocate(p); }
