@@ -27,9 +27,9 @@ bool Node::hasChildren() const {
 }
 
 // Node is final, so every allocation has its size.
-void *Node::operator new(size_t) { return BlockPool<sizeof(Node)>::allocate(); }
+__attribute__((noinline)) void *Node::operator new(size_t) { return BlockPool<sizeof(Node)>::allocate(); }
 
-// Kept out of line: inlined into the new-expressions below, g++ takes the pool's free for a mismatch.
+// Both kept out of line: inlined into the new-expressions below, g++ takes the pool's free for a mismatch.
 __attribute__((noinline)) void Node::operator delete(void *p) { BlockPool<sizeof(Node)>::deallocate(p); }
 
 // Takes every child out of n, releasing n's reference to each; children whose count reaches 0 are
