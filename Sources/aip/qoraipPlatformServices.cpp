@@ -1,5 +1,7 @@
 #include "aip/qoraipPlatformServices.h"
 
+#include "plat/qorplatInternetGET.h"
+
 #include "win/WinBase.h"
 #include "win/WinUser.h"
 
@@ -38,7 +40,11 @@ bool schedulerWindowExists()
   return false;
 }
 
-void stopPendingHttpCallbacks(bool) {}
+void stopPendingHttpCallbacks(bool get)
+{
+  if (get)
+    qor::plat::stopAllGetCallbacks();
+}
 
 }  // namespace platform
 }  // namespace aip

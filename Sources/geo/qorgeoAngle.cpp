@@ -51,17 +51,19 @@ bool relativeEqual(double x, double y)
     return std::fabs(x - y) <= std::fmax(std::fabs(x), std::fabs(y)) * kRelative;
 }
 
-// NaN passes through; an infinity has no direction and becomes NaN.
-bool prepare(double& x)
+// NaN passes through; an infinity has no direction and becomes NaN. One comparison on the
+// ordinary path.
+inline bool prepare(double& x)
 {
+    if (std::fabs(x) <= kReduceAbove)
+        return true;
+    if (std::isnan(x))
+        return false;
     if (std::isinf(x)) {
         x = NAN;
         return false;
     }
-    if (std::isnan(x))
-        return false;
-    if (std::fabs(x) > kReduceAbove)
-        x = std::fmod(x, kTwoPi);
+    x = std::fmod(x, kTwoPi);
     return true;
 }
 
@@ -225,7 +227,7 @@ Angle& Angle::operator/=(const Angle& other)
 
 double Angle::radians() const
 {
-    return value(Radians);
+    return angle_;  // the unit table's factor for radians is 1
 }
 
 double Angle::degrees() const

@@ -57,14 +57,6 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-bool approxEqual(double a, double b, double tolerance)
-{
-    double t = std::fabs(tolerance);
-    if (t > 0.0)
-        return std::fabs(b - a) < t;
-    return a == b;
-}
-
 double min(double a, double b)
 {
     return a > b ? b : a;

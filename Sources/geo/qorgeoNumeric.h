@@ -3,6 +3,7 @@
 // snapped to exact zero, and random numbers.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 namespace qor {
@@ -15,7 +16,14 @@ constexpr double kMinOfListEnd = 1.7976931348623157e308;
 bool isDigit(char c);
 
 // |b - a| < |tolerance| (strict); a tolerance of 0 asks for exact equality; a NaN operand gives false.
-bool approxEqual(double a, double b, double tolerance);
+// Inline: every geometry comparison goes through it.
+inline bool approxEqual(double a, double b, double tolerance)
+{
+    double t = std::fabs(tolerance);
+    if (t > 0.0)
+        return std::fabs(b - a) < t;
+    return a == b;
+}
 
 // b when a > b (resp. a < b), else a: a NaN operand or equal values give a.
 double min(double a, double b);

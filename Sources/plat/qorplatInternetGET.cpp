@@ -5,8 +5,9 @@ namespace plat {
 
 __InternetFamily& __InternetGETImpl::family()
 {
-  static __InternetFamily* f = new __InternetFamily("VODavurirur GET/");  // outlives detached workers
-  return *f;
+  // Its destructor does nothing, so a worker still running at unload finds it intact.
+  static __InternetFamily f("VODavurirur GET/");
+  return f;
 }
 
 __InternetGETImpl::__InternetGETImpl(const std::string& url, utils::Callback* responseCallback,

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "plat/qorplatStrings.h"
+#include "plat/qorplatSystem.h"
 #include "win/WinBase.h"
 #include "win/WinUser.h"
 
@@ -48,8 +49,8 @@ struct Scheduler
 
 Scheduler& scheduler()
 {
-  static Scheduler* s = new Scheduler;  // outlives detached workers
-  return *s;
+  static Scheduler s;
+  return s;
 }
 
 constexpr UINT kRunDelivery = WM_APP + 0x146;
@@ -139,36 +140,6 @@ bool cancelScheduledCallback(unsigned int id)
   return true;
 }
 
-bool isWindowsVersionAtLeast(DWORD major, DWORD minor, WORD servicePack)
-{
-  OSVERSIONINFOEXW info{};
-  info.dwOSVersionInfoSize = sizeof info;
-  info.dwMajorVersion = major;
-  info.dwMinorVersion = minor;
-  info.wServicePackMajor = servicePack;
-  ULONGLONG mask = 0;
-  mask = VerSetConditionMask(mask, VER_MAJORVERSION, VER_GREATER_EQUAL);
-  mask = VerSetConditionMask(mask, VER_MINORVERSION, VER_GREATER_EQUAL);
-  mask = VerSetConditionMask(mask, VER_SERVICEPACKMAJOR, VER_GREATER_EQUAL);
-  return VerifyVersionInfoW(&info, VER_MAJORVERSION | VER_MINORVERSION | VER_SERVICEPACKMAJOR, mask) != 0;
-}
-
-unsigned int osVersionCode()
-{
-  static const struct
-  {
-    DWORD major, minor;
-    WORD servicePack;
-    unsigned int code;
-  } versions[] = {{10, 0, 0, 100000}, {6, 3, 0, 60300}, {6, 2, 0, 60200}, {6, 1, 1, 60101},
-                  {6, 1, 0, 60100},   {6, 0, 2, 60002}, {6, 0, 1, 60001}, {6, 0, 0, 60000},
-                  {5, 1, 3, 50103},   {5, 1, 2, 50102}, {5, 1, 1, 50101}};
-  for (const auto& v : versions)
-    if (isWindowsVersionAtLeast(v.major, v.minor, v.servicePack))
-      return v.code;
-  return 50100;
-}
-
 }  // namespace qorplatInternetRequest_detail
 
 namespace qor {
@@ -204,7 +175,7 @@ __InternetRequestImpl::~__InternetRequestImpl()
 
 std::string __InternetRequestImpl::userAgent(const char* prefix)
 {
-  return std::string(prefix) + "WinINet Windows" + versionSuffix(qorplatInternetRequest_detail::osVersionCode()) + " (x86)";
+  return std::string(prefix) + "WinINet Windows" + versionSuffix(unsigned(osVersionCode())) + " (x86)";
 }
 
 std::string __InternetRequestImpl::versionSuffix(unsigned int code)

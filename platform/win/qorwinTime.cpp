@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstring>
 #include <ctime>
+#include <initializer_list>
 
 namespace qorwinTime_detail {
 
