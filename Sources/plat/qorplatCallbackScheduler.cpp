@@ -221,7 +221,14 @@ bool findMainThreadId(uint32_t& id)
 
 uint32_t modifierKeyMask()
 {
-  return static_cast<uint32_t>(currentModifierKeys());
+  uint32_t mask = 0;
+  if (GetAsyncKeyState(VK_SHIFT))
+    mask |= 1;
+  if (GetAsyncKeyState(VK_MENU))
+    mask |= 2;
+  if (GetAsyncKeyState(VK_CONTROL))
+    mask |= 4;
+  return mask;
 }
 
 bool isWindowsVersionAtLeast(uint32_t major, uint32_t minor, uint16_t servicePackMajor)
@@ -236,6 +243,22 @@ bool isWindowsVersionAtLeast(uint32_t major, uint32_t minor, uint16_t servicePac
   condition = VerSetConditionMask(condition, VER_SERVICEPACKMAJOR, VER_GREATER_EQUAL);
   return VerifyVersionInfoW(&info, VER_MAJORVERSION | VER_MINORVERSION | VER_SERVICEPACKMAJOR, condition) !=
          0;
+}
+
+uint32_t osVersionCode()
+{
+  static const struct
+  {
+    uint32_t major, minor;
+    uint16_t servicePack;
+    uint32_t code;
+  } versions[] = {{10, 0, 0, 100000}, {6, 3, 0, 60300}, {6, 2, 0, 60200}, {6, 1, 1, 60101},
+                  {6, 1, 0, 60100},   {6, 0, 2, 60002}, {6, 0, 1, 60001}, {6, 0, 0, 60000},
+                  {5, 1, 3, 50103},   {5, 1, 2, 50102}, {5, 1, 1, 50101}};
+  for (const auto& v : versions)
+    if (isWindowsVersionAtLeast(v.major, v.minor, v.servicePack))
+      return v.code;
+  return 50100;
 }
 
 std::string sha1Hex(const std::string& text)

@@ -3,7 +3,6 @@
 // platform unit answers (UI thread, modifier keys, system version, SHA-1 digests as text).
 #pragma once
 
-#include "plat/qorplatSystem.h"  // osVersionCode
 #include "utils/qorutilsCallback.h"
 #include "win/Windows.h"
 
@@ -32,6 +31,8 @@ bool findMainThreadId(uint32_t& id);
 // 1 Shift, 2 Alt, 4 Control, for the keys held now.
 uint32_t modifierKeyMask();
 bool isWindowsVersionAtLeast(uint32_t major, uint32_t minor, uint16_t servicePackMajor);
+// The system version as major * 10000 + minor * 100 + service pack, from a fixed list of versions.
+uint32_t osVersionCode();
 // The SHA-1 digest of the text's bytes as 40 lowercase hexadecimal digits.
 std::string sha1Hex(const std::string& text);
 

@@ -213,11 +213,11 @@ TEST(SystemQuestions, DigestsVersionAndModifierKeys)
   EXPECT_EQ(qor::plat::sha1Hex("abc"), "a9993e364706816aba3e25717850c26c9cd0d89d");
   EXPECT_EQ(qor::plat::sha1Hex(std::string("a\0b", 3)), "4a3dec2d1f8245280855c42db0ee4239f917fdb8");
 
-  EXPECT_EQ(qor::plat::osVersionCode(), 100000);
+  EXPECT_EQ(qor::plat::osVersionCode(), 100000u);
   qorwin::setSystemVersion(6, 1, 1);
-  EXPECT_EQ(qor::plat::osVersionCode(), 60101);
+  EXPECT_EQ(qor::plat::osVersionCode(), 60101u);
   qorwin::setSystemVersion(5, 0, 0);
-  EXPECT_EQ(qor::plat::osVersionCode(), 50100);
+  EXPECT_EQ(qor::plat::osVersionCode(), 50100u);
 
   EXPECT_EQ(qor::plat::modifierKeyMask(), 0u);
   qorwin::setKeyDown(VK_SHIFT, true);
