@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "plat/qorplatStrings.h"
-#include "plat/qorplatSystem.h"
+#include "plat/qorplatCallbackScheduler.h"
 #include "win/WinBase.h"
 #include "win/WinUser.h"
 
