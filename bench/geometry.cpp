@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "aip/qoraipArtboardPoint.h"
 #include "core/qorcoreAngle.h"
 #include "core/qorcoreArtboardPoint.h"
 #include "core/qorcorePoint.h"
@@ -124,6 +125,7 @@ void AngleTo_Client(benchmark::State& state)
 }
 BENCHMARK_TEMPLATE(AngleTo_Client, qor::core::Point);
 BENCHMARK_TEMPLATE(AngleTo_Client, qor::core::ArtboardPoint);
+BENCHMARK_TEMPLATE(AngleTo_Client, qor::aip::ArtboardPoint);
 
 // --- distance ---
 
@@ -151,6 +153,7 @@ void Distance_Client(benchmark::State& state)
 }
 BENCHMARK_TEMPLATE(Distance_Client, qor::core::Point);
 BENCHMARK_TEMPLATE(Distance_Client, qor::core::ArtboardPoint);
+BENCHMARK_TEMPLATE(Distance_Client, qor::aip::ArtboardPoint);
 
 // --- equality within a tolerance ---
 
@@ -177,6 +180,7 @@ void EqualsWithin_Client(benchmark::State& state)
 }
 BENCHMARK_TEMPLATE(EqualsWithin_Client, qor::core::Point);
 BENCHMARK_TEMPLATE(EqualsWithin_Client, qor::core::ArtboardPoint);
+BENCHMARK_TEMPLATE(EqualsWithin_Client, qor::aip::ArtboardPoint);
 
 void EqualsWithin_GeoAngle(benchmark::State& state)
 {
@@ -245,6 +249,22 @@ void OffsetPolar_Client(benchmark::State& state)
 BENCHMARK_TEMPLATE(OffsetPolar_Client, qor::core::Point);
 BENCHMARK_TEMPLATE(OffsetPolar_Client, qor::core::ArtboardPoint);
 
+void OffsetPolar_AipArtboardPoint(benchmark::State& state)
+{
+    std::vector<qor::aip::ArtboardPoint> points = makePoints<qor::aip::ArtboardPoint>();
+    std::vector<qor::geo::Angle> angles;
+    for (double a : inputs().angle)
+        angles.emplace_back(a, 1);
+    size_t i = 0;
+    for (auto _ : state) {
+        size_t a = i++ & (kCount - 1);
+        qor::aip::ArtboardPoint moved = points[a].offsetPolar(10, angles[a]);
+        benchmark::DoNotOptimize(moved.x);
+        benchmark::DoNotOptimize(moved.y);
+    }
+}
+BENCHMARK(OffsetPolar_AipArtboardPoint);
+
 // Collects each run's time per iteration, then prints the ratios to the inline baselines.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
@@ -263,20 +283,24 @@ public:
             {"Normalize_CoreAngle", "Normalize_Inline"},
             {"AngleTo_Client<qor::core::Point>", "AngleTo_Inline"},
             {"AngleTo_Client<qor::core::ArtboardPoint>", "AngleTo_Inline"},
+            {"AngleTo_Client<qor::aip::ArtboardPoint>", "AngleTo_Inline"},
             {"Distance_Client<qor::core::Point>", "Distance_Inline"},
             {"Distance_Client<qor::core::ArtboardPoint>", "Distance_Inline"},
+            {"Distance_Client<qor::aip::ArtboardPoint>", "Distance_Inline"},
             {"EqualsWithin_Client<qor::core::Point>", "EqualsWithin_Inline"},
             {"EqualsWithin_Client<qor::core::ArtboardPoint>", "EqualsWithin_Inline"},
+            {"EqualsWithin_Client<qor::aip::ArtboardPoint>", "EqualsWithin_Inline"},
             {"EqualsWithin_GeoAngle", "EqualsWithin_AngleInline"},
             {"OffsetPolar_Client<qor::core::Point>", "OffsetPolar_Inline"},
             {"OffsetPolar_Client<qor::core::ArtboardPoint>", "OffsetPolar_Inline"},
+            {"OffsetPolar_AipArtboardPoint", "OffsetPolar_Inline"},
         };
-        std::printf("\n%-48s %12s %12s %8s\n", "framework / inline", "framework", "inline", "ratio");
+        std::printf("\n%-46s %12s %12s %8s\n", "framework / inline", "framework", "inline", "ratio");
         for (auto& row : rows) {
             auto f = times_.find(row[0]), b = times_.find(row[1]);
             if (f == times_.end() || b == times_.end() || b->second <= 0)
                 continue;
-            std::printf("%-48s %10.2fns %10.2fns %8.2f\n", row[0], f->second, b->second, f->second / b->second);
+            std::printf("%-46s %10.2fns %10.2fns %8.2f\n", row[0], f->second, b->second, f->second / b->second);
         }
     }
 

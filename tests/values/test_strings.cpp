@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <random>
 
 #include "core/qorcoreFilePaths.h"
 #include "plat/qorplatStrings.h"
@@ -137,4 +138,39 @@ TEST(Strings, ClientPathExistsTrimsSpacesAndTrailingSeparators)
     EXPECT_TRUE(qor::core::pathExists(dir + "/"));
     EXPECT_FALSE(qor::core::pathExists(dir + "-missing\\"));
     EXPECT_FALSE(qor::core::createFolder(dir, 0700));  // it exists already
+}
+
+TEST(Strings, RandomTextRoundTripsAndRandomBytesStayWellFormed)
+{
+    std::mt19937 rng(7);
+    for (int round = 0; round < 300; ++round) {
+        // Valid UTF-16 from random scalar values (no NUL, no surrogate code points).
+        std::u16string wide;
+        int n = static_cast<int>(rng() % 20);
+        for (int k = 0; k < n; ++k) {
+            char32_t c;
+            do
+                c = static_cast<char32_t>(rng() % 0x110000);
+            while (c == 0 || (c >= 0xD800 && c <= 0xDFFF));
+            if (c < 0x10000) {
+                wide += static_cast<char16_t>(c);
+            } else {
+                wide += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+                wide += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+            }
+        }
+        std::string utf8 = u::utf16ToUtf8(wide);
+        ASSERT_EQ(u::utf8ToUtf16(utf8), wide);
+        ASSERT_EQ(qor::plat::wideStringToUtf8(qor::plat::utf8ToWideString(utf8)), utf8);
+
+        // Random bytes: the result is well-formed, so it survives a second round trip unchanged.
+        std::string bytes;
+        int m = 1 + static_cast<int>(rng() % 12);
+        for (int k = 0; k < m; ++k)
+            bytes += static_cast<char>(1 + rng() % 255);
+        std::u16string converted = u::utf8ToUtf16(bytes);
+        std::string back = u::utf16ToUtf8(converted);
+        ASSERT_EQ(u::utf8ToUtf16(back), converted) << bytes;
+        ASSERT_FALSE(converted.empty());
+    }
 }
