@@ -3,14 +3,12 @@
 #include <boost/thread/thread.hpp>
 
 #include <chrono>
-#include <map>
 #include <cstring>
 #include <vector>
 
 #include "plat/qorplatStrings.h"
 #include "plat/qorplatCallbackScheduler.h"
 #include "win/WinBase.h"
-#include "win/WinUser.h"
 
 namespace qorplatInternetRequest_detail {
 
@@ -36,110 +34,6 @@ private:
   bool error;
 };
 
-// Stand-in for the UI-thread callback scheduler until the shared one lands: a message-only window of
-// the UI thread runs each delivery posted to it, unless the delivery was cancelled first.
-struct Scheduler
-{
-  std::mutex lock;
-  HWND window = nullptr;
-  DWORD uiThread = 0;
-  unsigned int lastId = 0;
-  std::map<unsigned int, qor::utils::Callback*> pending;
-};
-
-Scheduler& scheduler()
-{
-  static Scheduler s;
-  return s;
-}
-
-constexpr UINT kRunDelivery = WM_APP + 0x146;
-
-LRESULT CALLBACK deliveryWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-  if (message != kRunDelivery)
-    return DefWindowProcW(window, message, wParam, lParam);
-  qor::utils::Callback* callback = nullptr;
-  {
-    Scheduler& s = scheduler();
-    std::lock_guard<std::mutex> guard(s.lock);
-    auto it = s.pending.find(unsigned(wParam));
-    if (it == s.pending.end())
-      return 0;
-    callback = it->second;
-    s.pending.erase(it);
-  }
-  if (callback) {
-    callback->execute();
-    delete callback;
-  }
-  return 0;
-}
-
-// Made on the thread that builds the first request: the UI thread.
-void createCallbackWindow()
-{
-  Scheduler& s = scheduler();
-  std::lock_guard<std::mutex> guard(s.lock);
-  if (s.window)
-    return;
-  WNDCLASSEXW cls{};
-  cls.cbSize = sizeof cls;
-  cls.lpfnWndProc = deliveryWindowProc;
-  cls.lpszClassName = u"qorplatInternetDeliveries";
-  RegisterClassExW(&cls);
-  s.window = CreateWindowExW(0, cls.lpszClassName, cls.lpszClassName, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
-                             nullptr);
-  if (s.window)
-    s.uiThread = GetCurrentThreadId();
-}
-
-bool findMainThreadId(DWORD& id)
-{
-  Scheduler& s = scheduler();
-  std::lock_guard<std::mutex> guard(s.lock);
-  id = s.uiThread;
-  return s.window != nullptr;
-}
-
-unsigned int scheduleMainThreadCallback(qor::utils::Callback* callback, double)
-{
-  Scheduler& s = scheduler();
-  std::unique_lock<std::mutex> guard(s.lock);
-  if (!callback)
-    return 0;
-  if (!s.window) {
-    guard.unlock();
-    delete callback;
-    return 0;
-  }
-  const unsigned int id = ++s.lastId;
-  s.pending[id] = callback;
-  if (!PostMessageW(s.window, kRunDelivery, WPARAM(id), 0)) {
-    s.pending.erase(id);
-    guard.unlock();
-    delete callback;
-    return 0;
-  }
-  return id;
-}
-
-bool cancelScheduledCallback(unsigned int id)
-{
-  qor::utils::Callback* callback = nullptr;
-  {
-    Scheduler& s = scheduler();
-    std::lock_guard<std::mutex> guard(s.lock);
-    auto it = s.pending.find(id);
-    if (id == 0 || it == s.pending.end())
-      return false;
-    callback = it->second;
-    it->second = nullptr;
-  }
-  delete callback;
-  return true;
-}
-
 }  // namespace qorplatInternetRequest_detail
 
 namespace qor {
@@ -150,7 +44,6 @@ __InternetRequestImpl::__InternetRequestImpl(__InternetFamily& family, const std
                                              bool async)
     : family(family), async(async), url(url), responseCallback(responseCallback), errorCallback(errorCallback)
 {
-  qorplatInternetRequest_detail::createCallbackWindow();
   std::lock_guard<std::mutex> guard(family.lock);
   ++family.users;
   if (family.session)
@@ -175,7 +68,7 @@ __InternetRequestImpl::~__InternetRequestImpl()
 
 std::string __InternetRequestImpl::userAgent(const char* prefix)
 {
-  return std::string(prefix) + "WinINet Windows" + versionSuffix(unsigned(osVersionCode())) + " (x86)";
+  return std::string(prefix) + "WinINet Windows" + versionSuffix(osVersionCode()) + " (x86)";
 }
 
 std::string __InternetRequestImpl::versionSuffix(unsigned int code)
@@ -335,8 +228,8 @@ void __InternetRequestImpl::deliver(bool error)
     if (released || !(error ? errorCallback : responseCallback))
       return;
   }
-  DWORD uiThread = 0;
-  if (!qorplatInternetRequest_detail::findMainThreadId(uiThread))
+  uint32_t uiThread = 0;
+  if (!findMainThreadId(uiThread))
     return;
   if (GetCurrentThreadId() == uiThread) {
     runCallback(error);
@@ -344,7 +237,7 @@ void __InternetRequestImpl::deliver(bool error)
   }
   if (family.stop.load(std::memory_order_acquire))
     return;
-  const unsigned int id = qorplatInternetRequest_detail::scheduleMainThreadCallback(
+  const unsigned int id = scheduleMainThreadCallback(
       new qorplatInternetRequest_detail::Delivery(shared_from_this(), error), 0.0);
   if (id == 0)
     return;
@@ -353,7 +246,7 @@ void __InternetRequestImpl::deliver(bool error)
     if (family.stop.load(std::memory_order_acquire)) {
       guard.unlock();
       // When the delivery already runs on the UI thread it cannot be taken back: wait for it instead.
-      if (qorplatInternetRequest_detail::cancelScheduledCallback(id))
+      if (cancelScheduledCallback(id))
         return;
       guard.lock();
       if (error ? errorDelivered : responseDelivered)

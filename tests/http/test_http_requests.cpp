@@ -7,6 +7,7 @@
 #include <string>
 #include <thread>
 
+#include "plat/qorplatCallbackScheduler.h"
 #include "plat/qorplatInternetGET.h"
 #include "qortestHttpServer.h"
 #include "win/WinBase.h"
@@ -66,6 +67,7 @@ using GetClient = Client<qor::plat::InternetGET>;
 class HttpRequests : public ::testing::Test
 {
 protected:
+  void SetUp() override { qor::plat::createCallbackWindow(); }
   void TearDown() override
   {
     // Every request state is gone once its handle and its worker have let go: the shared handles close.
