@@ -1,6 +1,7 @@
 #include "aip/qoraipPlatformServices.h"
 
 #include "plat/qorplatInternetGET.h"
+#include "plat/qorplatInternetPOST.h"
 
 #include "win/WinBase.h"
 #include "win/WinUser.h"
@@ -44,6 +45,8 @@ void stopPendingHttpCallbacks(bool get)
 {
   if (get)
     qor::plat::stopAllGetCallbacks();
+  else
+    qor::plat::stopAllPostCallbacks();
 }
 
 }  // namespace platform

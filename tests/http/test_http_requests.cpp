@@ -8,7 +8,9 @@
 #include <thread>
 
 #include "plat/qorplatCallbackScheduler.h"
+#include "json/qorjsonNode.h"
 #include "plat/qorplatInternetGET.h"
+#include "plat/qorplatInternetPOST.h"
 #include "qortestHttpServer.h"
 #include "win/WinBase.h"
 #include "win/WinInet.h"
@@ -63,6 +65,7 @@ struct Client
 };
 
 using GetClient = Client<qor::plat::InternetGET>;
+using PostClient = Client<qor::plat::InternetPOST>;
 
 class HttpRequests : public ::testing::Test
 {
@@ -304,6 +307,117 @@ TEST_F(HttpRequests, AfterTheStopFlagNoWorkerDeliversAndWaitingWorkersEnd)
   qorwin::advance(1000);
   EXPECT_EQ(later.delivered(), 0);
 
+}
+
+// An object node whose members are made by the given adders; released by the caller.
+qor::json::Node* object(std::initializer_list<qor::json::Node*> members)
+{
+  qor::json::Node* o = qor::json::Node::create(qor::json::Object, "");
+  for (qor::json::Node* m : members) {
+    o->addMember(m);
+    qor::json::Node::release(m);
+  }
+  return o;
+}
+
+TEST_F(HttpRequests, PostBodiesAreFormEncodedExactly)
+{
+  using qor::json::Node;
+  struct Case
+  {
+    const char* what;
+    Node* dictionary;
+    std::string body;
+  };
+  Node* list = Node::create(qor::json::Array, "l");
+  for (int i : {1, 2}) {
+    Node* e = Node::createInt64("", i);
+    list->appendElement(e);
+    Node::release(e);
+  }
+  const Case cases[] = {
+      {"kinds in key order",
+       object({Node::createString("b", "x y"), Node::createBool("a", true), Node::createDouble("c", 2.5),
+               Node::create(qor::json::Null, "d")}),
+       "a=1&b=x%20y&c=2.5&d="},
+      {"reserved bytes in keys and values",
+       object({Node::createString("k y+&=", "a&b=c+d %"), Node::createBool("no", false)}),
+       "k%20y%2b%26%3d=a%26b%3dc%2bd%20%25&no=0"},
+      {"non-ASCII and control bytes", object({Node::createString("\xc3\xa9", "\xe2\x82\xac\n~-._")}),
+       "%c3%a9=%e2%82%ac%0a~-._"},
+      {"numbers keep six digits, their + encoded", object({Node::createInt64("n", 1234567)}), "n=1.23457e%2b06"},
+      {"arrays as compact JSON", object({list}), "l=%5b1%2c2%5d"},
+      {"empty dictionary", object({}), ""},
+      {"no dictionary", nullptr, ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(qor::plat::InternetPOST::formBody(c.dictionary), c.body) << c.what;
+    Node::release(c.dictionary);
+  }
+}
+
+TEST_F(HttpRequests, PostSendsTheFormWithTheFrameworkHeaders)
+{
+  using qor::json::Node;
+  server.on("/submit", {200, "", {}, HttpServer::Mode::Echo});
+  Node* form = object({Node::createString("name", "J\xc3\xb6rg & Co"), Node::createDouble("v", 16)});
+  PostClient client;
+  qor::plat::InternetPOST request(server.url("/submit?q=1"), form, client.responseCallback(), client.errorCallback(),
+                                  true);
+  Node::release(form);
+  client.request = &request;
+  EXPECT_TRUE(request.isAsync());
+  request.start();
+  await(client);
+  ASSERT_EQ(client.responses, 1) << client.number << " " << client.message;
+  const std::string body = "name=J%c3%b6rg%20%26%20Co&v=16";
+  EXPECT_EQ(client.text, body);
+  EXPECT_EQ(client.thread, GetCurrentThreadId());
+  const auto requests = server.requests();
+  ASSERT_EQ(requests.size(), 1u);
+  const auto& r = requests[0];
+  EXPECT_EQ(r.method, "POST");
+  EXPECT_EQ(r.target, "/submit?q=1");
+  EXPECT_EQ(r.body, body);
+  EXPECT_EQ(r.header("Host"), "127.0.0.1:" + std::to_string(server.port()));
+  EXPECT_EQ(r.header("User-Agent"), "VODavurirur POST/WinINet Windows/10.0.0 (x86)");
+  EXPECT_EQ(r.header("Keep-Alive"), "300");
+  EXPECT_EQ(r.header("Connection"), "keep-alive");
+  EXPECT_EQ(r.header("Content-Type"), "application/x-www-form-urlencoded charset=utf-8");
+}
+
+TEST_F(HttpRequests, PostRejectsUrlsItCannotSplitAndReportsConnectionFailures)
+{
+  struct Case
+  {
+    std::string url;
+    int number;
+    std::string message;
+    int code;
+  };
+  const std::string mustBegin = "Invalid URL specified (must begin with \"http://\" or \"https://\")";
+  const Case cases[] = {
+      {"http://127.0.0.1", -1, "Invalid URL specified (path or \"/\" on server must be specified)", 10},
+      {"https://", -1, "Invalid URL specified (server name or IP address must be specified)", 10},
+      {"ftp://127.0.0.1/upload", -1, mustBegin, 10},
+      {"http:/", -1, mustBegin, 10},
+      {"http://", -1, mustBegin, 10},
+      {"http://127.0.0.1:" + std::to_string(HttpServer::closedPort()) + "/x", 12029, "Unknown WinINet error", 90},
+  };
+  for (const Case& c : cases) {
+    for (bool async : {false, true}) {
+      PostClient client;
+      qor::plat::InternetPOST request(c.url, nullptr, client.responseCallback(), client.errorCallback(), async);
+      client.request = &request;
+      request.start();
+      await(client);
+      EXPECT_EQ(client.errors, 1) << c.url;
+      EXPECT_EQ(client.number, c.number) << c.url;
+      EXPECT_EQ(client.message, c.message) << c.url;
+      EXPECT_EQ(client.code, c.code) << c.url;
+    }
+  }
+  EXPECT_TRUE(server.requests().empty());
 }
 
 TEST_F(HttpRequests, ErrorCodesFollowTheTable)
