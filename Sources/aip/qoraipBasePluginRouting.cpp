@@ -2,46 +2,40 @@
 // and what it reads of the router's current messages.
 #include "aip/qoraipBasePlugin.h"
 
-#include "aip/qoraipHostStrings.h"
+#include "aip/qoraipEventDispatcher.h"
+#include "aip/qoraipNotifier.h"
 #include "aip/qoraipPluginGlobals.h"
-#include "aip/qoraipSuite.h"
 #include "utils/qorutilsCallback.h"
 
 namespace qor {
 namespace aip {
 
-// Stand-in until the host event router exists: the base notifiers are added to the host directly,
-// so that the host sends the application notifications; subscriptions are not kept.
-namespace qoraipBasePluginRouting_detail {
-const NotifierSuite* notifierSuite = nullptr;
-}
-
 EventDispatcher* BasePlugin::eventDispatcher()
 {
+  if (!eventDispatcher_)
+    eventDispatcher_ = new EventDispatcher();
   return eventDispatcher_;
 }
 
 void BasePlugin::addBaseNotifier(const std::string& prefix, const char* hostNotifierName, utils::Callback* callback)
 {
-  delete callback;
-  using qoraipBasePluginRouting_detail::notifierSuite;
-  if (!acquireSuite(notifierSuite, kNotifierSuiteName, kNotifierSuiteVersion))
-    return;
-  const std::string name = utf8ToHostString(prefix + notifierSuffix()).toDefaultString();
-  NotifierHandle handle = nullptr;
-  notifierSuite->addNotifier(pluginRef(), name.c_str(), hostNotifierName, &handle);
+  eventDispatcher()->addNotifier(new Notifier(prefix + notifierSuffix(), hostNotifierName, callback));
 }
 
-void BasePlugin::subscribeBaseMessage(const char*, const char*, void (BasePlugin::*)()) {}
+void BasePlugin::subscribeBaseMessage(const char* caller, const char* selector, void (BasePlugin::*handler)())
+{
+  eventDispatcher()->subscribe(caller, selector, new utils::__Callback<BasePlugin>(this, handler));
+}
 
 void BasePlugin::destroyEventDispatcher()
 {
+  delete eventDispatcher_;
   eventDispatcher_ = nullptr;
 }
 
 const ToolMessage* BasePlugin::toolMessage() const
 {
-  return nullptr;
+  return eventDispatcher_ ? eventDispatcher_->pluginMessageData() : nullptr;
 }
 
 void BasePlugin::onMenuGo()

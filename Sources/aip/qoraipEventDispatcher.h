@@ -82,6 +82,7 @@ public:
 
   const Message& currentHostMessage() const { return message; }
   ToolMsgRecord* pluginMessageData() { return &pluginMessage; }
+  const ToolMsgRecord* pluginMessageData() const { return &pluginMessage; }
   AnnotatorDrawer currentAnnotationDrawer() const { return currentDrawer; }
   const NotifyData& lastNotifyData() const { return notifyData; }
 

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "aip/qoraipArtSuites.h"
 #include "aip/qoraipBasePlugin.h"
 #include "aip/qoraipDocument.h"
 #include "aip/qoraipIllustrator.h"
@@ -19,8 +20,6 @@ const AnnotatorSuite* annotatorSuite = nullptr;
 const AnnotatorDrawerSuite* annotatorDrawerSuite = nullptr;
 const ToolSuite* toolSuite = nullptr;
 const void* artboardRangeSuite = nullptr;
-const ArtboardSuite* artboardSuite = nullptr;
-const LayerSuite* layerSuite = nullptr;
 
 template <typename Table> const Table* acquired(const Table*& variable, const char* name, int32_t version)
 {
@@ -37,7 +36,7 @@ struct ArtboardList
 
   ArtboardList()
   {
-    suite = acquired(artboardSuite, kArtboardSuiteName, kArtboardSuiteVersion);
+    suite = acquired(qor::aip::artboardSuite, kArtboardSuiteName, kArtboardSuiteVersion);
     if (suite && msgCurrentDocument())
       held = suite->getArtboardList(&list) == 0;
   }
@@ -207,7 +206,7 @@ bool msgCurrentViewBounds(double bounds[4])
 LayerHandle msgCurrentLayer()
 {
   const LayerSuite* suite =
-      qoraipMsgEnv_detail::acquired(qoraipMsgEnv_detail::layerSuite, kLayerSuiteName, kLayerSuiteVersion);
+      qoraipMsgEnv_detail::acquired(layerSuite, kLayerSuiteName, kLayerSuiteVersion);
   LayerHandle layer = nullptr;
   if (!suite || !msgCurrentDocument() || suite->getCurrentLayer(&layer) != 0)
     return nullptr;

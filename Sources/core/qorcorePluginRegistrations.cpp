@@ -1,43 +1,98 @@
 #include "core/qorcorePluginRegistrations.h"
 
+#include "core/qorcoreCallback.h"
+#include "core/qorcoreDispatcher.h"
+#include "core/qorcoreMenuItem.h"
+#include "core/qorcoreMessageType.h"
+#include "core/qorcoreNotifier.h"
+#include "core/qorcoreTool.h"
+
 namespace qor {
 namespace core {
 namespace registrations {
 
-// Stand-ins until the dispatcher and the registration handles exist: nothing is dispatched or
-// registered, and no menu item or tool handle can be made.
 Dispatcher* createDispatcher()
 {
-  return nullptr;
+  return new Dispatcher();
 }
 
-void destroyDispatcher(Dispatcher*) {}
-
-void dispatch(Dispatcher*, const char*, const char*, void*) {}
-
-void registerNotifier(Dispatcher*, int32_t, const Callback&) {}
-
-MenuItem* copyMenuItem(const MenuItem&)
+void destroyDispatcher(Dispatcher* dispatcher)
 {
-  return nullptr;
+  delete dispatcher;
 }
 
-void destroyMenuItem(MenuItem*) {}
+void dispatch(Dispatcher* dispatcher, const char* caller, const char* selector, void* record)
+{
+  if (!dispatcher)
+    return;
+  MessageType type = NoMessageType;
+  if (callerSelectorToMessageType(caller, selector, type))
+    dispatcher->dispatchMessage(type, record);
+  else
+    dispatcher->dispatchCustomMessage(caller, selector, record);
+}
 
-void deleteMenuItem(MenuItem*) {}
+void registerNotifier(Dispatcher* dispatcher, int32_t notifierType, const Callback& callback)
+{
+  if (!dispatcher)
+    return;
+  // The dispatcher keeps a handle sharing this notifier's record.
+  Notifier notifier(static_cast<NotifierType>(notifierType), callback);
+  dispatcher->registerNotifier(notifier);
+}
+
+MenuItem* copyMenuItem(const MenuItem& item)
+{
+  return new MenuItem(item);
+}
+
+void destroyMenuItem(MenuItem* item)
+{
+  if (item)
+    item->destroy();
+}
+
+void deleteMenuItem(MenuItem* item)
+{
+  delete item;
+}
 
 Tool* newTool()
 {
-  return nullptr;
+  return new Tool();
 }
 
-void deleteTool(Tool*) {}
+void deleteTool(Tool* tool)
+{
+  delete tool;
+}
 
-void assignTool(Tool*, ToolHandle) {}
+void assignTool(Tool* tool, ToolHandle hostTool)
+{
+  if (!tool)
+    return;
+  Tool wrapped(hostTool);
+  *tool = wrapped;
+}
 
-void clearTool(Tool*) {}
+void clearTool(Tool* tool)
+{
+  if (!tool)
+    return;
+  Tool empty;
+  *tool = empty;
+}
 
-void runToolCallback(Tool*, int) {}
+void runToolCallback(Tool* tool, int which)
+{
+  if (!tool || tool->isEmpty())
+    return;
+  Callback* callback = which == 0 ? tool->selectCallback()
+                       : which == 1 ? tool->deselectCallback()
+                                    : tool->reselectCallback();
+  if (callback)
+    callback->execute();
+}
 
 }  // namespace registrations
 }  // namespace core

@@ -3,7 +3,7 @@
 
 #include "core/qorcoreEnumConverters.h"
 
-namespace {
+namespace messagesTest_converters {
 
 using namespace qor::core;
 
@@ -75,4 +75,4 @@ TEST(EnumConverters, TextEngineFamilies)
   EXPECT_EQ(core100to300ToAte0to6(100), 0);
 }
 
-} // namespace
+} // namespace messagesTest_converters

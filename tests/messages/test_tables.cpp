@@ -9,7 +9,7 @@
 #include "core/qorcoreNotifierType.h"
 #include "utils/qorutilsMap.h"
 
-namespace {
+namespace messagesTest_tables {
 
 using qor::core::MessageType;
 using qor::core::NotifierType;
@@ -162,4 +162,4 @@ TEST(BuiltinMenuGroupTable, HostNamesByValue)
   EXPECT_EQ(named, 95);
 }
 
-} // namespace
+} // namespace messagesTest_tables
