@@ -29,8 +29,8 @@ bool Node::hasChildren() const {
 // Node is final, so every allocation has its size.
 __attribute__((noinline)) void *Node::operator new(size_t) { return BlockPool<sizeof(Node)>::allocate(); }
 
-// Both kept out of line: inlined into the new-expressions below, g++ takes the pool's free for a mismatch.
-__attribute__((noinline)) void Node::operator delete(void *p) { BlockPool<sizeof(Node)>::deallocate(p); }
+// Kept out of line: inlined into the new-expressions below, g++ takes the pool's free for a mismatch.
+void Node::operator delete(void *p) { BlockPool<sizeof(Node)>::deallocate(p); }
 
 // Takes every child out of n, releasing n's reference to each; children whose count reaches 0 are
 // queued rather than destroyed here, so destroying a deep tree never recurses.
@@ -67,6 +67,11 @@ Node::~Node() {
         members_.~MemberMap();
 }
 
+// GCC 12 can take the class's own delete, used if a constructor throws, for a mismatch with the
+// pool's global new once both are inlined; they do pair.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+
 Node *Node::create(int32_t type, const std::string &name) { return new Node(type, name); }
 
 Node *Node::createBool(const std::string &name, bool value) {
@@ -93,6 +98,8 @@ Node *Node::createString(const std::string &name, const std::string &value) {
     n->text_ = value;
     return n;
 }
+
+#pragma GCC diagnostic pop
 
 Node *Node::retain(Node *node) {
     if (node) ++node->refs_;
@@ -229,6 +236,13 @@ void Node::detach(Node *child) {
 bool Node::appendElement(Node *child) {
     if (type_ != Array || !child || wouldCycle(child)) return false;
     elements_.push_back(child);
+    adopt(child);
+    return true;
+}
+
+bool Node::insertElementAt(uint32_t index, Node *child) {
+    if (type_ != Array || !child || index > elements_.size() || wouldCycle(child)) return false;
+    elements_.insert(elements_.begin() + index, child);
     adopt(child);
     return true;
 }

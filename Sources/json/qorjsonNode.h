@@ -57,6 +57,8 @@ public:
     const ElementVector *elements() const;
     bool appendElement(Node *child);
     bool removeElementAt(uint32_t index);
+    // As appendElement, at a position from 0 to the count; the elements from there on move up.
+    bool insertElementAt(uint32_t index, Node *child);
 
     Node *member(const std::string &name) const;
     const MemberMap *members() const;
