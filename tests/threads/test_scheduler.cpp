@@ -171,7 +171,8 @@ TEST_F(Scheduler, CallbacksFromWorkerThreadsRunOnTheUiThread)
         EXPECT_NE(id, 0u);
         ids[w].push_back(id);
       }
-      // Cancelled before the UI thread has even set its timer.
+      // Cancelled at once: usually before the UI thread has set its timer, but the timer may already
+      // have fired, and then the cancel finds nothing. Either way the callback runs at most once.
       if (cancelScheduledCallback(scheduleMainThreadCallback(new Probe(&perWorker[w]), 0)))
         ++cancelled;
     });
@@ -181,12 +182,12 @@ TEST_F(Scheduler, CallbacksFromWorkerThreadsRunOnTheUiThread)
       n += r.size();
     return n;
   };
-  EXPECT_TRUE(qorwin::pumpUntil([&] { return ran() == 40 && cancelled == 4; }, 60000))
+  EXPECT_TRUE(qorwin::pumpUntil([&] { return ran() + cancelled == 44; }, 60000))
       << ran() << " ran, " << cancelled << " cancelled";
   for (auto& t : workers)
     t.join();
   qorwin::advance(1000);
-  EXPECT_EQ(ran(), 40u);
+  EXPECT_EQ(ran() + cancelled, 44u);
   for (auto& r : perWorker)
     for (DWORD thread : r)
       EXPECT_EQ(thread, ui);
