@@ -1,0 +1,275 @@
+#include "panelJoin.h"
+
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#include "core/qorcoreAlert.h"
+#include "core/qorcoreAngle.h"
+#include "core/qorcoreArt.h"
+#include "core/qorcoreArtboardPoint.h"
+#include "core/qorcoreArtboardSegPoint.h"
+#include "core/qorcoreBezier.h"
+#include "panelJoinDrivers.h"
+
+namespace panel {
+
+const char tooManyPointsAlert[] = "Joining paths would create too many points for one path object.";
+
+namespace panelJoin_detail {
+
+using qor::core::Angle;
+using qor::core::Art;
+using qor::core::ArtboardPoint;
+using qor::core::ArtboardSegPoint;
+using qor::core::Bezier;
+
+constexpr int kRadians = 1;
+constexpr int kDegrees = 2;
+constexpr double kDegreesPerRadian = 57.29577951308232;
+
+// Both coordinates within tolerance (strict), or exactly equal for a tolerance of 0.
+bool endsMeet(const ArtboardPoint& p, const ArtboardPoint& q, double tolerance)
+{
+  return p.equalsWithin(q, tolerance);
+}
+
+double distanceBetween(const ArtboardPoint& p, const ArtboardPoint& q)
+{
+  return std::sqrt((q.x - p.x) * (q.x - p.x) + (q.y - p.y) * (q.y - p.y));
+}
+
+bool samePoint(const ArtboardPoint& p, const ArtboardPoint& q)
+{
+  return p.x == q.x && p.y == q.y;
+}
+
+std::vector<ArtboardSegPoint> allSegments(const Art::Path& path)
+{
+  return path.segments(0, path.segmentCount());
+}
+
+void removeFirstEntry(std::vector<ArtHandle>& list, ArtHandle path)
+{
+  for (ArtHandle& entry : list) {
+    if (entry == path) {
+      entry = nullptr;
+      return;
+    }
+  }
+}
+
+}  // namespace panelJoin_detail
+
+using namespace panelJoin_detail;
+
+void pathEndTangents(ArtHandle path, Angle& start, Angle& end)
+{
+  if (!path)
+    return;
+  Art art(path);
+  Art::Path* facet = art.path();
+  if (!facet)
+    return;
+  std::unique_ptr<Bezier> first(facet->bezier(0));
+  std::unique_ptr<Bezier> last(facet->bezier(facet->bezierCount() - 1));
+  if (first)
+    start = first->tangentAngle(0);
+  if (last)
+    end = last->tangentAngle(1);
+}
+
+double endTangentAngle(ArtHandle a, ArtHandle b, int16_t code)
+{
+  Angle as, ae, bs, be;
+  pathEndTangents(a, as, ae);
+  pathEndTangents(b, bs, be);
+  double turn = 0;
+  switch (code) {
+  case 1:
+    turn = (bs.radians() + Angle::pi().radians()) - as.radians();
+    break;
+  case 2:
+    turn = bs.radians() - ae.radians();
+    break;
+  case 3:
+    turn = be.radians() - as.radians();
+    break;
+  case 4:
+    turn = (be.radians() + Angle::pi().radians()) - ae.radians();
+    break;
+  default:
+    break;
+  }
+  double degrees = Angle(turn, kRadians).normalizedSigned().radians() * kDegreesPerRadian;
+  return std::fabs(std::trunc(degrees));
+}
+
+int16_t matchPathEnds(ArtHandle a, ArtHandle b, double distance, double angle)
+{
+  Art artA(a);
+  Art artB(b);
+  if (!artA.path() || !artB.path())
+    return 0;
+  ArtboardPoint aFirst, aLast, bFirst, bLast;
+  artA.path()->endPoints(aFirst, aLast);
+  artB.path()->endPoints(bFirst, bLast);
+  const double gaps[4] = {distanceBetween(aFirst, bFirst), distanceBetween(aLast, bFirst),
+                          distanceBetween(aFirst, bLast), distanceBetween(aLast, bLast)};
+  int closest = 0;
+  for (int k = 1; k < 4; ++k) {
+    if (gaps[k] < gaps[closest])
+      closest = k;
+  }
+  if (!(distance >= gaps[closest]))
+    return 0;
+  int16_t code = static_cast<int16_t>(closest + 1);
+  return endTangentAngle(a, b, code) <= angle ? code : 0;
+}
+
+bool tryJoinPair(ArtHandle& a, ArtHandle& b, double distance, double angle, double smooth, double straight)
+{
+  int16_t code = matchPathEnds(a, b, distance, angle);
+  if (code == 0)
+    return false;
+  {
+    Art artA(a);
+    Art artB(b);
+    if (code == 1 || code == 3)
+      artA.path()->reverse();
+    if (code == 3 || code == 4)
+      artB.path()->reverse();
+  }
+  return mergePathInto(a, b, distance, smooth, straight);
+}
+
+bool mergePathInto(ArtHandle& a, ArtHandle& b, double distance, double smooth, double straight)
+{
+  if (a == b)
+    return false;
+  std::vector<ArtboardSegPoint> segsA, segsB;
+  bool dropJunction = false;
+  {
+    Art artA(a);
+    Art artB(b);
+    Art::Path* pathA = artA.path();
+    Art::Path* pathB = artB.path();
+    if (!pathA || !pathB)
+      return false;
+    int32_t nA = pathA->segmentCount();
+    std::unique_ptr<Bezier> lastA(pathA->bezier(nA - 2));
+    std::unique_ptr<Bezier> firstB(pathB->bezier(0));
+    if (!lastA || !firstB)
+      return false;
+
+    bool straightCandidate =
+        !lastA->isCurved() && !firstB->isCurved() && endsMeet(lastA->p3(), firstB->p0(), distance);
+    if (straightCandidate) {
+      Angle chordA = lastA->p0().angleTo(lastA->p3());
+      Angle chordB = firstB->p0().angleTo(firstB->p3());
+      dropJunction = chordA.equalsWithin(chordB, Angle(straight, kDegrees));
+    }
+    segsA = allSegments(*pathA);
+    segsB = allSegments(*pathB);
+  }
+  if (segsA.empty() || segsB.empty())
+    return false;
+
+  ArtboardSegPoint endA = segsA.back();
+  ArtboardSegPoint startB = segsB.front();
+  if (distanceBetween(endA.anchor, startB.anchor) <= distance) {
+    endA.out = startB.out;
+    startB.in = endA.in;
+    endA.corner = false;
+    startB.corner = false;
+    ArtboardSegPoint fused = fuseEndPoints(endA, startB);
+    smoothAnchor(fused, smooth);
+    segsA.pop_back();
+    segsB.front() = fused;
+    if (dropJunction)
+      segsB.erase(segsB.begin());
+  }
+
+  size_t total = segsA.size() + segsB.size();
+  if (total > static_cast<size_t>(maxJoinedSegments)) {
+    qor::core::alert(tooManyPointsAlert);
+    return false;
+  }
+  segsA.insert(segsA.end(), segsB.begin(), segsB.end());
+  {
+    Art artA(a);
+    Art::Path* pathA = artA.path();
+    pathA->removeSegments(0, pathA->segmentCount());
+    pathA->setSegmentCount(static_cast<int32_t>(total));
+    pathA->setSegments(0, segsA);
+  }
+  removeAbsorbedPath(b);
+  return true;
+}
+
+ArtboardSegPoint fuseEndPoints(const ArtboardSegPoint& endA, const ArtboardSegPoint& startB)
+{
+  return ArtboardSegPoint(midpointOf(endA.anchor, startB.anchor), startB.in, endA.out, false);
+}
+
+ArtboardPoint midpointOf(const ArtboardPoint& p, const ArtboardPoint& q)
+{
+  return ArtboardPoint((p.x + q.x) / 2, (p.y + q.y) / 2);
+}
+
+void smoothAnchor(ArtboardSegPoint& seg, double smooth)
+{
+  if (samePoint(seg.in, seg.anchor) || samePoint(seg.anchor, seg.out))
+    return;
+  Angle arrival = seg.in.angleTo(seg.anchor).normalized();
+  Angle departure = seg.anchor.angleTo(seg.out).normalized();
+  double deviation = arrival.distanceTo(departure).radians();
+  if (!(std::fabs(deviation / 4 * kDegreesPerRadian) <= smooth))
+    return;
+  Angle direction = seg.in.angleTo(seg.out);
+  double inLength = distanceBetween(seg.anchor, seg.in);
+  double outLength = distanceBetween(seg.anchor, seg.out);
+  seg.in = seg.anchor.offsetPolar(-inLength, direction);
+  seg.out = seg.anchor.offsetPolar(outLength, direction);
+  seg.corner = false;
+}
+
+void removeAbsorbedPath(ArtHandle& b)
+{
+  {
+    Art art(b);
+    art.dispose();
+  }
+  removeFirstEntry(selectedPaths, b);
+  removeFirstEntry(otherPaths, b);
+  b = nullptr;
+}
+
+void closeIfEndsMeet(ArtHandle path, double distance, double angle, double smooth)
+{
+  if (!path)
+    return;
+  Art art(path);
+  Art::Path* facet = art.path();
+  if (art.isEmpty() || !facet)
+    return;
+  std::vector<ArtboardSegPoint> segs = allSegments(*facet);
+  // A closed path needs two anchors to keep; one anchor cannot close on itself.
+  if (segs.size() < 2)
+    return;
+  if (!endsMeet(segs.front().anchor, segs.back().anchor, distance))
+    return;
+  if (endTangentAngle(path, path, 2) > angle)
+    return;
+  ArtboardSegPoint fused(midpointOf(segs.back().anchor, segs.front().anchor), segs.back().in,
+                         segs.front().out, false);
+  smoothAnchor(fused, smooth);
+  segs.front() = fused;
+  segs.pop_back();
+  facet->setBezierCount(0);
+  facet->setSegmentCount(static_cast<int32_t>(segs.size()));
+  facet->setSegmentsClosedAware(0, segs);
+  facet->setClosed(true);
+}
+
+}  // namespace panel

@@ -1,0 +1,183 @@
+#include "panelJoinDrivers.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "core/qorcoreArt.h"
+#include "core/qorcoreCurrentDocument.h"
+#include "core/qorcoreLayer.h"
+#include "panelJoin.h"
+#include "sdk/qoraiHostUnicodeString.h"
+
+namespace panel {
+
+std::vector<ArtHandle> selectedPaths;
+std::vector<ArtHandle> otherPaths;
+const UserSuite* userSuite = nullptr;
+
+namespace panelJoinDrivers_detail {
+
+bool cancelled()
+{
+  return userSuite && userSuite->isProgressCancelled() != 0;
+}
+
+void progressUpdate(int32_t current, int32_t maximum)
+{
+  if (userSuite)
+    userSuite->updateProgress(current, maximum);
+}
+
+void progressText(const char* text)
+{
+  if (!userSuite)
+    return;
+  ai::HostUnicodeString message(text, ai::HostUnicodeString::kPlatform);
+  userSuite->setProgressText(message.handle());
+}
+
+void progressClose()
+{
+  if (userSuite)
+    userSuite->closeProgress();
+}
+
+void selectAndClose(ArtHandle path, double distance, double angle, double smooth)
+{
+  {
+    qor::core::Art art(path);
+    art.select();
+  }
+  closeIfEndsMeet(path, distance, angle, smooth);
+}
+
+int32_t bezierCountOf(ArtHandle path)
+{
+  qor::core::Art art(path);
+  return art.path() ? art.path()->bezierCount() : 0;
+}
+
+}  // namespace panelJoinDrivers_detail
+
+void collectPaths(const qor::core::Art& group, std::vector<ArtHandle>& selected, std::vector<ArtHandle>& other)
+{
+  std::unique_ptr<qor::core::Art> child(group.firstChild());
+  while (child && !child->isEmpty()) {
+    switch (child->type()) {
+    case qor::core::ArtTypeGroup:
+      if (!child->locked() && !child->hidden())
+        collectPaths(*child, selected, other);
+      break;
+    case qor::core::ArtTypePath: {
+      qor::core::Art::Path* path = child->path();
+      if (path && !path->closed() && path->bezierCount() >= 1)
+        (child->selected() ? selected : other).push_back(child->hostHandle());
+      break;
+    }
+    default:
+      break;
+    }
+    child.reset(child->nextSibling());
+  }
+}
+
+void gatherOpenPaths()
+{
+  selectedPaths.clear();
+  otherPaths.clear();
+  qor::core::CurrentDocument document;
+  std::unique_ptr<qor::core::Layer> layer = document.firstLayer();
+  while (layer && !layer->isEmpty()) {
+    if (layer->visible() && !layer->locked()) {
+      std::unique_ptr<qor::core::Art> group(layer->firstArt());
+      if (group && !group->isEmpty() && !group->hidden() && !group->locked())
+        collectPaths(*group, selectedPaths, otherPaths);
+    }
+    layer.reset(layer->nextLayer());
+  }
+  std::reverse(selectedPaths.begin(), selectedPaths.end());
+  std::reverse(otherPaths.begin(), otherPaths.end());
+}
+
+void runJunctate(double distance, double angle, double smooth, double straight)
+{
+  using namespace panelJoinDrivers_detail;
+  gatherOpenPaths();
+  const size_t n = selectedPaths.size();
+  if (n == 0)
+    return;
+  if (n == 1) {
+    selectedPaths.clear();
+    return;
+  }
+  qor::core::CurrentDocument().deselectAll();
+  progressText("Junctating paths...");
+  bool stopped = false;
+  for (size_t i = 0; i + 1 < n; ++i) {
+    ArtHandle a = selectedPaths[i];
+    if (!a)
+      continue;
+    if (cancelled()) {
+      stopped = true;
+      break;
+    }
+    progressUpdate(static_cast<int32_t>(i), static_cast<int32_t>(n - 1));
+    // After every join a's free end has changed, so the scan starts again; a is done once a whole
+    // scan joins nothing.
+    for (size_t j = i + 1; j < n;) {
+      ArtHandle b = selectedPaths[j];
+      if (b && tryJoinPair(a, b, distance, angle, smooth, straight))
+        j = i + 1;
+      else
+        ++j;
+    }
+    selectAndClose(a, distance, angle, smooth);
+  }
+  if (!stopped && selectedPaths[n - 1])
+    selectAndClose(selectedPaths[n - 1], distance, angle, smooth);
+  progressClose();
+  selectedPaths.clear();
+  otherPaths.clear();
+}
+
+void runAssimilate(double distance, double angle, double smooth, double straight)
+{
+  using namespace panelJoinDrivers_detail;
+  gatherOpenPaths();
+  const size_t nSelected = selectedPaths.size();
+  const size_t nOther = otherPaths.size();
+  progressText("Assimilating paths...");
+  for (size_t i = 0; i < nSelected; ++i) {
+    ArtHandle a = selectedPaths[i];
+    if (!a)
+      continue;
+    // Taken once, before any absorption: the pre-check skips partners that would pass the limit.
+    const int32_t bezierCountA = bezierCountOf(a);
+    for (size_t j = 0; j < nOther;) {
+      ArtHandle b = otherPaths[j];
+      if (!b) {
+        ++j;
+        continue;
+      }
+      if (cancelled())
+        break;
+      progressUpdate(static_cast<int32_t>(j), static_cast<int32_t>(nOther));
+      if (bezierCountA + bezierCountOf(b) > maxJoinedSegments) {
+        ++j;
+        continue;
+      }
+      if (tryJoinPair(a, b, distance, angle, smooth, straight))
+        j = 0;
+      else
+        ++j;
+    }
+    if (cancelled())
+      break;
+    selectAndClose(a, distance, angle, smooth);
+  }
+  progressClose();
+  selectedPaths.clear();
+  otherPaths.clear();
+}
+
+}  // namespace panel
