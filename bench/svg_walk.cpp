@@ -1,6 +1,10 @@
 // Opening, walking and saving a drawing of 100,000 open paths in the simulated host, each phase as a
 // ratio to a bare parse (and a bare write) of the same file by pugixml in the same run. The walk reads
-// every path's segments through the art and path suites, as the plug-in's art handles do.
+// every path's segments through the plug-in's art handles (started in-process in the simulated host).
+#include "core/qorcoreArt.h"
+#include "core/qorcoreCurrentDocument.h"
+#include "core/qorcoreLayer.h"
+#include "hostsimApp.h"
 #include "hostsimDocumentSuites.h"
 #include "hostsimSvg.h"
 #include "hostsimWorkspace.h"
@@ -9,6 +13,8 @@
 #include <pugixml.hpp>
 
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
 #include <map>
 #include <sstream>
 #include <string>
@@ -47,29 +53,31 @@ hostsim::Document* openDrawing()
   return doc;
 }
 
-// Every path of every layer, its segments read in one call per path.
-double walk(hostsim::Document* doc)
+// Every path of every layer, its segments read in one call per path, through the art handles.
+double walk(hostsim::Document*)
 {
-  const ArtSuite& art = hostsim::DocumentSuites::art();
-  const PathSuite& path = hostsim::DocumentSuites::path();
-  const LayerSuite& layers = hostsim::DocumentSuites::layer();
-  std::vector<PathSegment> buffer;
+  qor::core::CurrentDocument doc;
   double sum = 0;
-  LayerHandle layer = nullptr;
-  layers.getFirstLayer(&layer);
-  (void)doc;
-  for (; layer; layers.getNextLayer(layer, &layer)) {
-    ArtHandle group = nullptr, child = nullptr;
-    art.getFirstArtOfLayer(layer, &group);
-    for (art.getArtFirstChild(group, &child); child; art.getArtNextSibling(child, &child)) {
-      int16_t type = 0, n = 0;
-      art.getArtType(child, &type);
-      if (type != 2 || path.getSegmentCount(child, &n) != 0)
+  std::unique_ptr<qor::core::Layer> first = doc.firstLayer();
+  if (!first)
+    return 0;
+  qor::core::Layer::Iterator layers;
+  first->begin(layers);
+  for (; !layers.atEnd(); layers.next()) {
+    std::unique_ptr<qor::core::Layer> layer(layers.layer());
+    std::unique_ptr<qor::core::Art> group(layer->firstArt());
+    std::unique_ptr<qor::core::Art> child(group ? group->firstChild() : nullptr);
+    if (!child)
+      continue;
+    qor::core::Art::Iterator arts;
+    child->begin(arts);
+    for (; !arts.atEnd(); arts.next()) {
+      std::unique_ptr<qor::core::Art> art(arts.art());
+      if (art->type() != qor::core::ArtTypePath)
         continue;
-      buffer.resize(static_cast<size_t>(n));
-      path.getPathSegments(child, 0, n, buffer.data());
-      for (const PathSegment& s : buffer)
-        sum += s.anchor.h;
+      qor::core::Art::Path* path = art->path();
+      for (const qor::core::ArtboardSegPoint& s : path->segments(0, path->segmentCount()))
+        sum += s.anchor.x;
     }
   }
   return sum;
@@ -135,10 +143,16 @@ public:
 
 } // namespace svgWalkBench
 
+extern "C" int32_t PluginMain(const char* caller, const char* selector, void* message);
+
 int main(int argc, char** argv)
 {
   using namespace svgWalkBench;
   drawing();
+  setenv("QOR_STARTUP_LOG", "/dev/null", 1);
+  hostsim::HostApp app;
+  app.connect(&PluginMain, "/plug-ins/Junctate.aip");
+  app.startup();
   benchmark::RegisterBenchmark("pugixml_parse", pugiParse)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("pugixml_write", pugiWrite)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("open", open)->Unit(benchmark::kMillisecond);
@@ -157,5 +171,6 @@ int main(int argc, char** argv)
     std::printf("open+walk+save / (bare parse + bare write)   %6.2f\n",
                 (t["open"] + t["walk"] + t["save"]) / (parse + write));
   }
+  app.shutdown();
   return 0;
 }

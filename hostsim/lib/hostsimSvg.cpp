@@ -488,13 +488,22 @@ std::vector<std::pair<std::string, std::string>> styleDecls(const char* style)
   return out;
 }
 
-// A presentation property from the style attribute (which wins) or the attribute of that name.
-std::string property(const pugi::xml_node& node, const char* name)
+// A presentation property from the style declarations (which win) or the attribute of that name.
+std::string property(const pugi::xml_node& node, const std::vector<std::pair<std::string, std::string>>& decls,
+                     const char* name)
 {
-  for (auto& kv : styleDecls(node.attribute("style").value()))
+  for (auto& kv : decls)
     if (kv.first == name)
       return kv.second;
   return node.attribute(name).value();
+}
+
+std::string property(const pugi::xml_node& node, const char* name)
+{
+  const char* style = node.attribute("style").value();
+  if (!*style)
+    return node.attribute(name).value();
+  return property(node, styleDecls(style), name);
 }
 
 bool parseColor(const std::string& text, double* rgb)
@@ -541,28 +550,33 @@ bool parseColor(const std::string& text, double* rgb)
 
 void readPaint(const pugi::xml_node& node, Paint& paint)
 {
-  std::string fill = property(node, "fill");
+  const char* style = node.attribute("style").value();
+  std::vector<std::pair<std::string, std::string>> decls;
+  if (*style)
+    decls = styleDecls(style);
+  auto property = [&](const char* name) { return hostsimSvg_detail::property(node, decls, name); };
+  std::string fill = property("fill");
   if (fill == "none")
     paint.filled = false;
   else if (!fill.empty()) {
     paint.filled = true;
     parseColor(fill, paint.fill);
   }
-  std::string stroke = property(node, "stroke");
+  std::string stroke = property("stroke");
   if (stroke == "none")
     paint.stroked = false;
   else if (!stroke.empty()) {
     paint.stroked = true;
     parseColor(stroke, paint.stroke);
   }
-  std::string width = property(node, "stroke-width");
+  std::string width = property("stroke-width");
   if (!width.empty()) {
     Numbers in(width.c_str());
     double w;
     if (in.number(w))
       paint.width = w;
   }
-  std::string rule = property(node, "fill-rule");
+  std::string rule = property("fill-rule");
   if (!rule.empty())
     paint.evenOdd = rule == "evenodd";
 }

@@ -9,6 +9,7 @@
 #include "aip/qoraipIllustrator.h"
 #include "artworkFixture.h"
 #include "core/qorcoreArt.h"
+#include "core/qorcoreArtboard.h"
 #include "core/qorcoreCurrentDocument.h"
 #include "core/qorcoreLayer.h"
 
@@ -170,6 +171,22 @@ TEST_F(Artwork, ArtboardsReportTheirExistenceAndTakeTheirSetters)
   EXPECT_EQ(board.name(), "Main");
   EXPECT_TRUE(board.equals(&board));
   EXPECT_FALSE(board.deleteArtboard()) << "the host keeps its last artboard";
+}
+
+TEST_F(Artwork, ArtboardHandlesShareARecordPerIndex)
+{
+  open("<rect width='10' height='10'/>");
+  qor::core::Artboard first = qor::core::wrapArtboard(new qor::aip::Artboard(0));
+  qor::core::Artboard second = qor::core::wrapArtboard(new qor::aip::Artboard(0));
+  EXPECT_EQ(first.data(), second.data());
+  EXPECT_TRUE(first.equals(second));
+  EXPECT_TRUE(first.valid());
+  EXPECT_FALSE(qor::core::wrapArtboard(new qor::aip::Artboard(1)).valid()) << "no artboard at index 1";
+  first.setBounds(qor::core::ArtboardRect(qor::aip::ArtboardRect(0, 0, 50, 60)));
+  EXPECT_EQ(second.bounds().bottom(), 60) << "the setter reached the artboard";
+  second.setName("Cover");
+  EXPECT_EQ(first.name(), "Cover");
+  EXPECT_TRUE(first.isActive());
 }
 
 TEST_F(Artwork, ViewsZoomAndConvert)
