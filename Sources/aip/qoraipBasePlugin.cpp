@@ -78,6 +78,14 @@ BasePlugin::~BasePlugin()
   if (globals_) {
     delete globals_->localizer;
     delete globals_->illustrator;
+    // Without a completed shutdown the suites stay acquired at the host; their objects are freed
+    // here without asking it (an empty registry makes each object's count 0).
+    globals_->suiteRegistry.clear();
+    while (!globals_->suiteList.isEmpty()) {
+      Suite* suite = globals_->suiteList.back();
+      globals_->suiteList.popBack();
+      delete suite;
+    }
     delete globals_;
     globals_ = nullptr;
   }

@@ -2,6 +2,7 @@
 // and what it reads of the router's current messages.
 #include "aip/qoraipBasePlugin.h"
 
+#include "aip/qoraipBaseTool.h"
 #include "aip/qoraipEventDispatcher.h"
 #include "aip/qoraipNotifier.h"
 #include "aip/qoraipPluginGlobals.h"
@@ -24,6 +25,7 @@ void BasePlugin::addBaseNotifier(const std::string& prefix, const char* hostNoti
 
 void BasePlugin::subscribeBaseMessage(const char* caller, const char* selector, void (BasePlugin::*handler)())
 {
+  // Bound to the virtual operation, so the most derived layer's override runs.
   eventDispatcher()->subscribe(caller, selector, new utils::__Callback<BasePlugin>(this, handler));
 }
 
@@ -40,8 +42,14 @@ const ToolMessage* BasePlugin::toolMessage() const
 
 void BasePlugin::onMenuGo()
 {
-  if (!globals())
+  if (!globals() || !eventDispatcher_)
     return;
+  const auto* record = static_cast<const MenuMessage*>(eventDispatcher_->currentHostMessage().data);
+  if (!record)
+    return;
+  MenuItem* wrapper = nullptr;
+  if (globals()->menuItemWrappers.get(record->menuItem, wrapper) && wrapper)
+    wrapper->go();
 }
 
 void BasePlugin::onSelect()
@@ -49,6 +57,8 @@ void BasePlugin::onSelect()
   if (!globals())
     return;
   currentTool_ = nullptr;
+  if (const ToolMessage* message = toolMessage())
+    globals()->toolWrappers.get(message->tool, currentTool_);
 }
 
 }  // namespace aip

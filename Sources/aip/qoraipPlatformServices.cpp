@@ -3,6 +3,7 @@
 #include "plat/qorplatInternetGET.h"
 #include "plat/qorplatInternetPOST.h"
 
+#include "plat/qorplatCallbackScheduler.h"
 #include "win/WinBase.h"
 #include "win/WinUser.h"
 
@@ -33,13 +34,22 @@ void debuggerOutput(const std::string& text)
   OutputDebugStringA(text.c_str());
 }
 
-// Stand-ins until the scheduler and the HTTP layer provide these.
-void createSchedulerWindow() {}
+void createSchedulerWindow()
+{
+  qor::plat::createCallbackWindow();
+}
 
 bool schedulerWindowExists()
 {
-  return false;
+  return qor::plat::callbackWindow() != nullptr;
 }
+
+void* schedulerWindow()
+{
+  return qor::plat::callbackWindow();
+}
+
+// POST requests have no stop flag of their own yet.
 
 void stopPendingHttpCallbacks(bool get)
 {

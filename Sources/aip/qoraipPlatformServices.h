@@ -18,6 +18,8 @@ void* moduleHandle();
 void debuggerOutput(const std::string& text);
 void createSchedulerWindow();
 bool schedulerWindowExists();
+// The scheduler's hidden window (an HWND), or null.
+void* schedulerWindow();
 void stopPendingHttpCallbacks(bool get);
 
 }  // namespace platform

@@ -14,7 +14,7 @@
 #include "utils/qorutilsMap.h"
 
 struct HWND__;
-struct tagLOGFONTW;
+struct LOGFONTW;
 
 namespace qor {
 namespace json {
@@ -56,6 +56,13 @@ class __IntMenuGroupContainer;
 class __IntDispatcherData;
 class Illustrator;
 class NotifyMessage;
+}  // namespace core
+}  // namespace qor
+
+namespace qor {
+namespace core {
+// Deletes every cached logical font, then empties the cache.
+void clearFontCache(std::map<std::string, LOGFONTW*>& cache);
 }  // namespace core
 }  // namespace qor
 
@@ -109,7 +116,7 @@ struct CoreGlobals
   bool messageTypesBuilt = false;
   qor::utils::Map<std::pair<std::string, std::string>, qor::core::MessageType> messageTypes;
   // Full font name to an owned copy of the logical font that produced it.
-  std::map<std::string, tagLOGFONTW*> fontCache;
+  std::map<std::string, LOGFONTW*> fontCache;
   PluginGroupHandle customArtGroup = nullptr;
   qor::core::Illustrator* coreIllustrator = nullptr;
   // The dispatches in progress, the innermost last.

@@ -26,19 +26,17 @@ void dispatch(Dispatcher* dispatcher, const char* caller, const char* selector, 
   if (!dispatcher)
     return;
   MessageType type = NoMessageType;
-  if (callerSelectorToMessageType(caller, selector, type))
-    dispatcher->dispatchMessage(type, record);
-  else
+  if (!callerSelectorToMessageType(caller, selector, type) || type == CustomMessageType)
     dispatcher->dispatchCustomMessage(caller, selector, record);
+  else
+    dispatcher->dispatchMessage(type, record);
 }
 
 void registerNotifier(Dispatcher* dispatcher, int32_t notifierType, const Callback& callback)
 {
-  if (!dispatcher)
-    return;
-  // The dispatcher keeps a handle sharing this notifier's record.
   Notifier notifier(static_cast<NotifierType>(notifierType), callback);
-  dispatcher->registerNotifier(notifier);
+  if (dispatcher)
+    dispatcher->registerNotifier(notifier);
 }
 
 MenuItem* copyMenuItem(const MenuItem& item)
@@ -85,11 +83,9 @@ void clearTool(Tool* tool)
 
 void runToolCallback(Tool* tool, int which)
 {
-  if (!tool || tool->isEmpty())
+  if (!tool || tool->isEmpty() || !tool->implementation())
     return;
-  Callback* callback = which == 0 ? tool->selectCallback()
-                       : which == 1 ? tool->deselectCallback()
-                                    : tool->reselectCallback();
+  Callback* callback = which == 0 ? tool->selectCallback() : which == 1 ? tool->deselectCallback() : tool->reselectCallback();
   if (callback)
     callback->execute();
 }

@@ -52,6 +52,8 @@ __IntPluginSubclass::~__IntPluginSubclass()
   // The core globals go with the layer: every client handle and record that looks them up is gone
   // by now, and later lookups find the chain broken.
   if (UiGlobals* ui = uiGlobals()) {
+    if (ui->coreGlobals)
+      clearFontCache(ui->coreGlobals->fontCache);
     delete ui->coreGlobals;
     ui->coreGlobals = nullptr;
   }
@@ -178,10 +180,15 @@ void __IntPluginSubclass::onMenuUpdate()
   runCallback(menuUpdateCallback);
 }
 
-void __IntPluginSubclass::onUIBrightnessChanged()
+void __IntPluginSubclass::adjustBrightness()
 {
   pui::BasePlugin::adjustBrightness();
   runCallback(uiBrightnessCallback);
+}
+
+void __IntPluginSubclass::onUIBrightnessChanged()
+{
+  adjustBrightness();
 }
 
 void __IntPluginSubclass::runToolEvent(ToolEvent event, void (aip::BasePlugin::*lowerHandler)())

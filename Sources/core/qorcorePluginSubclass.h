@@ -66,7 +66,9 @@ public:
   void onIncreaseDiameter() override;
   void onDecreaseDiameter() override;
   void onEditOptions() override;
-  virtual void onUIBrightnessChanged();
+  // The UI layer's refresh, then the client's brightness callback.
+  void adjustBrightness() override;
+  void onUIBrightnessChanged();
 
   void createCoreGlobals();
   void onDocumentOpened();

@@ -24,8 +24,9 @@ struct Scheduler
 
 Scheduler& scheduler()
 {
-  static Scheduler* theScheduler = new Scheduler;
-  return *theScheduler;
+  // A static object, not a heap one: a plug-in module unloaded by its host leaves nothing behind.
+  static Scheduler theScheduler;
+  return theScheduler;
 }
 
 // Asks the UI thread to set a timer for a callback scheduled on another thread (wParam id, lParam ms):

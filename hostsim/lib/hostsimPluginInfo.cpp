@@ -53,6 +53,8 @@ HostErr PluginInfo::unlock(AccessRef access)
   auto it = std::find(accessRefs_.begin(), accessRefs_.end(), access);
   if (!access || it == accessRefs_.end())
     return kHostErrBadParameter;
+  if (refuseUnlock)
+    return kHostErrNotFound;
   accessRefs_.erase(it);
   --lockCount_;
   return kHostNoErr;

@@ -25,6 +25,8 @@ public:
   // Test hooks: the host refuses the next name changes or locks.
   bool refuseName = false;
   bool refuseAccess = false;
+  // Test hook: the host refuses to release a lock while set.
+  bool refuseUnlock = false;
 
   HostErr lock(AccessRef* outAccess);
   HostErr unlock(AccessRef access);

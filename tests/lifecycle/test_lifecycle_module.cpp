@@ -34,7 +34,7 @@ const std::vector<std::string> fullRun = {
     "Subscribing to font list changed notifier",
     "Building cached platform font list",
     "Starting intermediate plugin font list change handler",
-    "qor_plat utility dialog appears to be missing",
+    "Ending intermediate plugin font list change handler",
     "Registering generic plugin custom art group",
     "Passing startup event to client of qor_core plugin",
     "Junctate startup",

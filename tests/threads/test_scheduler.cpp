@@ -181,7 +181,8 @@ TEST_F(Scheduler, CallbacksFromWorkerThreadsRunOnTheUiThread)
       n += r.size();
     return n;
   };
-  EXPECT_TRUE(qorwin::pumpUntil([&] { return ran() == 40 && cancelled == 4; }));
+  EXPECT_TRUE(qorwin::pumpUntil([&] { return ran() == 40 && cancelled == 4; }, 60000))
+      << ran() << " ran, " << cancelled << " cancelled";
   for (auto& t : workers)
     t.join();
   qorwin::advance(1000);
