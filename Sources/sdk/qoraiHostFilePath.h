@@ -9,7 +9,7 @@ namespace ai {
 class HostFilePath
 {
 public:
-  // From the host's file specification; the host's answer is not examined.
+  // From the host's platform file record; the host's answer is not examined.
   explicit HostFilePath(const HostFileSpec& spec);
   // Throws ai::Error when the host refuses the text.
   HostFilePath(const HostUnicodeString& path, bool flag);
