@@ -228,32 +228,19 @@ double Art::signedArea() const
     switch (t) {
     case group:
     case compound:
-    case mesh: {
-        double sum = 0;
-        Art* first = firstChild();
-        ArtIterator it(first);
-        for (; !it.atEnd(); it.next())
-            if (Art* child = it.current())
-                sum += child->signedArea();
-        delete first;
-        return sum;
-    }
+    case mesh:
+        return sumOverChildren(&Art::signedArea);
     case pathType:
         return const_cast<Art*>(this)->path()->area();
     case placed:
         return bounds66().area();
     case pluginGroup: {
-        ArtHandle result = nullptr;
-        if (!pluginGroupSuite || pluginGroupSuite->getPluginGroupResultArt(art_, &result) != 0 || !result)
-            return 0;
-        Art inner(result);
-        return inner.signedArea();
+        ArtHandle result = pluginGroupResult();
+        return result ? Art(result).signedArea() : 0;
     }
     case symbolInstance: {
-        SymbolHandle symbol = nullptr;
-        ArtHandle definition = nullptr;
-        if (!symbolSuite || symbolSuite->getSymbolOfInstance(art_, &symbol) != 0 || !symbol ||
-            symbolSuite->getSymbolArt(symbol, &definition) != 0 || !definition)
+        ArtHandle definition = symbolDefinition();
+        if (!definition)
             return 0;
         Art d(definition);
         double defArea = d.bounds66().area();
@@ -267,6 +254,37 @@ double Art::signedArea() const
     }
 }
 
+double Art::sumOverChildren(double (Art::*measure)() const) const
+{
+    double sum = 0;
+    Art* first = firstChild();
+    ArtIterator it(first);
+    for (; !it.atEnd(); it.next())
+        if (Art* child = it.current())
+            sum += (child->*measure)();
+    delete first;
+    return sum;
+}
+
+ArtHandle Art::pluginGroupResult() const
+{
+    ArtHandle result = nullptr;
+    if (!pluginGroupSuite ||
+        pluginGroupSuite->getPluginGroupResultArt(art_, &result) != 0)
+        return nullptr;
+    return result;
+}
+
+ArtHandle Art::symbolDefinition() const
+{
+    SymbolHandle symbol = nullptr;
+    ArtHandle definition = nullptr;
+    if (!symbolSuite || symbolSuite->getSymbolOfInstance(art_, &symbol) != 0 ||
+        !symbol || symbolSuite->getSymbolArt(symbol, &definition) != 0)
+        return nullptr;
+    return definition;
+}
+
 double Art::area() const { return std::fabs(signedArea()); }
 
 double Art::length() const
@@ -277,32 +295,19 @@ double Art::length() const
     switch (type()) {
     case group:
     case compound:
-    case mesh: {
-        double sum = 0;
-        Art* first = firstChild();
-        ArtIterator it(first);
-        for (; !it.atEnd(); it.next())
-            if (Art* child = it.current())
-                sum += child->length();
-        delete first;
-        return sum;
-    }
+    case mesh:
+        return sumOverChildren(&Art::length);
     case pathType:
         return const_cast<Art*>(this)->path()->length();
     case placed:
         return bounds66().perimeter();
     case pluginGroup: {
-        ArtHandle result = nullptr;
-        if (!pluginGroupSuite || pluginGroupSuite->getPluginGroupResultArt(art_, &result) != 0 || !result)
-            return 0;
-        Art inner(result);
-        return inner.length();
+        ArtHandle result = pluginGroupResult();
+        return result ? Art(result).length() : 0;
     }
     case symbolInstance: {
-        SymbolHandle symbol = nullptr;
-        ArtHandle definition = nullptr;
-        if (!symbolSuite || symbolSuite->getSymbolOfInstance(art_, &symbol) != 0 || !symbol ||
-            symbolSuite->getSymbolArt(symbol, &definition) != 0 || !definition)
+        ArtHandle definition = symbolDefinition();
+        if (!definition)
             return 0;
         Art d(definition);
         ArtboardRect db = d.bounds66(), ib = bounds66();

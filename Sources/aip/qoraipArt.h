@@ -84,6 +84,12 @@ private:
     static void acquireSuites();
     Art* related(HostErr (*ArtSuite::*get)(ArtHandle, ArtHandle*)) const;
     double signedArea() const;
+    // The sum of a measure over the children of a container art.
+    double sumOverChildren(double (Art::*measure)() const) const;
+    // The result art of a plug-in group, or null.
+    ArtHandle pluginGroupResult() const;
+    // The definition art of a symbol instance, or null.
+    ArtHandle symbolDefinition() const;
 
     bool valid_ = true;
     ArtHandle art_;
