@@ -124,10 +124,8 @@ void Art::resolvePlacement(int32_t& order, ArtHandle& target, const Art* targetA
     order = top ? 3 : 4;
     if (!chosen)
         return;
-    if (Art* groupArt = chosen->layerArt()) {
+    if (Art* groupArt = chosen->layerArt())
         target = groupArt->hostHandle();
-        delete groupArt;
-    }
     delete chosen;
 }
 
