@@ -1,6 +1,7 @@
 #include "aip/qoraipArt.h"
 
 #include <cmath>
+#include <memory>
 
 #include "aip/qoraipArtIterator.h"
 #include "aip/qoraipArtSuites.h"
@@ -12,6 +13,7 @@
 #include "aip/qoraipPath.h"
 #include "aip/qoraipSuite.h"
 #include "aip/qoraipSuitePointers.h"
+#include "aip/qoraipSymbol.h"
 #include "aip/qoraipUID.h"
 
 namespace qor {
@@ -314,15 +316,14 @@ double Art::signedArea() const
         return result ? Art(result).signedArea() : 0;
     }
     case symbolInstance: {
-        ArtHandle definition = symbolDefinition();
-        if (!definition)
+        std::unique_ptr<Art> d(symbolDefinition());
+        if (!d)
             return 0;
-        Art d(definition);
-        double defArea = d.bounds66().area();
+        double defArea = d->bounds66().area();
         // A definition without area (a straight line) scales to nothing instead of 0/0.
         if (defArea == 0)
             return 0;
-        return d.signedArea() * bounds66().area() / defArea;
+        return d->signedArea() * bounds66().area() / defArea;
     }
     default:
         return 0;
@@ -350,14 +351,25 @@ ArtHandle Art::pluginGroupResult() const
     return result;
 }
 
-ArtHandle Art::symbolDefinition() const
+Art* Art::symbolDefinition() const
+{
+    std::unique_ptr<Symbol> s(symbol());
+    return s ? s->art() : nullptr;
+}
+
+Symbol* Art::symbol() const
 {
     SymbolHandle symbol = nullptr;
-    ArtHandle definition = nullptr;
-    if (!symbolSuite || symbolSuite->getSymbolOfInstance(art_, &symbol) != 0 ||
-        !symbol || symbolSuite->getSymbolArt(symbol, &definition) != 0)
+    if (!valid_ || !symbolSuite || type() != qoraipArt_detail::symbolInstance ||
+        symbolSuite->getSymbolOfInstance(art_, &symbol) != 0 || !symbol)
         return nullptr;
-    return definition;
+    return new Symbol(symbol);
+}
+
+bool Art::setSymbol(const Symbol* symbol)
+{
+    return valid_ && symbol && symbolSuite && type() == qoraipArt_detail::symbolInstance &&
+           symbolSuite->setSymbolOfInstance(art_, symbol->symbolHandle()) == 0;
 }
 
 double Art::area() const { return std::fabs(signedArea()); }
@@ -381,20 +393,19 @@ double Art::length() const
         return result ? Art(result).length() : 0;
     }
     case symbolInstance: {
-        ArtHandle definition = symbolDefinition();
-        if (!definition)
+        std::unique_ptr<Art> d(symbolDefinition());
+        if (!d)
             return 0;
-        Art d(definition);
-        ArtboardRect db = d.bounds66(), ib = bounds66();
+        ArtboardRect db = d->bounds66(), ib = bounds66();
         double defArea = db.area();
         if (defArea != 0)
-            return d.length() * std::sqrt(ib.area() / defArea);
+            return d->length() * std::sqrt(ib.area() / defArea);
         // A flat definition scales by the ratio of its one non-zero extent.
         if (db.size.width != 0)
-            return d.length() * std::fabs(ib.size.width / db.size.width);
+            return d->length() * std::fabs(ib.size.width / db.size.width);
         if (db.size.height != 0)
-            return d.length() * std::fabs(ib.size.height / db.size.height);
-        return d.length();
+            return d->length() * std::fabs(ib.size.height / db.size.height);
+        return d->length();
     }
     default:
         return 0;

@@ -19,6 +19,7 @@ class ArtIterator;
 class IllustratorDictionary;
 class Layer;
 class Path;
+class Symbol;
 class UID;
 
 class Art {
@@ -79,6 +80,10 @@ public:
     virtual Art* lastChild() const;
     virtual Art* nextSibling() const;
     virtual Art* priorSibling() const;
+    // The symbol of a symbol instance, new and owned by the caller, or null.
+    virtual Symbol* symbol() const;
+    // Only a symbol instance takes a symbol; true when the host did.
+    virtual bool setSymbol(const Symbol* symbol);
     virtual bool hasFill() const;
     virtual bool hasStroke() const;
     virtual bool isLayerGroup() const;
@@ -128,8 +133,8 @@ private:
     double sumOverChildren(double (Art::*measure)() const) const;
     // The result art of a plug-in group, or null.
     ArtHandle pluginGroupResult() const;
-    // The definition art of a symbol instance, or null.
-    ArtHandle symbolDefinition() const;
+    // The definition art of a symbol instance's symbol, new and owned by the caller, or null.
+    Art* symbolDefinition() const;
 
     // The first art of the walk from this art up its parents for which the host's isolation entry 6
     // answers true; the walk stops at a layer group. A new implementation, or null.

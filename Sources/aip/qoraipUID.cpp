@@ -1,6 +1,7 @@
 #include "aip/qoraipUID.h"
 
 #include <cstdio>
+#include <functional>
 
 #include "aip/qoraipArt.h"
 #include "aip/qoraipArtSuites.h"
@@ -133,32 +134,34 @@ UID* UID::adopt(UIDHandle uid)
   return adoptHostRef(&PluginGlobals::uidWrappers, uid, [](UIDHandle u) { uidSuite->releaseUID(u); });
 }
 
-UID* UID::fromArt(ArtHandle art)
+UID* UID::fromHost(const std::function<HostErr(UIDHandle*)>& ask)
 {
-  if (!art)
-    return nullptr;
   qoraipUID_detail::DocumentScope scope;
   if (!wrapperGlobals() || !scope.hasDocument())
     return nullptr;
   qoraipUID_detail::acquireUIDSuites();
   UIDHandle uid = nullptr;
-  if (!uidUtilsSuite || uidUtilsSuite->getArtUID(art, 1, &uid) != 0 || !uid)
+  if (ask(&uid) != 0 || !uid)
     return nullptr;
   return adopt(uid);
+}
+
+UID* UID::fromArt(ArtHandle art)
+{
+  if (!art)
+    return nullptr;
+  return fromHost([art](UIDHandle* out) {
+    return uidUtilsSuite ? uidUtilsSuite->getArtUID(art, 1, out) : kHostErrNotImplemented;
+  });
 }
 
 UID* UID::fromReference(UIDRefHandle ref)
 {
   if (!ref)
     return nullptr;
-  qoraipUID_detail::DocumentScope scope;
-  if (!wrapperGlobals() || !scope.hasDocument())
-    return nullptr;
-  qoraipUID_detail::acquireUIDSuites();
-  UIDHandle uid = nullptr;
-  if (!uidrefSuite || uidrefSuite->getUIDOfRef(ref, &uid) != 0 || !uid)
-    return nullptr;
-  return adopt(uid);
+  return fromHost([ref](UIDHandle* out) {
+    return uidrefSuite ? uidrefSuite->getUIDOfRef(ref, out) : kHostErrNotImplemented;
+  });
 }
 
 void UID::release()

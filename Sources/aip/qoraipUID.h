@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "hostapi/HostApi.h"
@@ -53,6 +54,8 @@ private:
   // Takes the wrapper of a host id just received: a registered wrapper holds its own reference already,
   // so the new one is given back.
   static UID* adopt(UIDHandle uid);
+  // Inside a document scope, the wrapper of the id a host call hands out.
+  static UID* fromHost(const std::function<HostErr(UIDHandle*)>& ask);
 
   int32_t count_ = 0;
   UIDHandle uid_;
