@@ -7,8 +7,6 @@
 #include "aip/qoraipSuite.h"
 #include "core/qorcoreCallback.h"
 #include "core/qorcoreCurrentDocument.h"
-#include "core/qorcoreDispatcher.h"
-#include "core/qorcoreNotifier.h"
 #include "core/qorcorePlugin.h"
 #include "panelJoinDrivers.h"
 #include "tfAbout.h"
@@ -94,7 +92,8 @@ void Plugin::onStartup()
 {
   using namespace panelPlugin_detail;
   log(facade_, "Junctate startup");
-  if (!prefs)
+  // A repeated start-up call finds everything in place.
+  if (!prefs || !junctateItem.isEmpty())
     return;
   prefs->loadPreferences();
   tf::installAboutMenu(*about);
@@ -108,10 +107,6 @@ void Plugin::onStartup()
                                        Handler(this, &Plugin::onAssimilateMenu));
   facade_->setMenuUpdateCallback(Handler(this, &Plugin::onMenuUpdate));
   prefs->readKeys();
-  if (qor::core::Dispatcher* dispatcher = facade_->dispatcher()) {
-    qor::core::Notifier notifier(qor::core::DocumentChangedNotifierType, Handler(this, &Plugin::onDocumentChanged));
-    dispatcher->registerNotifier(notifier);
-  }
 }
 
 void Plugin::onPostStartup()
@@ -156,9 +151,8 @@ void Plugin::onMenuUpdate()
   assimilateItem.setEnabled(selection);
 }
 
-// The options panel, whose widgets follow the open documents and which this item shows and hides, is
-// a window of the widget toolkit that this build does not have yet.
-void Plugin::onDocumentChanged() {}
+// The options panel this item shows and hides is a window of the widget toolkit, which this build
+// does not have yet.
 void Plugin::onTogglePanelItem() {}
 
 void Plugin::onJunctateMenu()

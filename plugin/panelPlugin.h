@@ -32,7 +32,6 @@ public:
   void onShutdown();
 
   void onMenuUpdate();
-  void onDocumentChanged();
   void onTogglePanelItem();
   void onJunctateMenu();
   void onAssimilateMenu();
