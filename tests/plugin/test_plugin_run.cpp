@@ -53,7 +53,7 @@ TEST_F(Run, JunctateFromThePathMenuJoinsTheExampleDrawing)
             0)
       << err;
   const std::string svg = saved("joined.svg");
-  EXPECT_EQ(pathCount(svg), 6);
+  EXPECT_EQ(pathCount(svg), 6) << out << err;
   EXPECT_EQ(pathData(svg, "line1"), "M120 180 L200 180") << "the straight junction is dropped";
   const std::string box = pathData(svg, "top");
   EXPECT_EQ(box.back(), 'Z') << "the box closes: " << box;
