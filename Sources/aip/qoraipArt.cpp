@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "aip/qoraipArtIterator.h"
+#include "aip/qoraipArtStyle.h"
 #include "aip/qoraipArtSuites.h"
 #include "aip/qoraipDocument.h"
 #include "aip/qoraipHostRefs.h"
@@ -464,6 +465,20 @@ int32_t Art::childCount() const
 bool Art::hasFill() const { return valid_ && artSuite && artSuite->artHasFill(art_); }
 bool Art::hasStroke() const { return valid_ && artSuite && artSuite->artHasStroke(art_); }
 bool Art::isStyledArt() const { return valid_ && artSuite && artSuite->isArtStyled(art_); }
+
+ArtStyle* Art::artStyle() const
+{
+    ArtStyleHandle style = nullptr;
+    if (!valid_ || !artStyleSuite || artStyleSuite->getArtStyle(art_, &style) != 0 || !style)
+        return nullptr;
+    return new ArtStyle(style);
+}
+
+void Art::setArtStyle(const ArtStyle* style)
+{
+    if (valid_ && artStyleSuite && style)
+        artStyleSuite->setArtStyle(art_, style->hostHandle());
+}
 
 bool Art::isLayerGroup() const
 {

@@ -16,6 +16,7 @@ namespace qor {
 namespace aip {
 
 class ArtIterator;
+class ArtStyle;
 class IllustratorDictionary;
 class Layer;
 class Path;
@@ -88,6 +89,9 @@ public:
     virtual bool hasStroke() const;
     virtual bool isLayerGroup() const;
     virtual bool groupClipped() const;
+    // The art's style, new and owned by the caller, or null.
+    virtual ArtStyle* artStyle() const;
+    virtual void setArtStyle(const ArtStyle* style);
     virtual bool isStyledArt() const;
     virtual bool reorder(int32_t paintOrder, const Art* target);
     // Expands the art; the host replaces it, and this object follows the replacement through the art's

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "aip/qoraipArtIterator.h"
+#include "aip/qoraipArtStyle.h"
 #include "aip/qoraipArtSuites.h"
 #include "aip/qoraipArtboard.h"
 #include "aip/qoraipDocument.h"
@@ -18,8 +19,10 @@
 #include "core/qorcoreHandleGlobals.h"
 #include "core/qorcoreIntArtData.h"
 #include "core/qorcoreAiDictionary.h"
+#include "core/qorcoreArtStyle.h"
 #include "core/qorcoreArtboard.h"
 #include "core/qorcoreLayer.h"
+#include "core/qorcoreSymbol.h"
 #include "core/qorcoreUID.h"
 #include "geo/qorgeoNumeric.h"
 
@@ -569,6 +572,22 @@ Art* Art::firstChild() const { return impl() ? wrapNew(impl()->firstChild()) : n
 Art* Art::lastChild() const { return impl() ? wrapNew(impl()->lastChild()) : nullptr; }
 Art* Art::nextSibling() const { return impl() ? wrapNew(impl()->nextSibling()) : nullptr; }
 Art* Art::priorSibling() const { return impl() ? wrapNew(impl()->priorSibling()) : nullptr; }
+Symbol* Art::symbol() const
+{
+    aip::Symbol* s = impl() ? impl()->symbol() : nullptr;
+    return s ? new Symbol(wrapSymbol(s)) : nullptr;
+}
+
+bool Art::setSymbol(const Symbol& symbol)
+{
+    aip::Art* i = impl();
+    if (!i)
+        return false;
+    // The host's answer is not passed on.
+    i->setSymbol(symbol.data() ? dynamic_cast<const aip::Symbol*>(symbol.data()->impl) : nullptr);
+    return true;
+}
+
 std::vector<Art*> Art::matchingArt(const std::vector<ArtMatchSpec>& specs) const
 {
     std::vector<Art*> result;
@@ -602,6 +621,18 @@ void Art::setGroupClipped(bool clipped)
     aip::Art* i = impl();
     if (i && aip::groupSuite && i->type() == 1)
         aip::groupSuite->setGroupClipped(hostHandle(), clipped ? 1 : 0);
+}
+
+ArtStyle* Art::artStyle() const
+{
+    aip::ArtStyle* style = impl() ? impl()->artStyle() : nullptr;
+    return style ? new ArtStyle(wrapArtStyle(style)) : nullptr;
+}
+
+void Art::setArtStyle(const ArtStyle& style)
+{
+    if (aip::Art* i = impl())
+        i->setArtStyle(style.data() ? style.data()->impl : nullptr);
 }
 
 bool Art::isStyledArt() const { return impl() && impl()->isStyledArt(); }

@@ -21,8 +21,10 @@ namespace core {
 class __IntArtData;
 class __IntArtIterData;
 class ArtFacet;
+class ArtStyle;
 class Artboard;
 class Layer;
+class Symbol;
 class UID;
 struct TextArt;
 namespace ai {
@@ -174,12 +176,19 @@ public:
     virtual Art* lastChild() const;
     virtual Art* nextSibling() const;
     virtual Art* priorSibling() const;
+    // A new handle of a symbol instance's symbol, owned by the caller, or null.
+    virtual Symbol* symbol() const;
+    // True whenever the handle has an implementation; only a symbol instance changes.
+    virtual bool setSymbol(const Symbol& symbol);
     virtual std::vector<Art*> matchingArt(const std::vector<ArtMatchSpec>& specs) const;
     virtual bool hasFill() const;
     virtual bool hasStroke() const;
     virtual bool isLayerGroup() const;
     virtual bool groupClipped() const;
     virtual void setGroupClipped(bool clipped);
+    // A new handle of the art's style, owned by the caller, or null.
+    virtual ArtStyle* artStyle() const;
+    virtual void setArtStyle(const ArtStyle& style);
     virtual bool isStyledArt() const;
     virtual int32_t blendMode() const;
     virtual void setBlendMode(int32_t mode);

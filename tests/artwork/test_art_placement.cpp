@@ -8,13 +8,16 @@
 #include "artworkFixture.h"
 #include "core/qorcoreAngle.h"
 #include "core/qorcoreArt.h"
+#include "core/qorcoreArtStyle.h"
 #include "core/qorcoreArtboard.h"
 #include "core/qorcoreCurrentDocument.h"
 #include "core/qorcoreIntArtData.h"
 #include "core/qorcoreLayer.h"
+#include "core/qorcoreSymbol.h"
 #include "core/qorcoreTransformMatrix.h"
 #include "hostsimArt.h"
 #include "hostsimDocument.h"
+#include "hostsimPaint.h"
 
 namespace artPlacementTest {
 using artworktest::Artwork;
@@ -312,6 +315,57 @@ TEST_F(Artwork, IsolationWalksUpToTheLayer)
 
   EXPECT_TRUE(p.isolationSet(false)) << "the group found on the way up leaves isolation";
   EXPECT_EQ(doc->isolated, nullptr);
+}
+
+}  // namespace artPlacementTest
+
+namespace artPlacementTest {
+
+TEST_F(Artwork, SymbolsAndStylesOfArt)
+{
+  hostsim::Document* doc = open("<path id='red' d='M0 0 L10 0 L10 10 Z' fill='#ff0000'/>"
+                                "<path id='plain' d='M0 20 L10 20 L10 30 Z'/>");
+  hostsim::Symbol* first = doc->make<hostsim::Symbol>(doc);
+  hostsim::Symbol* second = doc->make<hostsim::Symbol>(doc);
+  first->art = doc->findById("red");
+  second->art = doc->findById("plain");
+  const SymbolSuite* suite = nullptr;
+  ASSERT_EQ(app.basicSuite()->acquireSuite(kSymbolSuiteName, kSymbolSuiteVersion,
+                                           reinterpret_cast<const void**>(&suite)),
+            0);
+  ArtHandle instance = nullptr;
+  ASSERT_EQ(suite->placeSymbolInstance(static_cast<SymbolHandle>(first->handle()), RealPoint{50, -50}, 5, nullptr,
+                                       &instance),
+            0);
+  app.basicSuite()->releaseSuite(kSymbolSuiteName, kSymbolSuiteVersion);
+
+  Art placed(instance);
+  Art plain(handleOf(doc->findById("plain")));
+  std::unique_ptr<qor::core::Symbol> symbol(placed.symbol());
+  ASSERT_TRUE(symbol);
+  EXPECT_EQ(symbol->data()->impl->hostHandle(), static_cast<void*>(first->handle()));
+  EXPECT_FALSE(plain.symbol()) << "a path has no symbol";
+
+  // The other symbol's handle, taken from an instance of it.
+  ArtHandle secondInstance = nullptr;
+  suite->placeSymbolInstance(static_cast<SymbolHandle>(second->handle()), RealPoint{0, 0}, 5, nullptr,
+                             &secondInstance);
+  std::unique_ptr<qor::core::Symbol> other(Art(secondInstance).symbol());
+  ASSERT_TRUE(other);
+  EXPECT_TRUE(placed.setSymbol(*other));
+  std::unique_ptr<qor::core::Symbol> now(placed.symbol());
+  EXPECT_EQ(now->data(), other->data()) << "the instance shows the other symbol";
+  EXPECT_TRUE(plain.setSymbol(*other)) << "true although a path takes no symbol";
+  EXPECT_FALSE(Art(nullptr).setSymbol(*other));
+
+  // A style taken from the red path repaints the plain one.
+  Art red(handleOf(doc->findById("red")));
+  std::unique_ptr<qor::core::ArtStyle> style(red.artStyle());
+  ASSERT_TRUE(style);
+  plain.setArtStyle(*style);
+  EXPECT_TRUE(plain.isStyledArt());
+  EXPECT_EQ(doc->findById("plain")->fillRgb[0], 1.0);
+  EXPECT_FALSE(Art(nullptr).artStyle());
 }
 
 }  // namespace artPlacementTest
