@@ -12,6 +12,8 @@
 
 #include "hostapi/HostApi.h"
 #include "hostsimApp.h"
+#include "pui/qorpuiBasePlugin.h"
+#include "pui/qorpuiUiGlobals.h"
 
 extern "C" int32_t PluginMain(const char* caller, const char* selector, void* message);
 
@@ -67,5 +69,33 @@ inline ::testing::AssertionResult inOrder(const std::vector<std::string>& lines,
     return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << "missing in order: \"" << wanted[at] << "\"";
 }
+
+// The plug-in linked into the test, started by a simulated host that believes it loaded the built
+// module (so the module's resource folder is the one found), through start-up and post-start-up.
+class StartedPlugin : public ::testing::Test
+{
+protected:
+  void SetUp() override
+  {
+    app.connect(&PluginMain, QOR_PLUGIN_MODULE);
+    app.startup();
+    app.applicationStarted();
+    ASSERT_NE(coreGlobals(), nullptr);
+  }
+  void TearDown() override
+  {
+    app.applicationShutdown();
+    app.shutdown();
+  }
+  static CoreGlobals* coreGlobals()
+  {
+    qor::pui::BasePlugin* plugin = qor::pui::BasePlugin::instance();
+    UiGlobals* ui = plugin ? plugin->uiGlobals() : nullptr;
+    return ui ? ui->coreGlobals : nullptr;
+  }
+
+  StartupLogFile log;
+  hostsim::HostApp app;
+};
 
 }  // namespace lifecycletest
