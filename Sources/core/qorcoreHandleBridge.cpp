@@ -28,5 +28,5 @@ __IntLayerData* implPointer(const Layer& layer)
   return layer.data();
 }
 
-}  // namespace core
-}  // namespace qor
+} // namespace core
+} // namespace qor

@@ -24,5 +24,5 @@ Tool wrapTool(::ToolHandle hostHandle);
 __IntArtData* implPointer(const Art& art);
 __IntLayerData* implPointer(const Layer& layer);
 
-}  // namespace core
-}  // namespace qor
+} // namespace core
+} // namespace qor

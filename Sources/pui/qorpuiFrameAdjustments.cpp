@@ -8,5 +8,5 @@ const aip::Rect labelFrameAdjustment(1.0, 0.0, 0.0, 0.0);
 const aip::Rect checkboxFrameAdjustment(0.0, -3.0, 0.0, 0.0);
 const aip::Rect textFieldFrameAdjustment(0.0, 0.0, 2.0, 2.0);
 
-}  // namespace pui
-}  // namespace qor
+} // namespace pui
+} // namespace qor

@@ -14,5 +14,5 @@ extern const aip::Rect labelFrameAdjustment;
 extern const aip::Rect checkboxFrameAdjustment;
 extern const aip::Rect textFieldFrameAdjustment;
 
-}  // namespace pui
-}  // namespace qor
+} // namespace pui
+} // namespace qor

@@ -2,19 +2,18 @@
 // UI thread when the host pumps, inside the host's application context; and the module the host loaded
 // has its own scheduler window, named for its load and owned by the module, whose requests from other
 // threads are carried out on the UI thread.
-#include <gtest/gtest.h>
-
-#include <atomic>
-#include <string>
-#include <thread>
-#include <vector>
-
 #include "aip/qoraipScheduledCallbackHelper.h"
 #include "hostsimContext.h"
 #include "hostsimPluginModule.h"
 #include "lifecycle/lifecycleTestSupport.h"
 #include "win/WinTest.h"
 #include "win/Windows.h"
+
+#include <atomic>
+#include <gtest/gtest.h>
+#include <string>
+#include <thread>
+#include <vector>
 
 namespace test_delivery {
 

@@ -2,18 +2,17 @@
 // as a module) whose "StartupLog" lines the client appends to a file.
 #pragma once
 
-#include <gtest/gtest.h>
-#include <stdlib.h>
-#include <unistd.h>
-
-#include <fstream>
-#include <string>
-#include <vector>
-
 #include "hostapi/HostApi.h"
 #include "hostsimApp.h"
 #include "pui/qorpuiBasePlugin.h"
 #include "pui/qorpuiUiGlobals.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <string>
+#include <unistd.h>
+#include <vector>
 
 extern "C" int32_t PluginMain(const char* caller, const char* selector, void* message);
 
@@ -59,7 +58,8 @@ inline int count(const std::vector<std::string>& lines, const std::string& line)
 }
 
 // Whether `wanted` occurs in `lines` in this order (other lines may come between).
-inline ::testing::AssertionResult inOrder(const std::vector<std::string>& lines, const std::vector<std::string>& wanted)
+inline ::testing::AssertionResult inOrder(const std::vector<std::string>& lines,
+                                          const std::vector<std::string>& wanted)
 {
   size_t at = 0;
   for (const std::string& line : lines)
@@ -98,4 +98,4 @@ protected:
   hostsim::HostApp app;
 };
 
-}  // namespace lifecycletest
+} // namespace lifecycletest

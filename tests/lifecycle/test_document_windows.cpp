@@ -1,16 +1,15 @@
 // The running plug-in's platform knowledge: the window of each opened document, found below the
 // host's main window, and the cache of this machine's fonts by full name.
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <string>
-
 #include "core/qorcoreCoreGlobals.h"
 #include "hostsimContext.h"
 #include "hostsimDocumentList.h"
 #include "hostsimWindows.h"
 #include "lifecycleTestSupport.h"
 #include "win/Windows.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
 
 namespace test_document_windows {
 
@@ -90,7 +89,8 @@ class Search : public DocumentWindows, public ::testing::WithParamInterface<Sear
 TEST_P(Search, OnlyOneNewVisibleDocumentWindowBelowTheMainWindowIsTaken)
 {
   HWND expected = nullptr;
-  DocumentHandle document = open([&] { expected = GetParam().arrange(*this, windowOf(documents().current())); });
+  DocumentHandle document =
+      open([&] { expected = GetParam().arrange(*this, windowOf(documents().current())); });
   if (expected) {
     ASSERT_EQ(recorded().count(document), 1u);
     EXPECT_EQ(recorded()[document], expected);

@@ -1,14 +1,13 @@
 // The naming-table reader: decoding by platform and encoding, and tables that lie about their sizes.
 // Every table is handed over in a heap buffer of exactly its size, so a read past it is caught.
-#include <gtest/gtest.h>
+#include "core/qorcoreFontNameTable.h"
+#include "win/Windows.h"
 
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <vector>
-
-#include "core/qorcoreFontNameTable.h"
-#include "win/Windows.h"
 
 namespace test_font_names {
 
@@ -68,7 +67,7 @@ bool read(const Bytes& bytes, std::u16string& name)
   return read(bytes, bytes.size(), name);
 }
 
-struct DecodeCase
+struct NameCase
 {
   const char* label;
   Bytes table;
@@ -76,16 +75,16 @@ struct DecodeCase
   std::u16string name;
 };
 
-void PrintTo(const DecodeCase& c, std::ostream* out)
+void PrintTo(const NameCase& c, std::ostream* out)
 {
   *out << c.label;
 }
 
-class Decoding : public ::testing::TestWithParam<DecodeCase>
+class NameTable : public ::testing::TestWithParam<NameCase>
 {
 };
 
-TEST_P(Decoding, TheFirstFullNameRecordDecidesTheName)
+TEST_P(NameTable, TheFirstFullNameInsideTheTableDecidesTheName)
 {
   std::u16string name = u"untouched";
   EXPECT_EQ(read(GetParam().table, name), GetParam().found);
@@ -95,21 +94,23 @@ TEST_P(Decoding, TheFirstFullNameRecordDecidesTheName)
 const Bytes macRomanCafe = {'C', 'a', 'f', 0x8E};
 
 INSTANTIATE_TEST_SUITE_P(
-    Tables, Decoding,
+    Decoding, NameTable,
     ::testing::Values(
-        DecodeCase{"unicodePlatform", table({{0, 3, 4, utf16be(u"Sans \u20AC")}}), true, u"Sans \u20AC"},
-        DecodeCase{"windowsUnicode", table({{3, 1, 1, utf16be(u"Family")}, {3, 1, 4, utf16be(u"Family Bold")}}),
-                   true, u"Family Bold"},
-        DecodeCase{"macRoman", table({{1, 0, 4, macRomanCafe}, {3, 1, 4, utf16be(u"Later")}}), true, u"Caf\u00E9"},
-        DecodeCase{"shiftJis", table({{3, 2, 4, {0x82, 0xA0, 'X'}}}), true, u"\u3042X"},
-        DecodeCase{"cutAtNul", table({{3, 1, 4, utf16be(std::u16string(u"Cut\0Tail", 8))}}), true, u"Cut"},
-        DecodeCase{"oddLengthDropsTheHalfUnit", table({{3, 1, 4, {0, 'A', 0, 'B', 0}}}), true, u"AB"},
-        DecodeCase{"format1", table({{3, 1, 4, utf16be(u"One")}}, 1), true, u"One"},
-        DecodeCase{"format2", table({{3, 1, 4, utf16be(u"Two")}}, 2), false, u""},
-        DecodeCase{"symbolFirst", table({{3, 0, 4, utf16be(u"Sym")}, {3, 1, 4, utf16be(u"Later")}}), false, u""},
-        DecodeCase{"undecodableMacScript", table({{1, 30, 4, {'x'}}}), false, u""},
-        DecodeCase{"noFullName", table({{3, 1, 1, utf16be(u"Family")}}), false, u""},
-        DecodeCase{"noRecords", table({}), false, u""}),
+        NameCase{"unicodePlatform", table({{0, 3, 4, utf16be(u"Sans \u20AC")}}), true, u"Sans \u20AC"},
+        NameCase{"windowsUnicode", table({{3, 1, 1, utf16be(u"Family")}, {3, 1, 4, utf16be(u"Family Bold")}}),
+                 true, u"Family Bold"},
+        NameCase{"macRoman", table({{1, 0, 4, macRomanCafe}, {3, 1, 4, utf16be(u"Later")}}), true,
+                 u"Caf\u00E9"},
+        NameCase{"shiftJis", table({{3, 2, 4, {0x82, 0xA0, 'X'}}}), true, u"\u3042X"},
+        NameCase{"cutAtNul", table({{3, 1, 4, utf16be(std::u16string(u"Cut\0Tail", 8))}}), true, u"Cut"},
+        NameCase{"oddLengthDropsTheHalfUnit", table({{3, 1, 4, {0, 'A', 0, 'B', 0}}}), true, u"AB"},
+        NameCase{"format1", table({{3, 1, 4, utf16be(u"One")}}, 1), true, u"One"},
+        NameCase{"format2", table({{3, 1, 4, utf16be(u"Two")}}, 2), false, u""},
+        NameCase{"symbolFirst", table({{3, 0, 4, utf16be(u"Sym")}, {3, 1, 4, utf16be(u"Later")}}), false,
+                 u""},
+        NameCase{"undecodableMacScript", table({{1, 30, 4, {'x'}}}), false, u""},
+        NameCase{"noFullName", table({{3, 1, 1, utf16be(u"Family")}}), false, u""},
+        NameCase{"noRecords", table({}), false, u""}),
     [](const auto& info) { return std::string(info.param.label); });
 
 TEST(FontNameTable, EveryTruncationFailsCleanlyOrReadsOnlyWhatIsThere)
@@ -124,32 +125,6 @@ TEST(FontNameTable, EveryTruncationFailsCleanlyOrReadsOnlyWhatIsThere)
   EXPECT_FALSE(qor::core::fullFontName(nullptr, 100, name));
 }
 
-struct HostileCase
-{
-  const char* label;
-  Bytes table;
-  bool found;
-  std::u16string name;
-};
-
-void PrintTo(const HostileCase& c, std::ostream* out)
-{
-  *out << c.label;
-}
-
-class Hostile : public ::testing::TestWithParam<HostileCase>
-{
-};
-
-TEST_P(Hostile, NeverReadsOutsideTheTable)
-{
-  std::u16string name;
-  EXPECT_EQ(read(GetParam().table, name), GetParam().found);
-  if (GetParam().found) {
-    EXPECT_EQ(name, GetParam().name);
-  }
-}
-
 Bytes withStorageOffset(Bytes bytes, uint16_t storage)
 {
   bytes[4] = uint8_t(storage >> 8);
@@ -157,25 +132,26 @@ Bytes withStorageOffset(Bytes bytes, uint16_t storage)
   return bytes;
 }
 
+// Tables that lie about their sizes: nothing outside them is ever read.
 INSTANTIATE_TEST_SUITE_P(
-    Tables, Hostile,
+    Hostile, NameTable,
     ::testing::Values(
         // The count claims records the table does not hold; the ones it holds are still read.
-        HostileCase{"countBeyondTheData", table({{3, 1, 4, utf16be(u"Kept")}}, 0, 0xFFFF), true, u"Kept"},
-        HostileCase{"countBeyondTheDataWithoutFullName", table({{3, 1, 1, utf16be(u"Fam")}}, 0, 0xFFFF), false,
-                    u""},
-        HostileCase{"stringPastTheEnd", table({{3, 1, 4, utf16be(u"Gone"), 0xFFFF}}), false, u""},
-        HostileCase{"offsetPastTheEnd", table({{3, 1, 4, utf16be(u"Gone"), -1, 0xFFF0}}), false, u""},
+        NameCase{"countBeyondTheData", table({{3, 1, 4, utf16be(u"Kept")}}, 0, 0xFFFF), true, u"Kept"},
+        NameCase{"countBeyondTheDataWithoutFullName", table({{3, 1, 1, utf16be(u"Fam")}}, 0, 0xFFFF), false,
+                 u""},
+        NameCase{"stringPastTheEnd", table({{3, 1, 4, utf16be(u"Gone"), 0xFFFF}}), false, u""},
+        NameCase{"offsetPastTheEnd", table({{3, 1, 4, utf16be(u"Gone"), -1, 0xFFF0}}), false, u""},
         // A full-name record that does not fit is skipped, and the next one counts.
-        HostileCase{"misfitSkipped", table({{3, 1, 4, utf16be(u"Gone"), 200}, {3, 1, 4, utf16be(u"Next")}}), true,
-                    u"Next"},
-        HostileCase{"storageOffsetPastTheEnd", withStorageOffset(table({{3, 1, 4, utf16be(u"Far")}}), 0xFFFF), false,
-                    u""},
+        NameCase{"misfitSkipped", table({{3, 1, 4, utf16be(u"Gone"), 200}, {3, 1, 4, utf16be(u"Next")}}),
+                 true, u"Next"},
+        NameCase{"storageOffsetPastTheEnd", withStorageOffset(table({{3, 1, 4, utf16be(u"Far")}}), 0xFFFF),
+                 false, u""},
         // Strings that overlap each other or the header are read as they lie, within the table.
-        HostileCase{"sharedString", table({{3, 1, 4, utf16be(u"Both"), 8, 0}, {3, 1, 1, {}, 8, 0}}), true, u"Both"},
-        HostileCase{"stringOverTheHeader",
-                    withStorageOffset(table({{0, 3, 4, {}, 4, 0}, {0, 0, 0, utf16be(u"xx")}}), 0), true,
-                    u""}),
+        NameCase{"sharedString", table({{3, 1, 4, utf16be(u"Both"), 8, 0}, {3, 1, 1, {}, 8, 0}}), true,
+                 u"Both"},
+        NameCase{"stringOverTheHeader",
+                 withStorageOffset(table({{0, 3, 4, {}, 4, 0}, {0, 0, 0, utf16be(u"xx")}}), 0), true, u""}),
     [](const auto& info) { return std::string(info.param.label); });
 
 // This machine's fonts come with real naming tables; the reader names them as fontconfig does.
@@ -186,7 +162,8 @@ TEST(FontNameTable, ARealFontReadsItsFullName)
   cls.lpfnWndProc = DefWindowProcW;
   cls.lpszClassName = u"FontNamesHost";
   ASSERT_NE(RegisterClassExW(&cls), 0);
-  HWND window = CreateWindowExW(0, u"FontNamesHost", u"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  HWND window =
+      CreateWindowExW(0, u"FontNamesHost", u"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
   PAINTSTRUCT paint{};
   HDC dc = BeginPaint(window, &paint);
   ASSERT_NE(dc, nullptr);

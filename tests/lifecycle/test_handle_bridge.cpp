@@ -1,11 +1,10 @@
 // Client handles made from bare host handles share the record registered for the host object.
-#include <gtest/gtest.h>
-
-#include <memory>
-
 #include "core/qorcoreCallback.h"
 #include "core/qorcoreHandleBridge.h"
 #include "lifecycleTestSupport.h"
+
+#include <gtest/gtest.h>
+#include <memory>
 
 namespace test_handle_bridge {
 

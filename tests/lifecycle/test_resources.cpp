@@ -1,15 +1,14 @@
 // The module's resources as the build installs them beside it: the started plug-in finds each image
 // the framework and the client ask for, as a PNG of the size its scale step needs.
-#include <gtest/gtest.h>
+#include "core/qorcorePlugin.h"
+#include "lifecycleTestSupport.h"
 
 #include <cstdint>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <string>
 #include <vector>
-
-#include "core/qorcorePlugin.h"
-#include "lifecycleTestSupport.h"
 
 namespace test_resources {
 

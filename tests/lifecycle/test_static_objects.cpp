@@ -1,13 +1,13 @@
 // Objects that exist from load: widget frame adjustments, the key-press monitor table, the registered
 // combo-box message and the module's application object.
-#include <gtest/gtest.h>
-
 #include "lifecycleTestSupport.h"
 #include "pui/qorpluginWinMfcApp.h"
 #include "pui/qorpuiFrameAdjustments.h"
 #include "pui/qorpuiKeypressMonitors.h"
 #include "pui/qorpuiRegisteredMessages.h"
 #include "win/Afx.h"
+
+#include <gtest/gtest.h>
 
 namespace test_static_objects {
 
