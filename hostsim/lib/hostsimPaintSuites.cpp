@@ -401,7 +401,8 @@ HostErr getCustomColorName(CustomColorHandle h, HostString* out)
   return c && out ? DocumentSuites::assignString(out, c->name) : kErrParam;
 }
 
-// sRGB (0-1) from and to CIE Lab with the D65 white point.
+// sRGB (0-1) from and to CIE Lab with the D65 white point; the two matrices are each other's inverse, so
+// a colour survives a round trip through Lab.
 void labToRgb(const float* lab, double* rgb)
 {
   double fy = (lab[0] + 16) / 116.0, fx = fy + lab[1] / 500.0, fz = fy - lab[2] / 200.0;
@@ -409,8 +410,8 @@ void labToRgb(const float* lab, double* rgb)
     return t > 6.0 / 29 ? t * t * t : 3 * (6.0 / 29) * (6.0 / 29) * (t - 4.0 / 29);
   };
   double X = 0.95047 * finv(fx), Y = finv(fy), Z = 1.08883 * finv(fz);
-  double lin[3] = {3.2406 * X - 1.5372 * Y - 0.4986 * Z, -0.9689 * X + 1.8758 * Y + 0.0415 * Z,
-                   0.0557 * X - 0.2040 * Y + 1.0570 * Z};
+  double lin[3] = {3.2404542 * X - 1.5371385 * Y - 0.4985314 * Z, -0.9692660 * X + 1.8760108 * Y + 0.0415560 * Z,
+                   0.0556434 * X - 0.2040259 * Y + 1.0572252 * Z};
   for (int i = 0; i < 3; ++i) {
     double v = lin[i] <= 0.0031308 ? 12.92 * lin[i] : 1.055 * std::pow(lin[i], 1 / 2.4) - 0.055;
     rgb[i] = std::clamp(v, 0.0, 1.0);
@@ -422,9 +423,9 @@ void rgbToLab(const double* rgb, float* lab)
   double lin[3];
   for (int i = 0; i < 3; ++i)
     lin[i] = rgb[i] <= 0.04045 ? rgb[i] / 12.92 : std::pow((rgb[i] + 0.055) / 1.055, 2.4);
-  double X = (0.4124 * lin[0] + 0.3576 * lin[1] + 0.1805 * lin[2]) / 0.95047;
-  double Y = 0.2126 * lin[0] + 0.7152 * lin[1] + 0.0722 * lin[2];
-  double Z = (0.0193 * lin[0] + 0.1192 * lin[1] + 0.9505 * lin[2]) / 1.08883;
+  double X = (0.4124564 * lin[0] + 0.3575761 * lin[1] + 0.1804375 * lin[2]) / 0.95047;
+  double Y = 0.2126729 * lin[0] + 0.7151522 * lin[1] + 0.0721750 * lin[2];
+  double Z = (0.0193339 * lin[0] + 0.1191920 * lin[1] + 0.9503041 * lin[2]) / 1.08883;
   auto f = [](double t) { return t > 216.0 / 24389 ? std::cbrt(t) : (24389.0 / 27 * t + 16) / 116; };
   lab[0] = static_cast<float>(116 * f(Y) - 16);
   lab[1] = static_cast<float>(500 * (f(X) - f(Y)));

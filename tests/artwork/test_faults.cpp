@@ -67,11 +67,11 @@ TEST_F(Artwork, SpotColourCreationThatFailsChangesNothing)
   qor::core::ArtColor colour(qor::aip::ArtColor::ArtColorRGB(0.1, 0.2, 0.3));
   hostsim::Workspace::instance().failNextCustomColor = true;
   EXPECT_FALSE(colour.setCustom("Brand", 1.0, 0));
-  EXPECT_EQ(colour.kindFlags(), 2) << "still the RGB colour";
+  EXPECT_EQ(colour.colorType(), 4) << "still the RGB colour";
   EXPECT_FALSE(colour.setCustom("Black", 1.0, 0)) << "reserved name";
   EXPECT_FALSE(colour.setCustom("", 1.0, 0));
   ASSERT_TRUE(colour.setCustom("black", 0.5, 7));
-  EXPECT_EQ(colour.kindFlags(), 1024) << "a spot colour defined in RGB";
+  EXPECT_EQ(colour.colorType(), 1024) << "a spot colour defined in RGB";
   EXPECT_EQ(colour.customName(), "black");
   qor::core::ArtColor none{qor::aip::ArtColor()};
   EXPECT_FALSE(none.setCustom("Brand", 1.0, 0));
