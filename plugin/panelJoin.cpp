@@ -1,6 +1,8 @@
 #include "panelJoin.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -15,6 +17,8 @@
 namespace panel {
 
 const char tooManyPointsAlert[] = "Joining paths would create too many points for one path object.";
+bool plainJoinScan = false;
+JoinPartners* JoinPartners::active_ = nullptr;
 
 namespace panelJoin_detail {
 
@@ -51,6 +55,8 @@ std::vector<ArtboardSegPoint> allSegments(const Art::Path& path)
 
 void removeFirstEntry(std::vector<ArtHandle>& list, ArtHandle path)
 {
+  if (JoinPartners::clearEntry(list, path))
+    return;
   for (ArtHandle& entry : list) {
     if (entry == path) {
       entry = nullptr;
@@ -62,6 +68,133 @@ void removeFirstEntry(std::vector<ArtHandle>& list, ArtHandle path)
 }  // namespace panelJoin_detail
 
 using namespace panelJoin_detail;
+
+JoinPartners::JoinPartners(const std::vector<ArtHandle>& list, double distance)
+    : list_(list), distance_(distance), outer_(active_)
+{
+  positions_[0].build(selectedPaths);
+  positions_[1].build(otherPaths);
+  active_ = this;
+  // Nothing is within a negative or NaN distance; an infinite one reaches every end.
+  offerAll_ = plainJoinScan || distance == std::numeric_limits<double>::infinity();
+  if (offerAll_ || !(distance >= 0))
+    return;
+  // Cells twice the distance wide: ends within the distance lie in the same or a neighbouring cell
+  // however the divisions round.
+  cell_ = distance > 0 ? 2 * distance : 1;
+  ends_.reserve(2 * list.size());
+  for (size_t i = 0; i < list.size(); ++i) {
+    if (!list[i])
+      continue;
+    Art art(list[i]);
+    if (!art.path())
+      continue;
+    ArtboardPoint first, last;
+    art.path()->endPoints(first, last);
+    addEnd(first.x, first.y, static_cast<uint32_t>(i));
+    addEnd(last.x, last.y, static_cast<uint32_t>(i));
+  }
+  std::sort(ends_.begin(), ends_.end(), [](const End& p, const End& q) {
+    return p.cellX != q.cellX ? p.cellX < q.cellX : p.cellY < q.cellY;
+  });
+}
+
+JoinPartners::~JoinPartners()
+{
+  active_ = outer_;
+}
+
+int64_t JoinPartners::cellOf(double v) const
+{
+  // Clamped, so that far-out ends share the outermost cells instead of overflowing.
+  constexpr double limit = 4.0e18;
+  double c = std::floor(v / cell_);
+  return static_cast<int64_t>(std::max(-limit, std::min(limit, c)));
+}
+
+void JoinPartners::addEnd(double x, double y, uint32_t entry)
+{
+  // An end with a coordinate that is not finite is never within a finite distance of another.
+  if (std::isfinite(x) && std::isfinite(y))
+    ends_.push_back({cellOf(x), cellOf(y), entry, x, y});
+}
+
+bool JoinPartners::near(double x, double y, const End& end) const
+{
+  return distanceBetween(ArtboardPoint(x, y), ArtboardPoint(end.x, end.y)) <= distance_;
+}
+
+const std::vector<size_t>& JoinPartners::of(ArtHandle path, size_t first)
+{
+  found_.clear();
+  if (offerAll_) {
+    for (size_t j = first; j < list_.size(); ++j) {
+      if (list_[j])
+        found_.push_back(j);
+    }
+    return found_;
+  }
+  if (ends_.empty() || !path)
+    return found_;
+  ArtboardPoint ends[2];
+  {
+    Art art(path);
+    if (!art.path())
+      return found_;
+    art.path()->endPoints(ends[0], ends[1]);
+  }
+  auto byCell = [](const End& e, const std::pair<int64_t, int64_t>& c) {
+    return e.cellX != c.first ? e.cellX < c.first : e.cellY < c.second;
+  };
+  for (const ArtboardPoint& p : ends) {
+    if (!std::isfinite(p.x) || !std::isfinite(p.y))
+      continue;
+    const int64_t cx = cellOf(p.x), cy = cellOf(p.y);
+    // The three cells of a column are neighbours in the sorted ends.
+    for (int64_t x = cx - 1; x <= cx + 1; ++x) {
+      for (auto e = std::lower_bound(ends_.begin(), ends_.end(), std::make_pair(x, cy - 1), byCell);
+           e != ends_.end() && e->cellX == x && e->cellY <= cy + 1; ++e) {
+        if (e->entry >= first && list_[e->entry] && near(p.x, p.y, *e))
+          found_.push_back(e->entry);
+      }
+    }
+  }
+  std::sort(found_.begin(), found_.end());
+  found_.erase(std::unique(found_.begin(), found_.end()), found_.end());
+  return found_;
+}
+
+void JoinPartners::Positions::build(const std::vector<ArtHandle>& l)
+{
+  list = &l;
+  size = l.size();
+  at.reserve(l.size());
+  for (size_t i = 0; i < l.size(); ++i) {
+    if (l[i] && !at.emplace(l[i], i).second)
+      unique = false;
+  }
+}
+
+bool JoinPartners::Positions::clear(std::vector<ArtHandle>& l, ArtHandle path) const
+{
+  if (list != &l || size != l.size() || !unique)
+    return false;
+  auto it = at.find(path);
+  if (it != at.end() && l[it->second] == path)
+    l[it->second] = nullptr;
+  return true;
+}
+
+bool JoinPartners::clearEntry(std::vector<ArtHandle>& list, ArtHandle path)
+{
+  if (!active_)
+    return false;
+  for (const Positions& p : active_->positions_) {
+    if (p.list == &list)
+      return p.clear(list, path);
+  }
+  return false;
+}
 
 void pathEndTangents(ArtHandle path, Angle& start, Angle& end)
 {
@@ -149,6 +282,9 @@ bool mergePathInto(ArtHandle& a, ArtHandle& b, double distance, double smooth, d
     return false;
   std::vector<ArtboardSegPoint> segsA, segsB;
   bool dropJunction = false;
+  // A's segments before its last stay as they are; only the rest is read and written again, so a
+  // long chain is not copied again at every join.
+  int32_t kept = 0;
   {
     Art artA(a);
     Art artB(b);
@@ -169,7 +305,8 @@ bool mergePathInto(ArtHandle& a, ArtHandle& b, double distance, double smooth, d
       Angle chordB = firstB->p0().angleTo(firstB->p3());
       dropJunction = chordA.equalsWithin(chordB, Angle(straight, kDegrees));
     }
-    segsA = allSegments(*pathA);
+    kept = plainJoinScan ? 0 : std::max(nA - 1, 0);
+    segsA = pathA->segments(kept, nA - kept);
     segsB = allSegments(*pathB);
   }
   if (segsA.empty() || segsB.empty())
@@ -190,7 +327,7 @@ bool mergePathInto(ArtHandle& a, ArtHandle& b, double distance, double smooth, d
       segsB.erase(segsB.begin());
   }
 
-  size_t total = segsA.size() + segsB.size();
+  size_t total = static_cast<size_t>(kept) + segsA.size() + segsB.size();
   if (total > static_cast<size_t>(maxJoinedSegments)) {
     qor::core::alert(tooManyPointsAlert);
     return false;
@@ -199,9 +336,10 @@ bool mergePathInto(ArtHandle& a, ArtHandle& b, double distance, double smooth, d
   {
     Art artA(a);
     Art::Path* pathA = artA.path();
-    pathA->removeSegments(0, pathA->segmentCount());
+    if (kept == 0)
+      pathA->removeSegments(0, pathA->segmentCount());
     pathA->setSegmentCount(static_cast<int32_t>(total));
-    pathA->setSegments(0, segsA);
+    pathA->setSegments(kept, segsA);
   }
   removeAbsorbedPath(b);
   return true;

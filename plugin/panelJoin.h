@@ -4,7 +4,10 @@
 // units), angle, smooth and straight (degrees).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <unordered_map>
+#include <vector>
 
 #include "hostapi/HostTypes.h"
 
@@ -39,6 +42,64 @@ qor::core::ArtboardSegPoint fuseEndPoints(const qor::core::ArtboardSegPoint& end
 qor::core::ArtboardPoint midpointOf(const qor::core::ArtboardPoint& p, const qor::core::ArtboardPoint& q);
 // Straightens the handles of an anchor whose quarter deviation is within smooth degrees.
 void smoothAnchor(qor::core::ArtboardSegPoint& seg, double smooth);
+
+// Off by default. On, every entry of a join list is offered as a partner and a joined path is
+// rewritten whole: the straightforward join, kept as the reference that the indexed one is checked
+// and measured against.
+extern bool plainJoinScan;
+
+// The partners a path may join among the entries of a join list: the entries with an end anchor
+// within the distance of one of the path's ends, in list order. Any other entry cannot join it, so
+// an index of the entries' end anchors (a grid of cells twice the distance wide) finds the partners
+// without visiting the rest. The end anchors are read once: while the finder lives, the entries of
+// the list may only be emptied, and only the path asking may change its ends. It also lets an
+// absorbed path's entries in the join lists be cleared without a search.
+class JoinPartners {
+public:
+  JoinPartners(const std::vector<ArtHandle>& list, double distance);
+  ~JoinPartners();
+  JoinPartners(const JoinPartners&) = delete;
+  JoinPartners& operator=(const JoinPartners&) = delete;
+
+  // The non-empty entries from first on that may join path, in ascending order.
+  const std::vector<size_t>& of(ArtHandle path, size_t first);
+
+  // Clears the first entry equal to path in list; false when this finder cannot tell.
+  static bool clearEntry(std::vector<ArtHandle>& list, ArtHandle path);
+
+private:
+  struct End
+  {
+    int64_t cellX, cellY;
+    uint32_t entry;
+    double x, y;
+  };
+  // Where each handle sits in one of the join lists (every handle once).
+  struct Positions
+  {
+    const std::vector<ArtHandle>* list = nullptr;
+    size_t size = 0;
+    bool unique = true;
+    std::unordered_map<ArtHandle, size_t> at;
+    void build(const std::vector<ArtHandle>& l);
+    bool clear(std::vector<ArtHandle>& l, ArtHandle path) const;
+  };
+
+  int64_t cellOf(double v) const;
+  void addEnd(double x, double y, uint32_t entry);
+  bool near(double x, double y, const End& end) const;
+
+  const std::vector<ArtHandle>& list_;
+  const double distance_;
+  double cell_ = 1;
+  // Every entry is offered: the plain scan, or a distance the grid cannot serve.
+  bool offerAll_ = false;
+  std::vector<End> ends_;  // sorted by cell
+  std::vector<size_t> found_;
+  Positions positions_[2];
+  JoinPartners* outer_ = nullptr;
+  static JoinPartners* active_;
+};
 
 // Disposes of an absorbed path and clears its entries in the join lists.
 void removeAbsorbedPath(ArtHandle& b);

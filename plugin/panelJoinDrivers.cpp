@@ -113,6 +113,7 @@ void runJunctate(double distance, double angle, double smooth, double straight)
   qor::core::CurrentDocument().deselectAll();
   progressText("Junctating paths...");
   bool stopped = false;
+  JoinPartners partners(selectedPaths, distance);
   for (size_t i = 0; i + 1 < n; ++i) {
     ArtHandle a = selectedPaths[i];
     if (!a)
@@ -123,13 +124,16 @@ void runJunctate(double distance, double angle, double smooth, double straight)
     }
     progressUpdate(static_cast<int32_t>(i), static_cast<int32_t>(n - 1));
     // After every join a's free end has changed, so the scan starts again; a is done once a whole
-    // scan joins nothing.
-    for (size_t j = i + 1; j < n;) {
-      ArtHandle b = selectedPaths[j];
-      if (b && tryJoinPair(a, b, distance, angle, smooth, straight))
-        j = i + 1;
-      else
-        ++j;
+    // scan joins nothing. Entries without an end near a's cannot join it and are not visited.
+    for (bool joined = true; joined;) {
+      joined = false;
+      for (size_t j : partners.of(a, i + 1)) {
+        ArtHandle b = selectedPaths[j];
+        if (b && tryJoinPair(a, b, distance, angle, smooth, straight)) {
+          joined = true;
+          break;
+        }
+      }
     }
     selectAndClose(a, distance, angle, smooth);
   }
@@ -147,29 +151,33 @@ void runAssimilate(double distance, double angle, double smooth, double straight
   const size_t nSelected = selectedPaths.size();
   const size_t nOther = otherPaths.size();
   progressText("Assimilating paths...");
+  JoinPartners partners(otherPaths, distance);
   for (size_t i = 0; i < nSelected; ++i) {
     ArtHandle a = selectedPaths[i];
     if (!a)
       continue;
     // Taken once, before any absorption: the pre-check skips partners that would pass the limit.
     const int32_t bezierCountA = bezierCountOf(a);
-    for (size_t j = 0; j < nOther;) {
-      ArtHandle b = otherPaths[j];
-      if (!b) {
-        ++j;
-        continue;
+    // Only the partners near a's ends are visited, each with a cancel test and a progress step.
+    bool stop = false;
+    for (bool joined = true; joined && !stop;) {
+      joined = false;
+      for (size_t j : partners.of(a, 0)) {
+        ArtHandle b = otherPaths[j];
+        if (!b)
+          continue;
+        if (cancelled()) {
+          stop = true;
+          break;
+        }
+        progressUpdate(static_cast<int32_t>(j), static_cast<int32_t>(nOther));
+        if (bezierCountA + bezierCountOf(b) > maxJoinedSegments)
+          continue;
+        if (tryJoinPair(a, b, distance, angle, smooth, straight)) {
+          joined = true;
+          break;
+        }
       }
-      if (cancelled())
-        break;
-      progressUpdate(static_cast<int32_t>(j), static_cast<int32_t>(nOther));
-      if (bezierCountA + bezierCountOf(b) > maxJoinedSegments) {
-        ++j;
-        continue;
-      }
-      if (tryJoinPair(a, b, distance, angle, smooth, straight))
-        j = 0;
-      else
-        ++j;
     }
     if (cancelled())
       break;
