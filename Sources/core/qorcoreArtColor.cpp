@@ -1,7 +1,58 @@
 #include "core/qorcoreArtColor.h"
 
+#include <utility>
+
+#include "aip/qoraipGradient.h"
+#include "aip/qoraipPattern.h"
+#include "core/qorcoreGradient.h"
+#include "core/qorcorePattern.h"
+
 namespace qor {
 namespace core {
+
+ArtColor::GradientStyle::GradientStyle() : gradient(nullptr), length(0.0), highlightLength(0.0) {}
+
+ArtColor::GradientStyle::GradientStyle(const Gradient* gradient_, const ArtboardPoint& origin_, const Angle& angle_,
+                                       double length_, const TransformMatrix& matrix_, const Angle& highlightAngle_,
+                                       double highlightLength_)
+    : gradient(gradient_ ? new Gradient(*gradient_) : nullptr), origin(origin_), angle(angle_), length(length_),
+      matrix(matrix_), highlightAngle(highlightAngle_), highlightLength(highlightLength_)
+{
+}
+
+ArtColor::GradientStyle::GradientStyle(GradientStyle&& other) noexcept
+    : gradient(std::exchange(other.gradient, nullptr)), origin(other.origin), angle(other.angle),
+      length(other.length), matrix(other.matrix), highlightAngle(other.highlightAngle),
+      highlightLength(other.highlightLength)
+{
+}
+
+ArtColor::GradientStyle::~GradientStyle() { delete gradient; }
+
+ArtColor::PatternStyle::PatternStyle()
+    : pattern(nullptr), shiftDistance(0.0), scaleX(0.0), scaleY(0.0), reflect(0)
+{
+}
+
+ArtColor::PatternStyle::PatternStyle(const Pattern* pattern_, double shiftDistance_, const Angle& shiftAngle_,
+                                     double scaleX_, double scaleY_, const Angle& rotation_, bool reflect_,
+                                     const Angle& reflectAngle_, const Angle& shearAngle_, const Angle& shearAxis_,
+                                     const TransformMatrix& transform_)
+    : pattern(pattern_ ? new Pattern(*pattern_) : nullptr), shiftDistance(shiftDistance_), shiftAngle(shiftAngle_),
+      scaleX(scaleX_), scaleY(scaleY_), rotation(rotation_), reflect(reflect_ ? 1 : 0), reflectAngle(reflectAngle_),
+      shearAngle(shearAngle_), shearAxis(shearAxis_), transform(transform_)
+{
+}
+
+ArtColor::PatternStyle::PatternStyle(PatternStyle&& other) noexcept
+    : pattern(std::exchange(other.pattern, nullptr)), shiftDistance(other.shiftDistance),
+      shiftAngle(other.shiftAngle), scaleX(other.scaleX), scaleY(other.scaleY), rotation(other.rotation),
+      reflect(other.reflect), reflectAngle(other.reflectAngle), shearAngle(other.shearAngle),
+      shearAxis(other.shearAxis), transform(other.transform)
+{
+}
+
+ArtColor::PatternStyle::~PatternStyle() { delete pattern; }
 
 ArtColor::ArtColor() : impl_(new aip::ArtColor()) {}
 ArtColor::ArtColor(const ArtColor& other)
@@ -74,6 +125,32 @@ ArtColor::Channels ArtColor::channels() const
     impl_->hsbComponents(hue, saturation, brightness);
     return Channels(type, impl_->grayValue(), rgb, cmyk, Channels::Lab(l / 100.0, a * 0.0078125, b * 0.0078125),
                     Channels::HSB(Angle(hue, geo::Angle::Radians), saturation, brightness));
+}
+
+ArtColor::GradientStyle ArtColor::gradientStyle() const
+{
+    if (!impl_)
+        return GradientStyle();
+    aip::ArtColor::GradientStyle style = impl_->gradientStyle();
+    if (!style.gradient)
+        return GradientStyle();
+    Gradient gradient = wrapGradient(std::exchange(style.gradient, nullptr));
+    return GradientStyle(&gradient, wrapArtboardPoint(style.origin), wrapAngle(style.angle), style.length,
+                         wrapTransformMatrix(style.matrix), wrapAngle(style.highlightAngle), style.highlightLength);
+}
+
+ArtColor::PatternStyle ArtColor::patternStyle() const
+{
+    if (!impl_)
+        return PatternStyle();
+    aip::ArtColor::PatternStyle style = impl_->patternStyle();
+    if (!style.pattern)
+        return PatternStyle();
+    Pattern pattern = wrapPattern(std::exchange(style.pattern, nullptr));
+    return PatternStyle(&pattern, style.shiftDistance, wrapAngle(style.shiftAngle), style.scale.width,
+                        style.scale.height, wrapAngle(style.rotation), style.reflect != 0,
+                        wrapAngle(style.reflectAngle), wrapAngle(style.shearAngle), wrapAngle(style.shearAxis),
+                        wrapTransformMatrix(style.transform));
 }
 
 bool ArtColor::setCustom(const std::string& name, double tint, int32_t flags)

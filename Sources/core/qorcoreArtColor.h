@@ -7,9 +7,14 @@
 
 #include "aip/qoraipArtColor.h"
 #include "core/qorcoreAngle.h"
+#include "core/qorcoreArtboardPoint.h"
+#include "core/qorcoreTransformMatrix.h"
 
 namespace qor {
 namespace core {
+
+class Gradient;
+class Pattern;
 
 // The nested record RGB shares its name with the Windows colour macro.
 #pragma push_macro("RGB")
@@ -85,6 +90,53 @@ public:
         HSB hsb;
     };
 
+    // The gradient paint of a gradient colour; owns its gradient handle (null in the empty style).
+    class GradientStyle {
+    public:
+        GradientStyle();
+        // Copies the gradient handle (may be null) into a new owned one.
+        GradientStyle(const Gradient* gradient_, const ArtboardPoint& origin_, const Angle& angle_, double length_,
+                      const TransformMatrix& matrix_, const Angle& highlightAngle_, double highlightLength_);
+        GradientStyle(const GradientStyle&) = delete;
+        GradientStyle& operator=(const GradientStyle&) = delete;
+        GradientStyle(GradientStyle&& other) noexcept;
+        virtual ~GradientStyle();
+
+        Gradient* gradient;
+        ArtboardPoint origin;
+        Angle angle;
+        double length;
+        TransformMatrix matrix;
+        Angle highlightAngle;
+        double highlightLength;
+    };
+
+    // The pattern paint of a pattern colour; owns its pattern handle (null in the empty style).
+    class PatternStyle {
+    public:
+        PatternStyle();
+        // Copies the pattern handle (may be null) into a new owned one.
+        PatternStyle(const Pattern* pattern_, double shiftDistance_, const Angle& shiftAngle_, double scaleX_,
+                     double scaleY_, const Angle& rotation_, bool reflect_, const Angle& reflectAngle_,
+                     const Angle& shearAngle_, const Angle& shearAxis_, const TransformMatrix& transform_);
+        PatternStyle(const PatternStyle&) = delete;
+        PatternStyle& operator=(const PatternStyle&) = delete;
+        PatternStyle(PatternStyle&& other) noexcept;
+        virtual ~PatternStyle();
+
+        Pattern* pattern;
+        double shiftDistance;
+        Angle shiftAngle;
+        double scaleX; // 1.0 = unscaled
+        double scaleY;
+        Angle rotation;
+        int32_t reflect;
+        Angle reflectAngle;
+        Angle shearAngle;
+        Angle shearAxis;
+        TransformMatrix transform;
+    };
+
     // No colour.
     ArtColor();
     ArtColor(const ArtColor& other);
@@ -102,6 +154,8 @@ public:
     virtual ArtColor asHSB() const;
     virtual ArtColor asCMYK() const;
     virtual Channels channels() const;
+    virtual GradientStyle gradientStyle() const;
+    virtual PatternStyle patternStyle() const;
     // Only gray, RGB, CMYK, Lab and HSB colours become spot colours; the flags keep their two low bits.
     // False, with the colour unchanged, for any other colour, a refused name or a refused creation.
     virtual bool setCustom(const std::string& name, double tint, int32_t flags);

@@ -38,6 +38,8 @@ public:
   std::string name;
   int16_t type = 0; // 0 linear, 1 radial
   std::vector<GradientStop> stops;
+  // The location the last colour query asked for, for tests.
+  double lastColorLocation = -1;
 };
 
 class Pattern : public Object
@@ -59,6 +61,8 @@ public:
   Document* doc;
   std::string name;
   Art* art = nullptr;
+  // The art the last host check was given, for tests.
+  const void* lastCheckedArt = nullptr;
 };
 
 class CustomColor : public Object
@@ -98,6 +102,8 @@ public:
   StylePart* designatedA = nullptr;
   StylePart* designatedB = nullptr;
   bool queries[4] = {false, false, false, false};
+  // False makes every parse of the style fail.
+  bool parsable = true;
 };
 
 class StyleParser : public Object

@@ -171,6 +171,7 @@ HostErr getGradientColorAt(GradientHandle h, double location, ColorRecord* out)
   Gradient* g = gradient(h);
   if (!g || !out || g->stops.empty())
     return kErrParam;
+  g->lastColorLocation = location;
   const auto& st = g->stops;
   if (location <= st.front().position1) {
     *out = toRecord(st.front().color);
@@ -351,9 +352,13 @@ HostErr setSymbolOfInstance(ArtHandle h, SymbolHandle sh)
   return 0;
 }
 
-int32_t symbolCheck48(SymbolHandle h, ArtHandle)
+int32_t symbolCheck48(SymbolHandle h, ArtHandle art)
 {
-  return symbol(h) ? 0 : 1;
+  Symbol* s = symbol(h);
+  if (!s)
+    return 1;
+  s->lastCheckedArt = art;
+  return 0;
 }
 int32_t symbolFlag52(SymbolHandle h)
 {
@@ -585,7 +590,7 @@ HostErr parseArtStyle(::StyleParser h, ArtStyleHandle sh)
 {
   hostsim::StyleParser* p = lookup<hostsim::StyleParser>(h);
   ArtStyle* s = style(sh);
-  if (!p || !s)
+  if (!p || !s || !s->parsable)
     return kErrParam;
   p->style = s;
   return 0;
