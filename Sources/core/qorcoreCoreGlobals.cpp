@@ -1,7 +1,13 @@
 #include "core/qorcoreCoreGlobals.h"
 
+#include "core/qorcoreIllustrator.h"
+
 CoreGlobals::CoreGlobals() = default;
-CoreGlobals::~CoreGlobals() = default;
+// The client's host-application singleton lives as long as the globals that hold it.
+CoreGlobals::~CoreGlobals()
+{
+  delete coreIllustrator;
+}
 
 bool CoreGlobals::registriesEmpty() const
 {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "utils/qorutilsCallback.h"
+#include "core/qorcoreInternetCallbackHelper.h"
 
 namespace qor {
 namespace plat {
@@ -12,24 +12,15 @@ class InternetGET;
 }
 namespace core {
 
-class Callback;
-
-// Runs an owned copy of a client callback between a push and a pop of the host's application context.
-// It owns its copy, so deleting the helper is all it takes to release the client's callback.
-class __InternetGetCallbackHelper : public utils::Callback
+// The GET request's wrapper of a client callback.
+class __InternetGetCallbackHelper : public __InternetCallbackHelper
 {
 public:
-  explicit __InternetGetCallbackHelper(const core::Callback& callback);
-  ~__InternetGetCallbackHelper() override;
-  __InternetGetCallbackHelper& operator=(const __InternetGetCallbackHelper&) = delete;
-
-  void run();
-  void execute() override { run(); }
-  utils::Callback* clone() const override;
+  using __InternetCallbackHelper::__InternetCallbackHelper;
+  utils::Callback* clone() const override { return new __InternetGetCallbackHelper(*this); }
 
 private:
-  __InternetGetCallbackHelper(const __InternetGetCallbackHelper& other);
-  core::Callback* callback;
+  __InternetGetCallbackHelper(const __InternetGetCallbackHelper& other) = default;
 };
 
 class InternetGET
