@@ -196,27 +196,26 @@ bool JoinPartners::clearEntry(std::vector<ArtHandle>& list, ArtHandle path)
   return false;
 }
 
-void pathEndTangents(ArtHandle path, Angle& start, Angle& end)
+namespace panelJoin_detail {
+
+void endTangents(const Art::Path& path, Angle& start, Angle& end)
 {
-  if (!path)
-    return;
-  Art art(path);
-  Art::Path* facet = art.path();
-  if (!facet)
-    return;
-  std::unique_ptr<Bezier> first(facet->bezier(0));
-  std::unique_ptr<Bezier> last(facet->bezier(facet->bezierCount() - 1));
+  std::unique_ptr<Bezier> first(path.bezier(0));
+  std::unique_ptr<Bezier> last(path.bezier(path.bezierCount() - 1));
   if (first)
     start = first->tangentAngle(0);
   if (last)
     end = last->tangentAngle(1);
 }
 
-double endTangentAngle(ArtHandle a, ArtHandle b, int16_t code)
+// The turn of endTangentAngle, for paths already at hand (null leaves a path's tangents at 0).
+double turnAt(const Art::Path* a, const Art::Path* b, int16_t code)
 {
   Angle as, ae, bs, be;
-  pathEndTangents(a, as, ae);
-  pathEndTangents(b, bs, be);
+  if (a)
+    endTangents(*a, as, ae);
+  if (b)
+    endTangents(*b, bs, be);
   double turn = 0;
   switch (code) {
   case 1:
@@ -238,6 +237,24 @@ double endTangentAngle(ArtHandle a, ArtHandle b, int16_t code)
   return std::fabs(std::trunc(degrees));
 }
 
+}  // namespace panelJoin_detail
+
+void pathEndTangents(ArtHandle path, Angle& start, Angle& end)
+{
+  if (!path)
+    return;
+  Art art(path);
+  if (Art::Path* facet = art.path())
+    endTangents(*facet, start, end);
+}
+
+double endTangentAngle(ArtHandle a, ArtHandle b, int16_t code)
+{
+  std::unique_ptr<Art> artA(a ? new Art(a) : nullptr);
+  std::unique_ptr<Art> artB(b ? new Art(b) : nullptr);
+  return turnAt(artA ? artA->path() : nullptr, artB ? artB->path() : nullptr, code);
+}
+
 int16_t matchPathEnds(ArtHandle a, ArtHandle b, double distance, double angle)
 {
   Art artA(a);
@@ -257,7 +274,7 @@ int16_t matchPathEnds(ArtHandle a, ArtHandle b, double distance, double angle)
   if (!(distance >= gaps[closest]))
     return 0;
   int16_t code = static_cast<int16_t>(closest + 1);
-  return endTangentAngle(a, b, code) <= angle ? code : 0;
+  return turnAt(artA.path(), artB.path(), code) <= angle ? code : 0;
 }
 
 bool tryJoinPair(ArtHandle& a, ArtHandle& b, double distance, double angle, double smooth, double straight)

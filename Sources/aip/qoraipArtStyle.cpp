@@ -16,11 +16,10 @@ const int32_t kFlagMap[][2] = {{0x100, 0x40},  {0x200, 0x80},    {0x40, 0x100},
 
 }  // namespace qoraipArtStyle_detail
 
-ArtStyle::ArtStyle(ArtStyleHandle style) : valid_(0), style_(style)
+ArtStyle::ArtStyle(ArtStyleHandle style) : valid_(1), style_(style)
 {
     acquireSuite(artStyleSuite, kArtStyleSuiteName, kArtStyleSuiteVersion);
     acquireSuite(unicodeStringSuite, kUnicodeStringSuiteName, kUnicodeStringSuiteVersion);
-    valid_ = artStyleSuite && artStyleSuite->isArtStyleValid(style_) ? 1 : 0;
 }
 
 ArtStyleHandle ArtStyle::hostHandle() const { return style_; }

@@ -57,13 +57,7 @@ ArtStyle::ArtStyle(aip::ArtStyle* impl) : data_(new __IntArtStyleData())
 
 ArtStyle wrapArtStyle(aip::ArtStyle* impl) { return ArtStyle(impl); }
 
-ArtStyle::ArtStyle(const ArtStyle& other) : data_(other.data_)
-{
-    if (data_)
-        ++data_->count;
-    else
-        data_ = new __IntArtStyleData();
-}
+ArtStyle::ArtStyle(const ArtStyle& other) : data_(qorcoreArtStyle_detail::Records::share(other.data_)) {}
 
 ArtStyle::~ArtStyle()
 {

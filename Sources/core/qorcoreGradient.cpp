@@ -55,14 +55,7 @@ Gradient wrapGradient(aip::Gradient* impl)
     return g;
 }
 
-Gradient::Gradient(const Gradient& other) : data_(other.data_)
-{
-    if (data_) {
-        ++data_->count;
-    } else {
-        data_ = new __IntGradientData();
-    }
-}
+Gradient::Gradient(const Gradient& other) : data_(qorcoreGradient_detail::Records::share(other.data_)) {}
 
 Gradient::~Gradient()
 {
@@ -99,13 +92,8 @@ void Gradient::setType(int32_t type)
 
 bool Gradient::equals(const Gradient& other) const
 {
-    if (!data_ || !other.data_)
-        return !data_ && !other.data_;
-    if (!data_->impl)
-        return !other.data_->impl;
-    if (!other.data_->impl)
-        return false;
-    return static_cast<void*>(data_->impl->hostHandle()) == other.data_->key;
+    return qorcoreGradient_detail::Records::equals(
+        data_, other.data_, [](const aip::Gradient* impl) { return static_cast<void*>(impl->hostHandle()); });
 }
 
 bool Gradient::notEquals(const Gradient& other) const { return !equals(other); }

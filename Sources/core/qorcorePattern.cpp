@@ -51,13 +51,7 @@ Pattern wrapPattern(aip::Pattern* impl)
     return p;
 }
 
-Pattern::Pattern(const Pattern& other) : data_(other.data_)
-{
-    if (data_)
-        ++data_->count;
-    else
-        data_ = new __IntPatternData();
-}
+Pattern::Pattern(const Pattern& other) : data_(qorcorePattern_detail::Records::share(other.data_)) {}
 
 Pattern Pattern::PatternEmpty() { return Pattern(Unfilled()); }
 
@@ -103,13 +97,8 @@ int32_t Pattern::kind() const
 
 bool Pattern::equals(const Pattern& other) const
 {
-    if (!data_ || !other.data_)
-        return !data_ && !other.data_;
-    if (!data_->impl)
-        return !other.data_->impl;
-    if (!other.data_->impl)
-        return false;
-    return data_->impl->hostHandle() == other.data_->key;
+    return qorcorePattern_detail::Records::equals(data_, other.data_,
+                                                  [](const aip::Pattern* impl) { return impl->hostHandle(); });
 }
 
 bool Pattern::notEquals(const Pattern& other) const { return !equals(other); }

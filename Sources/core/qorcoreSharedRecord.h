@@ -35,6 +35,30 @@ public:
         return fresh;
     }
 
+    // The record of a copied handle: the other's, shared, or a fresh unregistered one with count 0.
+    static Record* share(Record* other)
+    {
+        if (!other)
+            return new Record();
+        ++other->count;
+        return other;
+    }
+
+    // Handles without records are equal; with one missing, unequal. With both, implementations missing on
+    // both sides are equal, on one side unequal; otherwise this implementation's host object must be the
+    // other record's key.
+    template <class HostKeyOf>
+    static bool equals(const Record* mine, const Record* theirs, HostKeyOf hostKeyOf)
+    {
+        if (!mine || !theirs)
+            return !mine && !theirs;
+        if (!mine->impl)
+            return !theirs->impl;
+        if (!theirs->impl)
+            return false;
+        return hostKeyOf(mine->impl) == theirs->key;
+    }
+
     // One share fewer; at 0 or below the record leaves the registry and is deleted.
     static void release(Registry& registry, Record* data)
     {

@@ -85,6 +85,18 @@ public:
   StylePart() : Object(kKind) {}
 };
 
+// The paint an art style gives the art it is set on, as the art it was taken from had it.
+struct StylePaint
+{
+  bool known = false;
+  bool filled = true;
+  bool stroked = false;
+  double fill[3] = {0, 0, 0};
+  double stroke[3] = {0, 0, 0};
+  double width = 1;
+  bool evenOdd = false;
+};
+
 class ArtStyle : public Object
 {
 public:
@@ -104,6 +116,7 @@ public:
   bool queries[4] = {false, false, false, false};
   // False makes every parse of the style fail.
   bool parsable = true;
+  StylePaint paint;
 };
 
 class StyleParser : public Object

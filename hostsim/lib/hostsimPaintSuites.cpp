@@ -2,6 +2,7 @@
 // simulated host.
 #include "hostsimDocumentSuites.h"
 #include "hostsimPaint.h"
+#include "hostsimPaintSvg.h"
 #include "hostsimWorkspace.h"
 
 #include <algorithm>
@@ -499,6 +500,7 @@ ArtStyle* style(ArtStyleHandle h)
   return lookup<ArtStyle>(h);
 }
 
+// An art's style describes its paint as it is now.
 HostErr getArtStyle(ArtHandle h, ArtStyleHandle* out)
 {
   Art* a = lookup<Art>(h);
@@ -506,10 +508,19 @@ HostErr getArtStyle(ArtHandle h, ArtStyleHandle* out)
     return kErrParam;
   if (!a->style || a->style->dead())
     a->style = a->doc->make<ArtStyle>(a->doc);
+  StylePaint& p = a->style->paint;
+  p.known = true;
+  p.filled = a->filled;
+  p.stroked = a->stroked;
+  std::copy(a->fillRgb, a->fillRgb + 3, p.fill);
+  std::copy(a->strokeRgb, a->strokeRgb + 3, p.stroke);
+  p.width = a->strokeWidth;
+  p.evenOdd = a->evenOdd;
   *out = static_cast<ArtStyleHandle>(a->style->handle());
   return 0;
 }
 
+// Setting a style paints the art as the style says, in the document and in the saved file.
 HostErr setArtStyle(ArtHandle h, ArtStyleHandle sh)
 {
   Art* a = lookup<Art>(h);
@@ -518,6 +529,16 @@ HostErr setArtStyle(ArtHandle h, ArtStyleHandle sh)
     return kErrParam;
   a->style = s;
   a->styled = true;
+  const StylePaint& p = s->paint;
+  if (p.known) {
+    a->filled = p.filled;
+    a->stroked = p.stroked;
+    std::copy(p.fill, p.fill + 3, a->fillRgb);
+    std::copy(p.stroke, p.stroke + 3, a->strokeRgb);
+    a->strokeWidth = p.width;
+    a->evenOdd = p.evenOdd;
+    PaintSvg::writePaint(*a);
+  }
   return 0;
 }
 

@@ -5,6 +5,8 @@
 #include "hostsimDocumentSuites.h"
 #include "hostsimHandles.h"
 #include "hostsimPaint.h"
+#include "hostsimSvg.h"
+#include "hostsimWorkspace.h"
 #include "paintFixture.h"
 
 namespace artStylesTest {
@@ -134,6 +136,52 @@ TEST_F(ArtStyles, EmptyHandlesAndUnparsableStyles)
   EXPECT_EQ(s.effectCountB(), -1);
   EXPECT_EQ(s.designatedPaintFieldA(), nullptr);
   EXPECT_FALSE(s.parserQueryC());
+}
+
+} // namespace artStylesTest
+
+namespace artStylesTest {
+
+// The simulated host: setting an art's style repaints the art, in the document and in the saved file.
+TEST_F(Paint, SettingAStyleRepaintsTheArt)
+{
+  hostsim::Document* doc = open("<path id='a' d='M0 0 L10 0 L10 10 Z' "
+                                "style='fill:#ff0000;stroke:#0000ff;stroke-width:3;opacity:0.5'/>"
+                                "<path id='b' d='M20 0 L30 0 L30 10 Z' fill='green' style='fill:green; opacity:0.3'/>");
+  ASSERT_TRUE(doc);
+  const ArtStyleSuite& styles = hostsim::DocumentSuites::artStyle();
+  ArtHandle a = handleOf(doc->findById("a")), b = handleOf(doc->findById("b"));
+  ArtStyleHandle red = nullptr;
+  ASSERT_EQ(styles.getArtStyle(a, &red), 0);
+  ASSERT_EQ(styles.setArtStyle(b, red), 0);
+
+  PathStyleRecord record{};
+  ASSERT_EQ(hostsim::DocumentSuites::pathStyle().getPathStyle(b, &record), 0);
+  EXPECT_TRUE(record.fillUsed);
+  EXPECT_EQ(record.fill.color.kind, kThreeColor);
+  EXPECT_EQ(record.fill.color.rgb.red, 1.0);
+  EXPECT_TRUE(record.strokeUsed);
+  EXPECT_EQ(record.stroke.color.rgb.blue, 1.0);
+  EXPECT_EQ(record.stroke.width, 3.0);
+
+  std::string svg = hostsim::Svg::write(*doc);
+  size_t at = svg.find("id=\"b\"");
+  ASSERT_NE(at, std::string::npos) << svg;
+  std::string element = svg.substr(at, svg.find("/>", at) - at);
+  EXPECT_NE(element.find("fill=\"#ff0000\""), std::string::npos) << element;
+  EXPECT_NE(element.find("stroke=\"#0000ff\""), std::string::npos) << element;
+  EXPECT_NE(element.find("stroke-width=\"3\""), std::string::npos) << element;
+  EXPECT_NE(element.find("style=\"opacity:0.3\""), std::string::npos) << "other declarations stay: " << element;
+  EXPECT_EQ(element.find("green"), std::string::npos) << element;
+
+  // Read back, the saved file paints b red.
+  std::string error;
+  hostsim::Document* again = hostsim::Workspace::instance().openSvgText(svg, "again", error);
+  ASSERT_TRUE(again) << error;
+  const hostsim::Art* reread = again->findById("b");
+  ASSERT_TRUE(reread);
+  EXPECT_EQ(reread->fillRgb[0], 1.0);
+  EXPECT_EQ(reread->strokeWidth, 3.0);
 }
 
 } // namespace artStylesTest
