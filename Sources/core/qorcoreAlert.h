@@ -14,15 +14,17 @@ void messageAlert(const std::string& message);
 // What the client calls: forwards to messageAlert.
 void alert(const std::string& message);
 
-// A modal alert with two labelled buttons; the pressed button as 1, 2 or 3 (3: closed otherwise).
-// While the UI layer is absent or alerts are switched off it shows nothing and reports 1.
+// A modal alert with two labelled buttons: 3 when the first (the default button) ended it, 2 for the
+// second (the cancel button), 1 otherwise. While the UI layer is absent or alerts are switched off it
+// shows nothing and reports 1, the neutral answer.
 int alertWithChoices(const std::string& message, const std::string& firstButton, const std::string& secondButton);
 // alertWithChoices' result when it is 1, 2 or 3, else 0.
 int alertWithChoiceResult(const std::string& message, const std::string& firstButton,
                           const std::string& secondButton);
 
-// Stands in for the user of a shown choice alert: given the message and the two labels, returns the
-// button the alert reports. Without one (or after setting an empty one) the first button is pressed.
+// Stands in for the user of a shown choice alert: given the message and the two labels, returns what
+// the alert reports. Without one (or after setting an empty one) the alert reports 1, as when no
+// dialog could be shown.
 using AlertChoiceAnswerer =
     std::function<int(const std::string& message, const std::string& firstButton, const std::string& secondButton)>;
 void setAlertChoiceAnswerer(AlertChoiceAnswerer answerer);

@@ -1,5 +1,7 @@
 #include "hostsimSvg.h"
 
+#include "hostsimPaint.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -910,7 +912,9 @@ void Writer::art(pugi::xml_node parent, const Art* a)
     parent.append_buffer(a->text.data(), a->text.size());
     return;
   }
-  bool group = a->type == Art::kGroup || a->type == Art::kPluginGroup;
+  // A symbol instance is saved as a group holding its placed copy of the definition.
+  bool instance = a->type == Art::kSymbolInstance;
+  bool group = a->type == Art::kGroup || a->type == Art::kPluginGroup || instance;
   pugi::xml_node node = parent.append_child(group ? "g" : "path");
   if (!a->svgId.empty())
     setAttr(node, "id", a->svgId);
@@ -934,6 +938,10 @@ void Writer::art(pugi::xml_node parent, const Art* a)
     setAttr(node, "display", "none");
   if (a->attrs & Art::kLocked)
     setAttr(node, "data-locked", "true");
+  if (instance && a->symbol)
+    setAttr(node, "data-symbol", a->symbol->name);
+  if (instance && a->result)
+    art(node, a->result);
   if (group)
     for (const Art* c = a->last; c; c = c->prev)
       art(node, c);

@@ -6,6 +6,8 @@
 #include "hostsimDocument.h"
 #include "hostsimHandles.h"
 #include "hostsimPaint.h"
+#include "hostsimSvg.h"
+#include "hostsimWorkspace.h"
 #include "paintFixture.h"
 
 namespace patternsTest {
@@ -147,6 +149,35 @@ TEST_F(Patterns, SymbolInstancesArePlacedAtThePosition)
   ASSERT_TRUE(above);
   EXPECT_EQ(hostsim::lookup<hostsim::Art>(above->hostHandle())->parent, doc->findById("target")->parent)
       << "placed beside the relative art";
+}
+
+} // namespace patternsTest
+
+namespace patternsTest {
+
+TEST_F(Patterns, SavedInstancesKeepTheirPlacedGeometry)
+{
+  Symbol s = symbolHandle();
+  std::unique_ptr<Art> instance = s.placeInstance(qor::core::ArtboardPoint(50, -60), 150, nullptr);
+  ASSERT_TRUE(instance);
+  std::string svg = hostsim::Svg::write(*doc);
+  size_t at = svg.find("data-symbol=\"Star\"");
+  ASSERT_NE(at, std::string::npos) << svg;
+  EXPECT_NE(svg.find("<path d=\"M", at), std::string::npos) << "the placed copy is inside: " << svg;
+
+  std::string error;
+  hostsim::Document* again = hostsim::Workspace::instance().openSvgText(svg, "again", error);
+  ASSERT_TRUE(again) << error;
+  int groups = 0;
+  again->forEachArt([&](hostsim::Art* a) {
+    hostsim::Rect box;
+    if (a->type == hostsim::Art::kGroup && !a->layer && a->bounds(box)) {
+      ++groups;
+      EXPECT_DOUBLE_EQ((box.left + box.right) / 2, 50);
+      EXPECT_DOUBLE_EQ((box.top + box.bottom) / 2, 60);
+    }
+  });
+  EXPECT_EQ(groups, 1);
 }
 
 } // namespace patternsTest

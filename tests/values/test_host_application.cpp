@@ -140,10 +140,10 @@ TEST_F(HostApplication, ChoiceAlertShowsOnlyWhileAlertsAreEnabled)
   int asked = 0;
   qor::core::setAlertChoiceAnswerer([&](const std::string&, const std::string&, const std::string&) {
     ++asked;
-    return 2;
+    return 3;  // the first button
   });
   qorwin::clearDebugOutput();
-  EXPECT_EQ(qor::core::alertWithChoiceResult("Keep both?", "Keep", "Drop"), 2);
+  EXPECT_EQ(qor::core::alertWithChoiceResult("Keep both?", "Keep", "Drop"), 3);
   EXPECT_EQ(qorwin::debugOutput(), "Alert: Keep both? [Keep|Drop]\n");
 
   qor::pui::BasePlugin::instance()->uiGlobals()->alertsEnabled = false;
@@ -154,7 +154,7 @@ TEST_F(HostApplication, ChoiceAlertShowsOnlyWhileAlertsAreEnabled)
   qor::core::setAlertChoiceAnswerer(nullptr);
 
   qor::pui::BasePlugin::instance()->uiGlobals()->alertsEnabled = true;
-  EXPECT_EQ(qor::core::alertWithChoiceResult("Keep both?", "Keep", "Drop"), 1) << "no answerer: the first button";
+  EXPECT_EQ(qor::core::alertWithChoiceResult("Keep both?", "Keep", "Drop"), 1) << "no answerer: the neutral answer";
 }
 
 }  // namespace qortest_host_application
