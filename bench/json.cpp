@@ -81,7 +81,11 @@ class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run> &runs) override {
         for (const Run &r : runs)
-            if (r.run_type == Run::RT_Iteration) times[r.benchmark_name()] = r.GetAdjustedRealTime();
+            if (r.run_type == Run::RT_Iteration) {
+                // Names carry options after a "/" (such as the minimum time).
+                std::string name = r.benchmark_name();
+                times[name.substr(0, name.find('/'))] = r.GetAdjustedRealTime();
+            }
         ConsoleReporter::ReportRuns(runs);
     }
     std::map<std::string, double> times;

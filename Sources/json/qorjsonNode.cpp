@@ -1,5 +1,6 @@
 #include "json/qorjsonNode.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <locale>
@@ -8,18 +9,15 @@
 namespace qor {
 namespace json {
 
-Node::Node(int32_t type, const std::string &name) : type_(type), name_(name) {
+Node::Node(int32_t type, std::string_view name) : holders_(0), type_(static_cast<uint32_t>(type)), real_(0), name_(name) {
     if (type == String)
-        new (&text_) std::string();
+        new (&text_) Text();
     else if (type == Array)
         new (&elements_) ElementVector();
     else if (type == Object)
         new (&members_) MemberMap();
-}
-
-const std::string &Node::textRef() const {
-    static const std::string none;
-    return type_ == String ? text_ : none;
+    else
+        int_ = 0;
 }
 
 bool Node::hasChildren() const {
@@ -27,10 +25,9 @@ bool Node::hasChildren() const {
 }
 
 // Node is final, so every allocation has its size.
-__attribute__((noinline)) void *Node::operator new(size_t) { return BlockPool<sizeof(Node)>::allocate(); }
+void *Node::operator new(size_t) { return Arena::allocate(sizeof(Node)); }
 
-// Kept out of line: inlined into the new-expressions below, g++ takes the pool's free for a mismatch.
-void Node::operator delete(void *p) { BlockPool<sizeof(Node)>::deallocate(p); }
+void Node::operator delete(void *p) { Arena::deallocate(p, sizeof(Node)); }
 
 // Takes every child out of n, releasing n's reference to each; children whose count reaches 0 are
 // queued rather than destroyed here, so destroying a deep tree never recurses.
@@ -42,25 +39,27 @@ void Node::drainChildren(Node *n, std::vector<Node *> &doomed) {
         if (--c->refs_ <= 0) doomed.push_back(c);
     };
     if (n->type_ == Object) {
-        for (auto &kv : n->members_) drop(kv.second);
-        n->members_.clear();
+        for (const Member &m : n->members_.items_) drop(m.second);
+        n->members_.items_.clear();
     } else if (n->type_ == Array) {
-        for (auto it = n->elements_.rbegin(); it != n->elements_.rend(); ++it) drop(*it);
+        for (size_t i = n->elements_.size(); i-- > 0;) drop(n->elements_[i]);
         n->elements_.clear();
     }
 }
 
 Node::~Node() {
-    std::vector<Node *> doomed;
-    drainChildren(this, doomed);
-    while (!doomed.empty()) {
-        Node *n = doomed.back();
-        doomed.pop_back();
-        drainChildren(n, doomed);
-        delete n;
+    if (hasChildren()) {
+        std::vector<Node *> doomed;
+        drainChildren(this, doomed);
+        while (!doomed.empty()) {
+            Node *n = doomed.back();
+            doomed.pop_back();
+            drainChildren(n, doomed);
+            delete n;
+        }
     }
     if (type_ == String)
-        text_.~basic_string();
+        text_.~Text();
     else if (type_ == Array)
         elements_.~ElementVector();
     else if (type_ == Object)
@@ -68,7 +67,7 @@ Node::~Node() {
 }
 
 // GCC 12 can take the class's own delete, used if a constructor throws, for a mismatch with the
-// pool's global new once both are inlined; they do pair.
+// arena's allocation once both are inlined; they do pair.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 
@@ -76,14 +75,14 @@ Node *Node::create(int32_t type, const std::string &name) { return new Node(type
 
 Node *Node::createBool(const std::string &name, bool value) {
     Node *n = new Node(Bool, name);
-    n->bool_ = value;
+    n->int_ = value ? 1 : 0;
     return n;
 }
 
 Node *Node::createDouble(const std::string &name, double value) {
     Node *n = new Node(Number, name);
     n->real_value_ = value;
-    n->real_ = true;
+    n->real_ = 1;
     return n;
 }
 
@@ -95,7 +94,7 @@ Node *Node::createInt64(const std::string &name, int64_t value) {
 
 Node *Node::createString(const std::string &name, const std::string &value) {
     Node *n = new Node(String, name);
-    n->text_ = value;
+    n->text_.assign(value);
     return n;
 }
 
@@ -114,12 +113,12 @@ Node *Node::parent() const { return retain(parent_); }
 
 bool Node::setBool(bool value) {
     if (type_ != Bool) return false;
-    bool_ = value;
+    int_ = value ? 1 : 0;
     return true;
 }
 
 int64_t Node::int64Value() const {
-    if (type_ == Bool) return bool_ ? 1 : 0;
+    if (type_ == Bool) return int_ != 0 ? 1 : 0;
     if (type_ != Number) return 0;
     if (!real_) return int_;
     double x = real_value_;
@@ -132,7 +131,7 @@ int64_t Node::int64Value() const {
 }
 
 double Node::doubleValue() const {
-    if (type_ == Bool) return bool_ ? 1.0 : 0.0;
+    if (type_ == Bool) return int_ != 0 ? 1.0 : 0.0;
     if (type_ != Number) return 0.0;
     return real_ ? real_value_ : static_cast<double>(int_);
 }
@@ -140,7 +139,7 @@ double Node::doubleValue() const {
 bool Node::setInt64(int64_t value) {
     if (type_ != Number) return false;
     int_ = value;
-    real_ = false;
+    real_ = 0;
     return true;
 }
 
@@ -151,20 +150,20 @@ bool Node::setDouble(double value) {
     else if (std::isinf(value))
         value = value > 0 ? DBL_MAX : -DBL_MAX;
     real_value_ = value;
-    real_ = true;
+    real_ = 1;
     return true;
 }
 
 bool Node::setString(const std::string &value) {
     if (type_ != String) return false;
-    text_ = value;
+    text_.assign(value);
     return true;
 }
 
 std::string Node::valueAsString() const {
     switch (type_) {
     case Bool:
-        return bool_ ? "true" : "false";
+        return int_ != 0 ? "true" : "false";
     case Number:
         if (real_) {
             std::ostringstream s;
@@ -214,11 +213,15 @@ bool Node::wouldCycle(const Node *child) const {
             seen.push_back(n);
         }
         if (n->type_ == Object)
-            for (const auto &kv : n->members_) todo.push_back(kv.second);
+            for (const Member &m : n->members_.items_) todo.push_back(m.second);
         else if (n->type_ == Array)
             for (const Node *e : n->elements_) todo.push_back(e);
     }
     return false;
+}
+
+bool Node::canAccept(const Node *child) const {
+    return child && child->holders_ < maxHolders && !wouldCycle(child);
 }
 
 void Node::adopt(Node *child) {
@@ -234,15 +237,15 @@ void Node::detach(Node *child) {
 }
 
 bool Node::appendElement(Node *child) {
-    if (type_ != Array || !child || wouldCycle(child)) return false;
-    elements_.push_back(child);
+    if (type_ != Array || !canAccept(child)) return false;
+    elements_.emplaceBack(child);
     adopt(child);
     return true;
 }
 
 bool Node::insertElementAt(uint32_t index, Node *child) {
-    if (type_ != Array || !child || index > elements_.size() || wouldCycle(child)) return false;
-    elements_.insert(elements_.begin() + index, child);
+    if (type_ != Array || index > elements_.size() || !canAccept(child)) return false;
+    elements_.emplaceAt(index, child);
     adopt(child);
     return true;
 }
@@ -250,7 +253,7 @@ bool Node::insertElementAt(uint32_t index, Node *child) {
 bool Node::removeElementAt(uint32_t index) {
     if (type_ != Array || index >= elements_.size()) return false;
     Node *child = elements_[index];
-    elements_.erase(elements_.begin() + index);
+    elements_.eraseAt(index);
     detach(child);
     return true;
 }
@@ -264,24 +267,67 @@ Node *Node::member(const std::string &name) const {
 const Node::MemberMap *Node::members() const { return type_ == Object ? &members_ : nullptr; }
 
 bool Node::addMember(Node *child) {
-    if (type_ != Object || !child || wouldCycle(child)) return false;
-    if (!members_.emplace(child->name_, child).second) return false;
+    if (type_ != Object || !canAccept(child)) return false;
+    std::string_view key = child->name_.view();
+    auto at = members_.lower_bound(key);
+    if (at != members_.end() && at->first.view() == key) return false;
+    members_.items_.emplaceAt(static_cast<size_t>(at - members_.begin()), key, child);
     adopt(child);
     return true;
 }
 
 bool Node::removeMember(Node *child) {
     if (type_ != Object || !child) return false;
-    auto it = members_.find(child->name_);
+    auto it = members_.find(child->name_.view());
     if (it == members_.end() || it->second != child) {
         // A renamed member still sits under the key it was added with.
         it = members_.begin();
         while (it != members_.end() && it->second != child) ++it;
         if (it == members_.end()) return false;
     }
-    members_.erase(it);
+    members_.items_.eraseAt(static_cast<size_t>(it - members_.begin()));
     detach(child);
     return true;
+}
+
+void Node::takeReadChildren(Node **children, size_t count) {
+    for (size_t i = 0; i < count; ++i) {
+        children[i]->parent_ = this;
+        children[i]->holders_ = 1;
+    }
+    if (type_ == Array) {
+        elements_.reserve(count);
+        for (size_t i = 0; i < count; ++i) elements_.emplaceBack(children[i]);
+        return;
+    }
+    auto byName = [](const Node *a, const Node *b) { return a->name_.view() < b->name_.view(); };
+    // Members mostly arrive in order already; a stable sort keeps the first of equal names first.
+    bool sorted = true;
+    for (size_t i = 1; i < count && sorted; ++i) sorted = byName(children[i - 1], children[i]);
+    if (!sorted) {
+        if (count <= 32) {
+            for (size_t i = 1; i < count; ++i) {
+                Node *c = children[i];
+                size_t j = i;
+                for (; j > 0 && byName(c, children[j - 1]); --j) children[j] = children[j - 1];
+                children[j] = c;
+            }
+        } else {
+            std::stable_sort(children, children + count, byName);
+        }
+    }
+    auto &items = members_.items_;
+    items.reserve(count);
+    for (size_t i = 0; i < count; ++i) {
+        Node *c = children[i];
+        if (!items.empty() && items.back().first.view() == c->name_.view()) {
+            c->parent_ = nullptr;
+            c->holders_ = 0;
+            release(c);
+            continue;
+        }
+        items.emplaceBack(c->name_.view(), c);
+    }
 }
 
 } // namespace json

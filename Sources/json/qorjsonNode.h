@@ -3,11 +3,13 @@
 // are trees of these.
 #pragma once
 
-#include "json/qorjsonBlockPool.h"
+#include "json/qorjsonText.h"
+#include "json/qorjsonVector.h"
 
+#include <algorithm>
 #include <cstdint>
-#include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qor {
@@ -16,12 +18,50 @@ namespace json {
 // Single-bit kind codes.
 enum NodeType : int32_t { Null = 1, Bool = 2, Number = 4, String = 8, Array = 16, Object = 32 };
 
+class Node;
+
+// One member of an object: its key (the child's name when it was added) and the child.
+struct Member {
+    Member(std::string_view key, Node *child) : first(key), second(child) {}
+    Text first;
+    Node *second;
+};
+
+// The members of an object, kept sorted by the unsigned bytes of their keys.
+class MemberMap {
+public:
+    using value_type = Member;
+    using const_iterator = const Member *;
+    using iterator = const_iterator;
+
+    const_iterator begin() const { return items_.begin(); }
+    const_iterator end() const { return items_.end(); }
+    size_t size() const { return items_.size(); }
+    bool empty() const { return items_.empty(); }
+    // std::string_view compares through char_traits<char>, that is as unsigned bytes.
+    const_iterator lower_bound(std::string_view key) const {
+        return std::lower_bound(begin(), end(), key,
+                                [](const Member &e, std::string_view k) { return e.first.view() < k; });
+    }
+    const_iterator upper_bound(std::string_view key) const {
+        return std::upper_bound(begin(), end(), key,
+                                [](std::string_view k, const Member &e) { return k < e.first.view(); });
+    }
+    const_iterator find(std::string_view key) const {
+        auto it = lower_bound(key);
+        return it != end() && it->first.view() == key ? it : end();
+    }
+    size_t count(std::string_view key) const { return find(key) != end() ? 1 : 0; }
+
+private:
+    friend class Node;
+    Vector<Member> items_;
+};
+
 class Node final {
 public:
-    // Ordered by the unsigned bytes of the keys (std::char_traits<char> compares as unsigned char).
-    using MemberMap =
-        std::map<std::string, Node *, std::less<std::string>, PoolAllocator<std::pair<const std::string, Node *>>>;
-    using ElementVector = std::vector<Node *>;
+    using MemberMap = json::MemberMap;
+    using ElementVector = Vector<Node *>;
 
     static Node *create(int32_t type, const std::string &name);
     static Node *createBool(const std::string &name, bool value);
@@ -33,14 +73,14 @@ public:
     // Destroys the node when its count falls to 0; iterative, so any depth of tree is freed safely.
     static void release(Node *node);
 
-    int32_t type() const { return type_; }
+    int32_t type() const { return static_cast<int32_t>(type_); }
     std::string name() const { return name_; }
-    const std::string &nameRef() const { return name_; }
-    void setName(const std::string &name) { name_ = name; }
+    std::string_view nameRef() const { return name_.view(); }
+    void setName(const std::string &name) { name_.assign(name); }
     Node *parent() const;
     int32_t refCount() const { return refs_; }
 
-    bool boolValue() const { return bool_; }
+    bool boolValue() const { return type_ == Bool && int_ != 0; }
     bool setBool(bool value);
     int64_t int64Value() const;
     double doubleValue() const;
@@ -50,7 +90,7 @@ public:
     bool setString(const std::string &value);
     std::string valueAsString() const;
     // The text of a String node; an empty text for every other kind.
-    const std::string &textRef() const;
+    std::string_view textRef() const { return type_ == String ? text_.view() : std::string_view(); }
 
     uint32_t elementCount() const;
     Node *elementAt(uint32_t index) const;
@@ -65,7 +105,7 @@ public:
     bool addMember(Node *child);
     bool removeMember(Node *child);
 
-    virtual ~Node();
+    ~Node();
 
     static void *operator new(size_t size);
     static void operator delete(void *p);
@@ -76,34 +116,38 @@ public:
 private:
     friend class Reader;
 
-    Node(int32_t type, const std::string &name);
+    Node(int32_t type, std::string_view name);
 
+    // Whether child may be accepted: not null, not this node or an ancestor of it, and not held by so
+    // many containers that the count would overflow.
+    bool canAccept(const Node *child) const;
     // Whether accepting child would make this node its own descendant.
     bool wouldCycle(const Node *child) const;
     void adopt(Node *child);
     void detach(Node *child);
     static void drainChildren(Node *n, std::vector<Node *> &doomed);
     bool hasChildren() const;
+    // Takes over the creator's reference of each of count freshly read children, in text order; of
+    // members with equal names the first stays and the others are released.
+    void takeReadChildren(Node **children, size_t count);
+
+    static constexpr uint32_t maxHolders = (uint32_t(1) << 25) - 1;
 
     int32_t refs_ = 1;
-    int32_t type_;
     // Number of containers currently holding this node; above 1 the parent link names only one of them.
-    int32_t holders_ = 0;
-    bool bool_ = false;
-    bool real_ = false;
-    // The integer and the real are never read at the same time: the real flag says which one holds.
+    uint32_t holders_ : 25;
+    uint32_t type_ : 6;
+    uint32_t real_ : 1;
+    Node *parent_ = nullptr;
+    Text name_;
+    // Only the payload of the node's kind exists: a number or bool, a text, elements or members.
     union {
-        int64_t int_ = 0;
+        int64_t int_;
         double real_value_;
-    };
-    std::string name_;
-    // Only the payload of the node's kind exists: String, Array or Object (none for the others).
-    union {
-        std::string text_;
+        Text text_;
         ElementVector elements_;
         MemberMap members_;
     };
-    Node *parent_ = nullptr;
 };
 
 // Holds one counted reference.

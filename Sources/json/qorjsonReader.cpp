@@ -194,13 +194,8 @@ Node *Reader::parse(std::string *error) {
 void Reader::place(Node *value) {
     uint8_t own = states_.back();
     uint8_t under = isTokenState(own) && states_.size() > 1 ? states_[states_.size() - 2] : own;
-    if (under != ArrayBody && !names_.empty()) value->setName(names_.back());
-    Node *container = containers_.back();
-    if (container->type() == Object)
-        container->addMember(value);
-    else
-        container->appendElement(value);
-    Node::release(value);
+    if (under != ArrayBody && !names_.empty()) value->name_.assign(names_.back());
+    pending_.push_back(value);
 }
 
 size_t Reader::openString(size_t quote, bool escaped) {
@@ -298,6 +293,7 @@ Node *Reader::parseContainers(size_t pos) {
             Node *node = Node::create(array ? Array : Object, std::string());
             if (states_.back() != ArrayBody && !names_.empty()) node->setName(names_.back());
             containers_.push_back(node);
+            starts_.push_back(pending_.size());
             if (!root_) root_ = node;
             states_.push_back(array ? ArrayState : ObjectState);
             if (!(pos + 1 < n && text_[pos + 1] == (array ? ']' : '}'))) states_.push_back(array ? ArrayBody : ObjectBody);
@@ -320,16 +316,14 @@ Node *Reader::parseContainers(size_t pos) {
             states_.pop_back();
             Node *closed = containers_.back();
             containers_.pop_back();
-            if (!containers_.empty()) {
-                Node *parent = containers_.back();
-                if (parent->type() == Object)
-                    parent->addMember(closed);
-                else
-                    parent->appendElement(closed);
-                Node::release(closed);
-            } else {
+            size_t start = starts_.back();
+            starts_.pop_back();
+            closed->takeReadChildren(pending_.data() + start, pending_.size() - start);
+            pending_.resize(start);
+            if (!containers_.empty())
+                pending_.push_back(closed);
+            else
                 rootClosed_ = true;
-            }
             if (!array) popName();
             ++pos;
             break;
@@ -340,7 +334,8 @@ Node *Reader::parseContainers(size_t pos) {
     }
     if (ok && (states_.size() != 1 || states_.back() != Top)) ok = fail("unexpected end of text", n);
     if (ok) return root_;
-    // Open containers other than the root are not attached to anything yet.
+    // Values and open containers other than the root are not attached to anything yet.
+    for (Node *value : pending_) Node::release(value);
     for (Node *open : containers_)
         if (open != root_) Node::release(open);
     Node::release(root_);

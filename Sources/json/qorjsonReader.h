@@ -60,6 +60,10 @@ private:
     std::string *error_ = nullptr;
     std::vector<uint8_t> states_;
     std::vector<Node *> containers_;
+    // Values read but not yet given to their container, which takes them all when it closes; starts_
+    // holds where each open container's values begin.
+    std::vector<Node *> pending_;
+    std::vector<size_t> starts_;
     std::vector<std::string> names_;
     Node *root_ = nullptr;
     bool rootClosed_ = false;

@@ -2,13 +2,62 @@
 
 #include "json/qorjsonNode.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 
 namespace qor {
 namespace json {
+
+// The text being written, in a buffer grown ahead of need (realloc moves large blocks without
+// copying), so each piece is a bounds check and a copy; the caller's string receives it at the end.
+class Writer::Output {
+public:
+    explicit Output(std::string &s) : s_(s) {}
+    ~Output() {
+        s_.append(data_, static_cast<size_t>(p_ - data_));
+        std::free(data_);
+    }
+    char *reserve(size_t n) {
+        if (static_cast<size_t>(end_ - p_) < n) grow(n);
+        return p_;
+    }
+    void commit(char *to) { p_ = to; }
+    void put(char c) {
+        reserve(1);
+        *p_++ = c;
+    }
+    void put(const char *d, size_t n) {
+        reserve(n);
+        std::memcpy(p_, d, n);
+        p_ += n;
+    }
+    void put(std::string_view v) { put(v.data(), v.size()); }
+    void tabs(uint32_t n) {
+        reserve(n);
+        std::memset(p_, '\t', n);
+        p_ += n;
+    }
+
+private:
+    void grow(size_t n) {
+        size_t used = static_cast<size_t>(p_ - data_);
+        size_t cap = std::max(2 * static_cast<size_t>(end_ - data_), used + n + 4096);
+        char *grown = static_cast<char *>(std::realloc(data_, cap));
+        if (!grown) throw std::bad_alloc();
+        data_ = grown;
+        p_ = grown + used;
+        end_ = grown + cap;
+    }
+    std::string &s_;
+    char *data_ = nullptr;
+    char *p_ = nullptr;
+    char *end_ = nullptr;
+};
 
 std::string writeJson(const Node *node, bool indented, uint32_t depth) {
     std::string out;
@@ -16,65 +65,64 @@ std::string writeJson(const Node *node, bool indented, uint32_t depth) {
     return out;
 }
 
-char *Writer::fixed15(double v, char *buf) {
-    // The exact value rounded to 15 decimals, half to even, as printf's "%.15f" gives it. v is not
-    // integral here, so v = m * 2^e with e < 0 and m * 10^15 fits in 128 bits.
-    int exp2 = 0;
-    double frac = std::frexp(std::fabs(v), &exp2);
-    uint64_t m = static_cast<uint64_t>(std::ldexp(frac, 53));
-    int shift = 53 - exp2;
-    using u128 = unsigned __int128;
-    const uint64_t scale = 1000000000000000ULL;
-    u128 p = static_cast<u128>(m) * scale;
-    u128 q = 0;
-    if (shift < 128) {
-        q = p >> shift;
-        u128 rem = p - (q << shift);
-        u128 half = static_cast<u128>(1) << (shift - 1);
-        if (rem > half || (rem == half && (q & 1))) ++q;
-    }
-    char *out = buf;
-    if (std::signbit(v)) *out++ = '-';
-    out = std::to_chars(out, out + 32, static_cast<uint64_t>(q / scale)).ptr;
-    *out++ = '.';
-    uint64_t f = static_cast<uint64_t>(q % scale);
-    for (int i = 14; i >= 0; --i) {
-        out[i] = static_cast<char>('0' + f % 10);
-        f /= 10;
-    }
-    return out + 15;
-}
-
-void Writer::appendNumber(double v, std::string &out) {
+char *Writer::formatNumber(double v, char *to) {
     if (std::isnan(v))
         v = 0.0;
     else if (std::isinf(v))
         v = v > 0 ? DBL_MAX : -DBL_MAX;
-    char buf[512];
+    char *const limit = to + maxNumber;
+    const double a = std::fabs(v);
     if (v == std::trunc(v)) {
         if (v == 0.0) {
-            out += std::signbit(v) ? "-0" : "0";
-            return;
+            if (std::signbit(v)) *to++ = '-';
+            *to++ = '0';
+            return to;
         }
         // Integral: the exact digits, no point.
-        auto r = std::fabs(v) < 9.0e15 ? std::to_chars(buf, buf + sizeof buf, static_cast<int64_t>(v))
-                                       : std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 0);
-        out.append(buf, r.ptr);
-        return;
+        return a < 9.0e15 ? std::to_chars(to, limit, static_cast<int64_t>(v)).ptr
+                          : std::to_chars(to, limit, v, std::chars_format::fixed, 0).ptr;
     }
-    char *end = fixed15(v, buf);
-    while (end > buf && end[-1] == '0') --end;
-    if (end > buf && end[-1] == '.') --end;
-    // Fifteen decimals lose digits only below 8 (above it a double's spacing exceeds 1e-15).
-    if (std::fabs(v) < 8.0) {
-        double back = 0.0;
-        std::from_chars(buf, end, back);
-        if (back != v) end = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed).ptr;
+    if (a < 8.0) {
+        // Below 8 a double's spacing is under 1e-15, so at most one 15-decimal number reads back as v:
+        // when that one exists it is the shortest form, and otherwise the shortest form is what is
+        // written anyway.
+        return std::to_chars(to, limit, v, std::chars_format::fixed).ptr;
     }
-    out.append(buf, end);
+    // From 8 up, the exact value rounded to 15 decimals, half to even (as printf's "%.15f"), trailing
+    // zeros removed. Here v = m * 2^-s with 0 < s <= 49, so the fraction times 10^15 fits in 128 bits.
+    uint64_t bits = 0;
+    std::memcpy(&bits, &a, sizeof bits);
+    const uint64_t m = (bits & ((uint64_t(1) << 52) - 1)) | (uint64_t(1) << 52);
+    const int s = 1075 - static_cast<int>(bits >> 52);
+    const uint64_t scale = 1000000000000000ULL;
+    uint64_t whole = m >> s;
+    using u128 = unsigned __int128;
+    const u128 p = static_cast<u128>(m & ((uint64_t(1) << s) - 1)) * scale;
+    uint64_t frac = static_cast<uint64_t>(p >> s);
+    const u128 rem = p & ((static_cast<u128>(1) << s) - 1);
+    const u128 half = static_cast<u128>(1) << (s - 1);
+    if (rem > half || (rem == half && (frac & 1))) ++frac;
+    if (frac == scale) {
+        ++whole;
+        frac = 0;
+    }
+    if (v < 0) *to++ = '-';
+    to = std::to_chars(to, limit, whole).ptr;
+    if (frac == 0) return to;
+    *to++ = '.';
+    int digits = 15;
+    while (frac % 10 == 0) {
+        frac /= 10;
+        --digits;
+    }
+    for (int i = digits - 1; i >= 0; --i) {
+        to[i] = static_cast<char>('0' + frac % 10);
+        frac /= 10;
+    }
+    return to + digits;
 }
 
-void Writer::appendString(const std::string &text, std::string &out) {
+void Writer::appendString(std::string_view text, Output &out) {
     // The plain form escapes only the quote. It cannot carry a trailing backslash (the closing quote
     // would read as escaped) nor line breaks (the file layer rewrites them), so such texts take the
     // escaped form: a backslash before the opening quote, and backslash escapes inside.
@@ -92,65 +140,77 @@ void Writer::appendString(const std::string &text, std::string &out) {
         }
     }
     if (plain) {
-        out += '"';
+        char *to = out.reserve(n + quotes + 2);
+        *to++ = '"';
         if (!quotes) {
-            out.append(p, n);
+            std::memcpy(to, p, n);
+            to += n;
         } else {
-            size_t from = 0;
-            for (size_t i = 0; i < n; ++i)
-                if (p[i] == '"') {
-                    out.append(p + from, i - from);
-                    out += "\\\"";
-                    from = i + 1;
-                }
-            out.append(p + from, n - from);
+            for (size_t i = 0; i < n; ++i) {
+                if (p[i] == '"') *to++ = '\\';
+                *to++ = p[i];
+            }
         }
-        out += '"';
+        *to++ = '"';
+        out.commit(to);
         return;
     }
     static const char hex[] = "0123456789abcdef";
-    out += "\\\"";
+    char *to = out.reserve(6 * n + 3);
+    *to++ = '\\';
+    *to++ = '"';
     for (unsigned char c : text) {
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
+        case '"': *to++ = '\\'; *to++ = '"'; break;
+        case '\\': *to++ = '\\'; *to++ = '\\'; break;
+        case '\n': *to++ = '\\'; *to++ = 'n'; break;
+        case '\r': *to++ = '\\'; *to++ = 'r'; break;
+        case '\t': *to++ = '\\'; *to++ = 't'; break;
         default:
             if (c < 0x20) {
-                out += "\\u00";
-                out += hex[c >> 4];
-                out += hex[c & 15];
+                std::memcpy(to, "\\u00", 4);
+                to[4] = hex[c >> 4];
+                to[5] = hex[c & 15];
+                to += 6;
             } else {
-                out += static_cast<char>(c);
+                *to++ = static_cast<char>(c);
             }
         }
     }
-    out += '"';
+    *to++ = '"';
+    out.commit(to);
 }
 
-void Writer::appendScalar(const Node *n, std::string &out) const {
+void Writer::appendScalar(const Node *n, Output &out) const {
     switch (n->type()) {
-    case Null: out += "null"; break;
-    case Bool: out += n->boolValue() ? "true" : "false"; break;
-    case Number: appendNumber(n->doubleValue(), out); break;
+    case Null: out.put("null", 4); break;
+    case Bool: n->boolValue() ? out.put("true", 4) : out.put("false", 5); break;
+    case Number: {
+        char *to = out.reserve(maxNumber);
+        int64_t i = n->isReal() ? 0 : n->int64Value();
+        // An integer that its double holds exactly prints as the double would.
+        if (!n->isReal() && i > -9007199254740992LL && i < 9007199254740992LL)
+            out.commit(std::to_chars(to, to + maxNumber, i).ptr);
+        else
+            out.commit(formatNumber(n->doubleValue(), to));
+        break;
+    }
     case String: appendString(n->textRef(), out); break;
     default: break;
     }
 }
 
-void Writer::write(const Node *root, uint32_t depth, std::string &out) const {
+void Writer::write(const Node *root, uint32_t depth, std::string &text) const {
+    Output out(text);
     // An explicit stack, so that a tree of any depth is written without deep recursion.
     struct Frame {
         const Node *node;
         uint32_t depth;
-        Node::MemberMap::const_iterator member;
+        MemberMap::const_iterator member;
         size_t element;
         bool first;
     };
     std::vector<Frame> stack;
-    auto tabs = [&out](uint32_t d) { out.append(d, '\t'); };
     auto open = [&](const Node *n, uint32_t d) {
         int32_t t = n->type();
         if (t != Array && t != Object) {
@@ -158,13 +218,21 @@ void Writer::write(const Node *root, uint32_t depth, std::string &out) const {
             return;
         }
         if (indented_ && d > 0) {
-            out += "\r\n";
-            tabs(d);
+            out.put("\r\n", 2);
+            out.tabs(d);
         }
-        out += t == Array ? '[' : '{';
-        if (indented_) out += "\r\n";
+        out.put(t == Array ? '[' : '{');
+        if (indented_) out.put("\r\n", 2);
         Frame f{n, d, {}, 0, true};
-        if (t == Object) f.member = n->members()->begin();
+        // Children are visited in key order, not in the order they lie in memory: ask for all of them
+        // at once rather than waiting for each in turn.
+        if (t == Object) {
+            f.member = n->members()->begin();
+            for (const auto &m : *n->members()) __builtin_prefetch(m.second);
+        } else {
+            const auto *els = n->elements();
+            for (size_t i = 0, k = std::min<size_t>(els->size(), 16); i < k; ++i) __builtin_prefetch((*els)[i]);
+        }
         stack.push_back(f);
     };
     open(root, depth);
@@ -173,6 +241,7 @@ void Writer::write(const Node *root, uint32_t depth, std::string &out) const {
         const Node *child = nullptr;
         if (f.node->type() == Array) {
             const auto *els = f.node->elements();
+            if (f.element + 16 < els->size()) __builtin_prefetch((*els)[f.element + 16]);
             if (f.element < els->size()) child = (*els)[f.element++];
         } else if (f.member != f.node->members()->end()) {
             child = f.member->second;
@@ -181,23 +250,23 @@ void Writer::write(const Node *root, uint32_t depth, std::string &out) const {
         if (!child) {
             bool array = f.node->type() == Array;
             if (indented_) {
-                out += "\r\n";
-                tabs(f.depth);
+                out.put("\r\n", 2);
+                out.tabs(f.depth);
             }
-            out += array ? ']' : '}';
+            out.put(array ? ']' : '}');
             stack.pop_back();
             continue;
         }
         if (!f.first) {
-            out += ',';
-            if (indented_) out += "\r\n";
+            out.put(',');
+            if (indented_) out.put("\r\n", 2);
         }
         f.first = false;
         uint32_t d = f.depth + 1;
-        if (indented_) tabs(d);
+        if (indented_) out.tabs(d);
         if (f.node->type() == Object) {
             appendString(child->nameRef(), out);
-            out += ':';
+            out.put(':');
         }
         open(child, d); // may grow the stack: f is not used after this
     }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace qor {
 namespace json {
@@ -18,15 +19,15 @@ public:
     void write(const Node *node, uint32_t depth, std::string &out) const;
 
     // A number as the format writes it: fixed notation, at most 15 decimals, trailing zeros and point
-    // removed; more decimals only where 15 would not read back as the same double.
-    static void appendNumber(double value, std::string &out);
-    // A string or name in quotes, in the plain form when that reads back unchanged, else the escaped form.
-    static void appendString(const std::string &text, std::string &out);
+    // removed; more decimals only where 15 would not read back as the same double. Writes at most
+    // maxNumber characters at to and returns their end.
+    static constexpr size_t maxNumber = 400;
+    static char *formatNumber(double value, char *to);
 
 private:
-    // Fixed notation with exactly 15 decimals of a non-integral finite double; returns the end.
-    static char *fixed15(double value, char *buf);
-    void appendScalar(const Node *node, std::string &out) const;
+    class Output;
+    static void appendString(std::string_view text, Output &out);
+    void appendScalar(const Node *node, Output &out) const;
     bool indented_;
 };
 
