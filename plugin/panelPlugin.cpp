@@ -3,9 +3,21 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "aip/qoraipIllustrator.h"
+#include "aip/qoraipSuite.h"
+#include "core/qorcoreCallback.h"
+#include "core/qorcoreCurrentDocument.h"
 #include "core/qorcorePlugin.h"
+#include "panelJoinDrivers.h"
+#include "tfAbout.h"
+#include "tfGlobals.h"
+#include "tfPrefs.h"
 
 namespace panel {
+
+tf::About* about = nullptr;
+tf::tfPrefs* prefs = nullptr;
+const UnicodeStringSuite* unicodeStringSuite = nullptr;
 
 namespace panelPlugin_detail {
 // With QOR_STARTUP_LOG naming a file, the framework's lifecycle lines are appended to it. The
@@ -21,6 +33,40 @@ std::ostream* startupLogFile()
   }
   return &file;
 }
+
+void log(qor::core::Plugin* facade, const char* line)
+{
+  if (std::ostream* stream = facade->logStream("StartupLog"))
+    *stream << line << "\n" << std::flush;
+}
+
+// Which of the two suites the client acquired itself, so that it releases only those.
+bool acquiredUserSuite = false;
+bool acquiredUnicodeStringSuite = false;
+
+template <class Suite>
+bool acquire(const Suite*& pointer, const char* name, int32_t version)
+{
+  const SpBasicSuite* basic = qor::aip::hostBasicSuite;
+  if (pointer || !basic)
+    return false;
+  const void* table = nullptr;
+  if (basic->acquireSuite(name, version, &table) != 0 || !table)
+    return false;
+  pointer = static_cast<const Suite*>(table);
+  return true;
+}
+
+template <class Suite>
+void release(const Suite*& pointer, bool& acquired, const char* name, int32_t version)
+{
+  if (acquired && qor::aip::hostBasicSuite)
+    qor::aip::hostBasicSuite->releaseSuite(name, version);
+  acquired = false;
+  pointer = nullptr;
+}
+
+using Handler = qor::core::__Callback<Plugin>;
 }  // namespace panelPlugin_detail
 
 Plugin::Plugin(qor::core::Plugin* facade) : facade_(facade)
@@ -28,21 +74,39 @@ Plugin::Plugin(qor::core::Plugin* facade) : facade_(facade)
   if (std::ostream* log = panelPlugin_detail::startupLogFile())
     facade_->addLogStream("StartupLog", log);
   facade_->setName("Junctate");
+  tf::globals = tfGlobals();
+  tf::globals.checkHostVersion("Junctate");
+  if (!tf::globals.active)
+    return;
+  tf::globals.resetAngles();
+  tf::globals.resetToolState();
+  about = new tf::About();
+  prefs = new tf::tfPrefs();
+  prefs->setDefaults();
+  about->prefs = prefs;
 }
 
 Plugin::~Plugin() = default;
 
-namespace panelPlugin_detail {
-void log(qor::core::Plugin* facade, const char* line)
-{
-  if (std::ostream* stream = facade->logStream("StartupLog"))
-    *stream << line << "\n" << std::flush;
-}
-}  // namespace panelPlugin_detail
-
 void Plugin::onStartup()
 {
-  panelPlugin_detail::log(facade_, "Junctate startup");
+  using namespace panelPlugin_detail;
+  log(facade_, "Junctate startup");
+  // A repeated start-up call finds everything in place.
+  if (!prefs || !junctateItem.isEmpty())
+    return;
+  prefs->loadPreferences();
+  tf::installAboutMenu(*about);
+  acquiredUserSuite = acquire(userSuite, kUserSuiteName, kUserSuiteVersion);
+  acquiredUnicodeStringSuite = acquire(unicodeStringSuite, kUnicodeStringSuiteName, kUnicodeStringSuiteVersion);
+  panelItem = qor::core::MenuItem(qor::core::ToolPalettesBuiltinMenuGroup, "Junctate",
+                                  Handler(this, &Plugin::onTogglePanelItem));
+  junctateItem = qor::core::MenuItem(qor::core::ObjectsPathsPopupBuiltinMenuGroup, "Junctate",
+                                     Handler(this, &Plugin::onJunctateMenu));
+  assimilateItem = qor::core::MenuItem(qor::core::ObjectsPathsPopupBuiltinMenuGroup, "Assimilate",
+                                       Handler(this, &Plugin::onAssimilateMenu));
+  facade_->setMenuUpdateCallback(Handler(this, &Plugin::onMenuUpdate));
+  prefs->readKeys();
 }
 
 void Plugin::onPostStartup()
@@ -53,11 +117,74 @@ void Plugin::onPostStartup()
 void Plugin::onPreShutdown()
 {
   panelPlugin_detail::log(facade_, "Junctate pre-shutdown");
+  if (prefs)
+    prefs->preShutdown();
 }
 
 void Plugin::onShutdown()
 {
-  panelPlugin_detail::log(facade_, "Junctate shutdown");
+  using namespace panelPlugin_detail;
+  log(facade_, "Junctate shutdown");
+  if (!prefs)
+    return;
+  panelItem.destroy();
+  junctateItem.destroy();
+  assimilateItem.destroy();
+  about->aboutItem.destroy();
+  about->aboutGroup.destroy();
+  delete about;
+  about = nullptr;
+  delete prefs;
+  prefs = nullptr;
+  release(userSuite, acquiredUserSuite, kUserSuiteName, kUserSuiteVersion);
+  release(unicodeStringSuite, acquiredUnicodeStringSuite, kUnicodeStringSuiteName, kUnicodeStringSuiteVersion);
+}
+
+// The commands need selected art; a host that counts a document but has no current one (while
+// closing) has none.
+void Plugin::onMenuUpdate()
+{
+  qor::aip::Illustrator* host = qor::aip::Illustrator::instance();
+  const bool selection = host && host->documentCount() >= 1 && host->currentDocument() &&
+                         qor::core::CurrentDocument().anyLayerHasSelectedArt();
+  junctateItem.setEnabled(selection);
+  assimilateItem.setEnabled(selection);
+}
+
+// The options panel this item shows and hides is a window of the widget toolkit, which this build
+// does not have yet.
+void Plugin::onTogglePanelItem() {}
+
+void Plugin::onJunctateMenu()
+{
+  runJunctateCommand();
+}
+
+void Plugin::onAssimilateMenu()
+{
+  runAssimilateCommand();
+}
+
+void Plugin::startCommand()
+{
+  if (prefs) {
+    prefs->checkStarted = true;
+    prefs->writeKeys();
+  }
+}
+
+void Plugin::runJunctateCommand()
+{
+  startCommand();
+  const tfGlobals& o = tf::globals;
+  runJunctate(o.distance, o.angle, o.smooth, o.straight);
+}
+
+void Plugin::runAssimilateCommand()
+{
+  startCommand();
+  const tfGlobals& o = tf::globals;
+  runAssimilate(o.distance, o.angle, o.smooth, o.straight);
 }
 
 }  // namespace panel

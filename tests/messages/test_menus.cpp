@@ -21,14 +21,14 @@ protected:
 TEST_F(Menus, ItemsInBuiltinGroups)
 {
   Probe probe;
-  MenuItem item(ToolPalettesBuiltinMenuGroup, "Junctate", probe.callback());
+  MenuItem item(ToolPalettesBuiltinMenuGroup, "Probe", probe.callback());
   ASSERT_FALSE(item.isEmpty());
   const auto* host = hostItem(item.hostHandle());
   ASSERT_NE(host, nullptr);
-  EXPECT_EQ(host->keyboardName, "Tool Palettes Junctate");
-  EXPECT_EQ(host->text, "Junctate");
+  EXPECT_EQ(host->keyboardName, "Tool Palettes Probe");
+  EXPECT_EQ(host->text, "Probe");
   EXPECT_EQ(host->options, 1);
-  EXPECT_EQ(item.text(), "Junctate");
+  EXPECT_EQ(item.text(), "Probe");
   item.setText("Renamed \xE2\x9C\x93");
   EXPECT_EQ(item.text(), "Renamed \xE2\x9C\x93");
   item.setChecked(true);
@@ -49,7 +49,7 @@ TEST_F(Menus, ItemsInBuiltinGroups)
   EXPECT_TRUE(nowhere.isEmpty());
   EXPECT_EQ(nowhere.callback(), nullptr);
   // The host keeps one item per keyboard name.
-  MenuItem twice(ToolPalettesBuiltinMenuGroup, "Junctate", probe.callback());
+  MenuItem twice(ToolPalettesBuiltinMenuGroup, "Probe", probe.callback());
   EXPECT_TRUE(twice.isEmpty());
 }
 
@@ -102,15 +102,15 @@ TEST_F(Menus, DestroyRemovesTheHostItem)
 
 TEST_F(Menus, SubmenuUnderABuiltinGroup)
 {
-  MenuGroup group(AboutBuiltinMenuGroup, "About Tessfold Plugins", true, false, false, false);
+  MenuGroup group(AboutBuiltinMenuGroup, "About Probe Plugins", true, false, false, false);
   ASSERT_FALSE(group.isEmpty());
   EXPECT_FALSE(group.hasNoHeaderItem());
   const auto* hostGroup = host().findGroup(group.hostHandle());
   ASSERT_NE(hostGroup, nullptr);
-  EXPECT_EQ(hostGroup->name, "About About Tessfold Plugins");
+  EXPECT_EQ(hostGroup->name, "About About Probe Plugins");
   EXPECT_EQ(hostGroup->options, 1);
-  EXPECT_EQ(hostItem(group.headerItem())->keyboardName, "About About Tessfold Plugins");
-  EXPECT_EQ(group.text(), "About Tessfold Plugins");
+  EXPECT_EQ(hostItem(group.headerItem())->keyboardName, "About About Probe Plugins");
+  EXPECT_EQ(group.text(), "About Probe Plugins");
   group.setEnabled(false);
   EXPECT_FALSE(group.isEnabled());
   std::unique_ptr<MenuGroup> parent(group.parentGroup());
@@ -118,9 +118,9 @@ TEST_F(Menus, SubmenuUnderABuiltinGroup)
   EXPECT_EQ(parent->hostHandle(), host().findGroup(std::string("About"))->handle);
 
   Probe probe;
-  MenuItem item(group, "Junctate...", probe.callback());
+  MenuItem item(group, "Probe...", probe.callback());
   ASSERT_FALSE(item.isEmpty());
-  EXPECT_EQ(hostItem(item.hostHandle())->keyboardName, "About About Tessfold Plugins Junctate...");
+  EXPECT_EQ(hostItem(item.hostHandle())->keyboardName, "About About Probe Plugins Probe...");
   app->area<hostsim::MenuItems>().choose(item.hostHandle());
   EXPECT_EQ(probe.runs, 1);
 
