@@ -14,7 +14,7 @@ bool inRange(MessageType type, int32_t first, int32_t last)
 }
 
 double pressureValue(int16_t v) { return v == 127 ? 0.5 : v / 255.0; }
-double degreesToRadians(int16_t v) { return v == 0 ? 0.0 : v * (3.14159265358979323846 / 180.0); }
+Angle degreesAngle(int16_t v) { return v == 0 ? Angle() : Angle(v, geo::Angle::Degrees); }
 
 } // namespace qorcoreMessage_detail
 
@@ -192,13 +192,12 @@ ToolMessage::ToolMessage(const Tool& tool, MessageType type, const void* hostRec
     return;
   const auto* host = static_cast<const aip::ToolMsgRecord*>(hostRecord);
   record->tool = tool;
-  record->cursorX = host->cursor.h;
-  record->cursorY = -host->cursor.v;
+  record->cursor = ArtboardPoint(aip::ArtboardPoint(host->cursor));
   record->pressure = pressureValue(host->pressure);
   record->stylusWheel = pressureValue(host->stylusWheel);
-  record->tiltRadians = degreesToRadians(host->tilt);
-  record->bearingRadians = degreesToRadians(host->bearing);
-  record->rotationRadians = degreesToRadians(host->rotation);
+  record->tilt = degreesAngle(host->tilt);
+  record->bearing = degreesAngle(host->bearing);
+  record->rotation = degreesAngle(host->rotation);
   if (host->event) {
     uint16_t m = host->event->modifiers;
     if (m & 0x0200)

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "aip/qoraipMsgEnv.h"
+#include "core/qorcoreAngle.h"
 #include "core/qorcoreAnnotator.h"
+#include "core/qorcoreArtboardPoint.h"
 #include "core/qorcoreFileFormat.h"
 #include "core/qorcoreMenuItem.h"
 #include "core/qorcoreMessageType.h"
@@ -253,13 +255,13 @@ public:
   using __IntMsgData::__IntMsgData;
 
   Tool tool;
-  double cursorX = 0;
-  double cursorY = 0;
+  // The cursor in artboard coordinates (the host's vertical value negated).
+  ArtboardPoint cursor;
   double pressure = 0.5;
   double stylusWheel = 0.5;
-  double tiltRadians = 0;
-  double bearingRadians = 0;
-  double rotationRadians = 0;
+  Angle tilt;
+  Angle bearing;
+  Angle rotation;
   uint32_t modifiers = 0;
 };
 

@@ -3,8 +3,10 @@
 #include <cmath>
 
 #include "aip/qoraipDocument.h"
+#include "aip/qoraipDocumentView.h"
 #include "aip/qoraipIllustrator.h"
 #include "aip/qoraipSuitePointers.h"
+#include "aip/qoraipToolMessageData.h"
 #include "core/qorcoreCallback.h"
 #include "core/qorcoreCoreGlobals.h"
 #include "core/qorcoreModalDialog.h"
@@ -191,10 +193,10 @@ void __IntPluginSubclass::onUIBrightnessChanged()
   adjustBrightness();
 }
 
-void __IntPluginSubclass::runToolEvent(ToolEvent event, void (aip::BasePlugin::*lowerHandler)())
+void __IntPluginSubclass::runToolEvent(ToolEvent event, const std::function<void()>& lowerHandler)
 {
   runCallback(beforeCallbacks[event]);
-  (this->*lowerHandler)();
+  lowerHandler();
   runCallback(afterCallbacks[event]);
 }
 
@@ -228,52 +230,56 @@ void __IntPluginSubclass::onReselect()
 
 void __IntPluginSubclass::onTrackCursor()
 {
-  runToolEvent(TrackCursorEvent, &aip::BasePlugin::onTrackCursor);
+  runToolEvent(TrackCursorEvent, [this] { aip::BasePlugin::onTrackCursor(); });
 }
 
 void __IntPluginSubclass::onMouseDown()
 {
-  if (const ::ToolMessage* message = toolMessage())
-    mouseDownPoint = aip::ArtboardPoint(message->cursor);
-  runToolEvent(MouseDownEvent, &aip::BasePlugin::onMouseDown);
+  if (const ::ToolMessage* message = toolMessage()) {
+    aip::ToolMessageData copy(*message);
+    mouseDownPoint = copy.cursor();
+  }
+  runToolEvent(MouseDownEvent, [this] { aip::BasePlugin::onMouseDown(); });
 }
 
 void __IntPluginSubclass::onMouseDrag()
 {
   const ::ToolMessage* message = toolMessage();
   aip::Illustrator* app = aip::Illustrator::instance();
-  if (!message || !app || !app->currentDocument() || !aip::documentViewSuite)
+  aip::Document* doc = app ? app->currentDocument() : nullptr;
+  aip::DocumentView* view = doc ? doc->currentView() : nullptr;
+  if (!message || !view)
     return;
-  DocViewHandle view = nullptr;
-  if (aip::documentViewSuite->getNthView(0, &view) != 0 || !view)
+  aip::ToolMessageData copy(*message);
+  double zoom = view->zoom();
+  // Two screen units in document units; a drag strictly inside them in both directions is dropped. A view
+  // without a usable zoom has no screen units to measure with, so its drags are dropped as well.
+  if (!(zoom > 0) || !std::isfinite(zoom))
     return;
-  double zoom = 0.0;
-  aip::documentViewSuite->getViewZoom(view, &zoom);
-  // Two screen units in document units; a drag strictly inside them in both directions is dropped.
   const double tolerance = 2.0 / zoom;
-  if (aip::ArtboardPoint(message->cursor).equalsWithin(mouseDownPoint, tolerance))
+  if (copy.cursor().equalsWithin(mouseDownPoint, tolerance))
     return;
-  runToolEvent(MouseDragEvent, &aip::BasePlugin::onMouseDrag);
+  runToolEvent(MouseDragEvent, [this] { aip::BasePlugin::onMouseDrag(); });
 }
 
 void __IntPluginSubclass::onMouseUp()
 {
-  runToolEvent(MouseUpEvent, &aip::BasePlugin::onMouseUp);
+  runToolEvent(MouseUpEvent, [this] { aip::BasePlugin::onMouseUp(); });
 }
 
 void __IntPluginSubclass::onIncreaseDiameter()
 {
-  runToolEvent(IncreaseDiameterEvent, &aip::BasePlugin::onIncreaseDiameter);
+  runToolEvent(IncreaseDiameterEvent, [this] { aip::BasePlugin::onIncreaseDiameter(); });
 }
 
 void __IntPluginSubclass::onDecreaseDiameter()
 {
-  runToolEvent(DecreaseDiameterEvent, &aip::BasePlugin::onDecreaseDiameter);
+  runToolEvent(DecreaseDiameterEvent, [this] { aip::BasePlugin::onDecreaseDiameter(); });
 }
 
 void __IntPluginSubclass::onEditOptions()
 {
-  runToolEvent(EditOptionsEvent, &aip::BasePlugin::onEditOptions);
+  runToolEvent(EditOptionsEvent, [this] { aip::BasePlugin::onEditOptions(); });
 }
 
 }  // namespace core

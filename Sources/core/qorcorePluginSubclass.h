@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "aip/qoraipArtboardPoint.h"
@@ -81,7 +82,8 @@ private:
   // Replaces a stored callback with a clone of the argument.
   static void storeClone(Callback*& place, const Callback& callback);
   static void runCallback(Callback* callback);
-  void runToolEvent(ToolEvent event, void (aip::BasePlugin::*lowerHandler)());
+  // The lower layer's handler is called by name: through a member pointer it would dispatch back here.
+  void runToolEvent(ToolEvent event, const std::function<void()>& lowerHandler);
 
   Callback* startupCallback = nullptr;
   Callback* postStartupCallback = nullptr;

@@ -1,6 +1,9 @@
 #include "core/qorcoreTool.h"
 
+#include "aip/qoraipHitData.h"
 #include "core/qorcoreCallback.h"
+#include "core/qorcoreEnumConverters.h"
+#include "core/qorcoreHitData.h"
 #include "core/qorcoreMsgEnv.h"
 
 namespace qor::core {
@@ -17,6 +20,29 @@ void __IntToolSubclass::setOptions(int32_t options)
 {
   if (const ToolSuite* suite = aip::msgToolSuite())
     suite->setToolOptions(toolHandle, options & 0x1FF);
+}
+
+aip::HitData* __IntToolSubclass::hitAtListPoint(const utils::Vector<aip::ArtboardPoint>* list, int32_t n,
+                                                int32_t hostRequest, double tolerance)
+{
+  if (!list || n < 0 || static_cast<size_t>(n) >= list->size())
+    return nullptr;
+  return new aip::HitData(nullptr, list->at(static_cast<size_t>(n)), hostRequest, tolerance, true);
+}
+
+aip::HitData* __IntToolSubclass::hitTestPointA(int32_t n, int32_t hostRequest, double tolerance)
+{
+  return hitAtListPoint(pointsA(), n, hostRequest, tolerance);
+}
+
+aip::HitData* __IntToolSubclass::hitTestPointB(int32_t n, int32_t hostRequest, double tolerance)
+{
+  return hitAtListPoint(pointsB(), n, hostRequest, tolerance);
+}
+
+aip::HitData* __IntToolSubclass::hitTest(int32_t hostRequest, double tolerance)
+{
+  return new aip::HitData(nullptr, point(), hostRequest, tolerance, true);
 }
 
 __IntToolData::~__IntToolData() { delete impl; }
@@ -159,24 +185,71 @@ int16_t Tool::pairSecond() const { return readPair().second; }
 void Tool::setPairFirst(int16_t n) { writePair({n, pairSecond()}); }
 void Tool::setPairSecond(int16_t n) { writePair({pairFirst(), n}); }
 
-ToolPoint Tool::point() const { return implementation() ? implementation()->point() : ToolPoint(); }
+ArtboardPoint Tool::point() const
+{
+  return implementation() ? ArtboardPoint(implementation()->point()) : ArtboardPoint(0, 0);
+}
 
-void Tool::setPoint(const ToolPoint& point)
+void Tool::setPoint(const ArtboardPoint& point)
 {
   if (implementation())
-    implementation()->setPoint(point);
+    implementation()->setPoint(aip::ArtboardPoint(point.x, point.y));
 }
 
-std::vector<ToolPoint> Tool::pointsA() const
+std::vector<ArtboardPoint> Tool::clientPoints(const utils::Vector<aip::ArtboardPoint>* list)
 {
-  const std::vector<ToolPoint>* list = implementation() ? implementation()->pointsA() : nullptr;
-  return list ? *list : std::vector<ToolPoint>();
+  std::vector<ArtboardPoint> points;
+  if (list)
+    for (const aip::ArtboardPoint& p : *list)
+      points.emplace_back(p);
+  return points;
 }
 
-std::vector<ToolPoint> Tool::pointsB() const
+std::vector<ArtboardPoint> Tool::pointsA() const
 {
-  const std::vector<ToolPoint>* list = implementation() ? implementation()->pointsB() : nullptr;
-  return list ? *list : std::vector<ToolPoint>();
+  return clientPoints(implementation() ? implementation()->pointsA() : nullptr);
+}
+
+std::vector<ArtboardPoint> Tool::pointsB() const
+{
+  return clientPoints(implementation() ? implementation()->pointsB() : nullptr);
+}
+
+HitData* Tool::clientHit(aip::HitData* found)
+{
+  if (!found)
+    return nullptr;
+  auto* hit = new HitData(wrapHitData(*found));
+  delete found;
+  return hit;
+}
+
+HitData* Tool::hitTestListPoint(const utils::Vector<aip::ArtboardPoint>* (__IntToolSubclass::*list)() const,
+                                aip::HitData* (__IntToolSubclass::*test)(int32_t, int32_t, double), int32_t n,
+                                int32_t request, double tolerance)
+{
+  __IntToolSubclass* impl = implementation();
+  const utils::Vector<aip::ArtboardPoint>* points = impl ? (impl->*list)() : nullptr;
+  // A negative index is outside the list as much as one past its end.
+  if (!points || n < 0 || static_cast<size_t>(n) >= points->size())
+    return nullptr;
+  return clientHit((impl->*test)(n, hitTypeToHost(request), tolerance));
+}
+
+HitData* Tool::hitTestPointA(int32_t n, int32_t request, double tolerance)
+{
+  return hitTestListPoint(&__IntToolSubclass::pointsA, &__IntToolSubclass::hitTestPointA, n, request, tolerance);
+}
+
+HitData* Tool::hitTestPointB(int32_t n, int32_t request, double tolerance)
+{
+  return hitTestListPoint(&__IntToolSubclass::pointsB, &__IntToolSubclass::hitTestPointB, n, request, tolerance);
+}
+
+HitData* Tool::hitTest(int32_t request, double tolerance)
+{
+  __IntToolSubclass* impl = implementation();
+  return impl ? clientHit(impl->hitTest(hitTypeToHost(request), tolerance)) : nullptr;
 }
 
 Callback* Tool::callbackAt(int slot) const { return implementation() ? implementation()->callbacks[slot] : nullptr; }

@@ -6,18 +6,20 @@
 #include <string>
 #include <vector>
 
+#include "aip/qoraipArtboardPoint.h"
 #include "aip/qoraipBaseTool.h"
 #include "aip/qoraipMsgEnv.h"
+#include "core/qorcoreArtboardPoint.h"
+#include "utils/qorutilsVector.h"
+
+namespace qor::aip {
+class HitData;
+}
 
 namespace qor::core {
 
 class Callback;
-
-struct ToolPoint
-{
-  double x = 0;
-  double y = 0;
-};
+class HitData;
 
 struct ToolValuePair
 {
@@ -55,10 +57,15 @@ public:
   virtual void setPair(const ToolValuePair&) {}
   virtual ToolValuePair alternatePair() const { return ToolValuePair(); }
   virtual void setAlternatePair(const ToolValuePair&) {}
-  virtual ToolPoint point() const { return ToolPoint(); }
-  virtual void setPoint(const ToolPoint&) {}
-  virtual const std::vector<ToolPoint>* pointsA() const { return nullptr; }
-  virtual const std::vector<ToolPoint>* pointsB() const { return nullptr; }
+  virtual aip::ArtboardPoint point() const { return aip::ArtboardPoint(); }
+  virtual void setPoint(const aip::ArtboardPoint&) {}
+  virtual const utils::Vector<aip::ArtboardPoint>* pointsA() const { return nullptr; }
+  virtual const utils::Vector<aip::ArtboardPoint>* pointsB() const { return nullptr; }
+  // Hit tests at point n of a list, or at the tool's own point; the caller owns the result. By default
+  // they run the framework's hit test over the current document there, the tolerance in view units.
+  virtual aip::HitData* hitTestPointA(int32_t n, int32_t hostRequest, double tolerance);
+  virtual aip::HitData* hitTestPointB(int32_t n, int32_t hostRequest, double tolerance);
+  virtual aip::HitData* hitTest(int32_t hostRequest, double tolerance);
   virtual void actionA() {}
   virtual bool flagA() const { return false; }
   virtual bool flagB() const { return false; }
@@ -88,6 +95,10 @@ public:
 
 protected:
   ToolHandle toolHandle = nullptr;
+
+private:
+  static aip::HitData* hitAtListPoint(const utils::Vector<aip::ArtboardPoint>* list, int32_t n, int32_t hostRequest,
+                                      double tolerance);
 };
 
 class __IntToolData
@@ -128,10 +139,15 @@ public:
   virtual void setPairFirst(int16_t n);
   virtual int16_t pairSecond() const;
   virtual void setPairSecond(int16_t n);
-  virtual ToolPoint point() const;
-  virtual void setPoint(const ToolPoint& point);
-  virtual std::vector<ToolPoint> pointsA() const;
-  virtual std::vector<ToolPoint> pointsB() const;
+  virtual ArtboardPoint point() const;
+  virtual void setPoint(const ArtboardPoint& point);
+  virtual std::vector<ArtboardPoint> pointsA() const;
+  virtual std::vector<ArtboardPoint> pointsB() const;
+  // New hit records owned by the caller, or null: at point n of a list (null when n is outside it), or
+  // at the tool's own point. The request is in the client's hit request bits.
+  virtual HitData* hitTestPointA(int32_t n, int32_t request, double tolerance);
+  virtual HitData* hitTestPointB(int32_t n, int32_t request, double tolerance);
+  virtual HitData* hitTest(int32_t request, double tolerance);
   virtual Callback* selectCallback() const;
   virtual void setSelectCallback(const Callback& callback);
   virtual Callback* reselectCallback() const;
@@ -168,6 +184,11 @@ private:
   Callback* callbackAt(int slot) const;
   void setCallbackAt(int slot, const Callback& callback);
   ToolValuePair readPair() const;
+  static std::vector<ArtboardPoint> clientPoints(const utils::Vector<aip::ArtboardPoint>* list);
+  HitData* hitTestListPoint(const utils::Vector<aip::ArtboardPoint>* (__IntToolSubclass::*list)() const,
+                            aip::HitData* (__IntToolSubclass::*test)(int32_t, int32_t, double), int32_t n,
+                            int32_t request, double tolerance);
+  static HitData* clientHit(aip::HitData* found);
   void writePair(const ToolValuePair& pair);
 
   __IntToolData* data = nullptr;

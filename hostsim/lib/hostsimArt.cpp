@@ -114,7 +114,8 @@ bool Art::bounds(Rect& r, const Matrix* m) const
   {
     static void add(const Art* a, const Matrix* m, Rect& r, bool& valid)
     {
-      if (a->type == kPath) {
+      // A path's outline, or the frame of a leaf object (text frame, placed or raster art) kept as segments.
+      if (a->type == kPath || (!a->first && !a->segments.empty())) {
         if (!m) {
           Geometry::pathBounds(a->segments, a->closed, r, valid);
           return;

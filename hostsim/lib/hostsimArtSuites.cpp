@@ -489,7 +489,8 @@ HostErr expandArt(ArtHandle h, int32_t, int32_t)
                           {{x + 5, r.bottom}, {x + 5, r.bottom}, {x + 5, r.bottom}, true},
                           {{x + 5, r.bottom + 8}, {x + 5, r.bottom + 8}, {x + 5, r.bottom + 8}, true}},
                          true);
-        group->insertLast(glyph);
+        // Glyphs are painted in text order: the last character is the topmost, the first child.
+        group->insertFirst(glyph);
       }
       x += 6;
     }

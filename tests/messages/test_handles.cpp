@@ -45,9 +45,10 @@ TEST_F(Handles, ToolMessageValues)
   Tool tool;
   qor::core::ToolMessage shiftAlt(tool, ToolMouseDragMessageType, &record);
   EXPECT_EQ(shiftAlt.record().modifiers, ShiftModifierKey | AltModifierKey);
-  EXPECT_NEAR(shiftAlt.record().tiltRadians, 3.14159265358979 / 2, 1e-12);
-  EXPECT_EQ(shiftAlt.record().cursorX, 3);
-  EXPECT_EQ(shiftAlt.record().cursorY, -4);
+  EXPECT_NEAR(shiftAlt.record().tilt.radians(), 3.14159265358979 / 2, 1e-12);
+  EXPECT_DOUBLE_EQ(shiftAlt.record().tilt.degrees(), 90);
+  EXPECT_EQ(shiftAlt.record().bearing.radians(), 0);
+  EXPECT_EQ(shiftAlt.record().cursor, ArtboardPoint(3, -4)) << "the artboard's vertical runs the other way";
   event.modifiers = 0x0100;
   EXPECT_EQ(qor::core::ToolMessage(tool, ToolMouseUpMessageType, &record).record().modifiers, CtrlModifierKey);
   record.event = nullptr;
