@@ -3,10 +3,10 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "aip/qoraipIllustrator.h"
 #include "aip/qoraipSuite.h"
 #include "core/qorcoreCallback.h"
 #include "core/qorcoreCurrentDocument.h"
+#include "core/qorcoreIllustrator.h"
 #include "core/qorcorePlugin.h"
 #include "panelJoinDrivers.h"
 #include "tfAbout.h"
@@ -144,9 +144,9 @@ void Plugin::onShutdown()
 // closing) has none.
 void Plugin::onMenuUpdate()
 {
-  qor::aip::Illustrator* host = qor::aip::Illustrator::instance();
-  const bool selection = host && host->documentCount() >= 1 && host->currentDocument() &&
-                         qor::core::CurrentDocument().anyLayerHasSelectedArt();
+  qor::core::Illustrator* host = qor::core::Illustrator::instance();
+  qor::core::CurrentDocument* document = host && host->documentCount() >= 1 ? host->currentDocument() : nullptr;
+  const bool selection = document && document->anyLayerHasSelectedArt();
   junctateItem.setEnabled(selection);
   assimilateItem.setEnabled(selection);
 }

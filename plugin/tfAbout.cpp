@@ -2,23 +2,10 @@
 
 #include <memory>
 
-#include "aip/qoraipMsgEnv.h"
 #include "core/qorcoreCallback.h"
+#include "core/qorcoreIllustrator.h"
 
 namespace tf {
-
-namespace tfAbout_detail {
-
-// The host's menu group at the index, as a handle the caller owns; null on a host error.
-std::unique_ptr<qor::core::MenuGroup> menuGroupAt(const MenuSuite& suite, int32_t index)
-{
-  ::MenuGroupHandle group = nullptr;
-  if (suite.getNthMenuGroup(index, &group) != 0 || !group)
-    return nullptr;
-  return std::make_unique<qor::core::MenuGroup>(group, nullptr);
-}
-
-}  // namespace tfAbout_detail
 
 const char About::groupName[] = "About Tessfold Plugins";
 
@@ -30,12 +17,10 @@ void About::showDialog() {}
 
 void installAboutMenu(About& about)
 {
-  if (const MenuSuite* suite = qor::aip::msgMenuSuite()) {
-    int32_t count = 0;
-    if (suite->countMenuGroups(&count) != 0)
-      count = 0;
+  if (qor::core::Illustrator* host = qor::core::Illustrator::instance()) {
+    const int32_t count = host->menuGroupCount();
     for (int32_t i = 0; i < count; ++i) {
-      std::unique_ptr<qor::core::MenuGroup> group = tfAbout_detail::menuGroupAt(*suite, i);
+      std::unique_ptr<qor::core::MenuGroup> group(host->menuGroupAtIndex(i));
       if (group && !group->hasNoHeaderItem() && group->text() == About::groupName) {
         about.aboutGroup = *group;
         break;

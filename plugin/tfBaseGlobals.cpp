@@ -1,33 +1,11 @@
 #include "tfBaseGlobals.h"
 
-#include "aip/qoraipIllustrator.h"
-#include "aip/qoraipSuitePointers.h"
 #include "core/qorcoreAlert.h"
+#include "core/qorcoreHostPreferences.h"
+#include "core/qorcoreIllustrator.h"
 #include "tfText.h"
 
 namespace tfBaseGlobals_detail {
-
-int32_t hostMajorVersion()
-{
-  qor::aip::Illustrator* host = qor::aip::Illustrator::instance();
-  return host ? host->majorVersion() : 0;
-}
-
-// A missing key or a host error reads as 0.
-int32_t hostInteger(const std::string& prefix, const char* key)
-{
-  int32_t value = 0;
-  const PreferenceSuite* suite = qor::aip::preferenceSuite;
-  if (!suite || suite->getIntegerPreference(prefix.c_str(), key, &value) != 0)
-    return 0;
-  return value;
-}
-
-void putHostInteger(const std::string& prefix, const char* key, int32_t value)
-{
-  if (const PreferenceSuite* suite = qor::aip::preferenceSuite)
-    suite->putIntegerPreference(prefix.c_str(), key, value);
-}
 
 const char warningTemplate[] =
     "The $PluginName plugin was built for Adobe Illustrator version $targetVer; you are running version "
@@ -49,20 +27,25 @@ std::string tfBaseGlobals::launchedPrefix(const std::string& name)
 
 void tfBaseGlobals::checkHostVersion(const std::string& name)
 {
-  using namespace tfBaseGlobals_detail;
   active = true;
-  const int32_t hostVersion = hostMajorVersion();
+  qor::core::Illustrator* host = qor::core::Illustrator::instance();
+  const int32_t hostVersion = host ? host->majorVersion() : 0;
   if (hostVersion == targetVersion)
     return;
+  qor::core::HostPreferences* hostPrefs = host ? host->hostPreferences() : nullptr;
   const std::string prefix = launchedPrefix(name);
-  const int32_t value = hostInteger(prefix, launchedKey);
+  // A missing key or a host error reads as 0.
+  int32_t value = 0;
+  if (hostPrefs)
+    hostPrefs->getInteger(prefix, launchedKey, value);
   if (value == 0) {
-    std::string warning = tf::replaceAll(warningTemplate, "$PluginName", name);
+    std::string warning = tf::replaceAll(tfBaseGlobals_detail::warningTemplate, "$PluginName", name);
     warning = tf::replaceAll(warning, "$targetVer", tf::formatReal(targetVersion, -1));
     warning = tf::replaceAll(warning, "$appVer", tf::formatReal(hostVersion, -1));
     warning += std::string("\n") + QOR_WEBSITE_URL + "downloads/plugins.";
     qor::core::alert(warning);
-    putHostInteger(prefix, launchedKey, 1);
+    if (hostPrefs)
+      hostPrefs->putInteger(prefix, launchedKey, 1);
   }
   if (value == 2)
     active = false;
