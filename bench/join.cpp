@@ -1,8 +1,9 @@
 // Junctate on drawings of 1,000, 10,000 and 100,000 short open strokes whose ends meet in chains (with
 // near misses: gaps just beyond the distance and turns just beyond the angle), run through the
-// plug-in's driver in the simulated host. Each run reports the time per path; the plain scan, which
-// offers every path to every other, runs at the two smaller sizes as the baseline (at 100,000 it
-// would take most of an hour). The program ends with a table of the times per path and their ratios.
+// plug-in's driver in the simulated host, and Assimilate with a tenth of them selected. Each run
+// reports the time per path; the plain scan, which offers every path to every other, runs at the
+// smaller sizes as the baseline (Junctate of 100,000 would take most of an hour). The program ends
+// with a table of the times per path and their ratios.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -107,7 +108,8 @@ const std::string& drawingOf(int strokes)
   return text;
 }
 
-void junctate(benchmark::State& state, bool plain)
+// Junctate with every path selected; Assimilate with every tenth path selected.
+void join(benchmark::State& state, bool assimilate, bool plain)
 {
   panel::plainJoinScan = plain;
   const int strokes = static_cast<int>(state.range(0));
@@ -122,8 +124,18 @@ void junctate(benchmark::State& state, bool plain)
       state.SkipWithError(error.c_str());
       break;
     }
+    if (assimilate) {
+      int k = 0;
+      doc->forEachArt([&k](hostsim::Art* a) {
+        if (a->type == hostsim::Art::kPath && k++ % 10)
+          a->attrs &= ~(hostsim::Art::kSelected | hostsim::Art::kFullySelected);
+      });
+    }
     state.ResumeTiming();
-    panel::runJunctate(kDistance, kAngle, 30, 0.0001);
+    if (assimilate)
+      panel::runAssimilate(kDistance, kAngle, 30, 0.0001);
+    else
+      panel::runJunctate(kDistance, kAngle, 30, 0.0001);
     state.PauseTiming();
     left = 0;
     doc->forEachArt([&left](hostsim::Art* a) { left += a->type == hostsim::Art::kPath; });
@@ -164,31 +176,35 @@ int main(int argc, char** argv)
   app.connect(&PluginMain, "/plug-ins/Junctate.aip");
   app.startup();
   panel::userSuite = qor::aip::userSuite;
-  benchmark::RegisterBenchmark("junctate", junctate, false)
-      ->Arg(1000)
-      ->Arg(10000)
-      ->Arg(100000)
-      ->Unit(benchmark::kMillisecond)
-      ->UseRealTime();
-  benchmark::RegisterBenchmark("junctate_plain_scan", junctate, true)
-      ->Arg(1000)
-      ->Arg(10000)
-      ->Iterations(1)
-      ->Unit(benchmark::kMillisecond)
-      ->UseRealTime();
+  auto add = [](const char* name, bool assimilate, bool plain, std::vector<int> sizes) {
+    benchmark::internal::Benchmark* b = benchmark::RegisterBenchmark(name, join, assimilate, plain);
+    for (int n : sizes)
+      b->Arg(n);
+    b->Unit(benchmark::kMillisecond)->UseRealTime();
+    if (plain)
+      b->Iterations(1);
+  };
+  add("junctate", false, false, {1000, 10000, 100000});
+  add("junctate_plain_scan", false, true, {1000, 10000});
+  add("assimilate", true, false, {10000, 100000});
+  add("assimilate_plain_scan", true, true, {10000});
   benchmark::Initialize(&argc, argv);
   Collector collector;
   benchmark::RunSpecifiedBenchmarks(&collector);
   auto& t = collector.perPath;
-  std::printf("\n%8s %14s %14s %8s\n", "paths", "indexed us", "plain us", "ratio");
-  for (int n : {1000, 10000, 100000}) {
-    double indexed = t["junctate/" + std::to_string(n) + "/real_time"];
-    double plain = t["junctate_plain_scan/" + std::to_string(n) + "/iterations:1/real_time"];
-    std::printf("%8d %14.2f %14.2f %8.1f\n", n, indexed, plain, indexed > 0 && plain > 0 ? plain / indexed : 0.0);
+  std::printf("\n%-12s %8s %14s %14s %8s\n", "command", "paths", "indexed us", "plain us", "ratio");
+  for (const char* command : {"junctate", "assimilate"}) {
+    for (int n : {1000, 10000, 100000}) {
+      double indexed = t[std::string(command) + "/" + std::to_string(n) + "/real_time"];
+      double plain = t[std::string(command) + "_plain_scan/" + std::to_string(n) + "/iterations:1/real_time"];
+      if (indexed > 0 || plain > 0)
+        std::printf("%-12s %8d %14.2f %14.2f %8.1f\n", command, n, indexed, plain,
+                    indexed > 0 && plain > 0 ? plain / indexed : 0.0);
+    }
   }
   double small = t["junctate/1000/real_time"], large = t["junctate/100000/real_time"];
   if (small > 0 && large > 0)
-    std::printf("indexed time per path at 100,000 / at 1,000: %.2f\n", large / small);
+    std::printf("Junctate, indexed time per path at 100,000 / at 1,000: %.2f\n", large / small);
   panel::userSuite = nullptr;
   app.shutdown();
   return 0;
