@@ -4,6 +4,7 @@
 // leaves it and the host is always answered 0.
 #include <cstdint>
 #include <cstring>
+#include <new>
 
 #include "aip/qoraipBasePlugin.h"
 #include "aip/qoraipSuite.h"
@@ -12,8 +13,23 @@
 #include "core/qorcorePlugin.h"
 #include "core/qorcorePluginRegistrations.h"
 #include "hostapi/HostApi.h"
+#include "pui/qorpluginWinMfcApp.h"
 
 namespace PluginMain_detail {
+
+// The module's application object: made at load (left empty when memory is short) and freed at
+// unload, after its exit handling.
+struct ApplicationObject
+{
+  __qorpluginWinMfcApp* const app = new (std::nothrow) __qorpluginWinMfcApp;
+  ApplicationObject() = default;
+  ApplicationObject(const ApplicationObject&) = delete;
+  ApplicationObject& operator=(const ApplicationObject&) = delete;
+  ~ApplicationObject() { delete app; }
+};
+ApplicationObject applicationObject;
+// Right after the application object: runs its InitInstance once loading is done, ExitInstance at unload.
+AfxModuleEntry moduleEntry;
 
 using qor::core::Plugin;
 

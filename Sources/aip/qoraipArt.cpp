@@ -1,14 +1,20 @@
 #include "aip/qoraipArt.h"
 
 #include <cmath>
+#include <memory>
 
 #include "aip/qoraipArtIterator.h"
 #include "aip/qoraipArtSuites.h"
 #include "aip/qoraipDocument.h"
+#include "aip/qoraipHostRefs.h"
+#include "aip/qoraipIllustrator.h"
+#include "aip/qoraipIllustratorDictionary.h"
 #include "aip/qoraipLayer.h"
 #include "aip/qoraipPath.h"
 #include "aip/qoraipSuite.h"
 #include "aip/qoraipSuitePointers.h"
+#include "aip/qoraipSymbol.h"
+#include "aip/qoraipUID.h"
 
 namespace qor {
 namespace aip {
@@ -47,6 +53,8 @@ Art::Art(ArtHandle art)
 Art::~Art()
 {
     delete path_;
+    if (dictionary_)
+        dictionary_->release();
 }
 
 ArtHandle Art::hostHandle() const { return art_; }
@@ -70,10 +78,57 @@ Art* Art::duplicate(int32_t paintOrder, const Art* target) const
 {
     if (!valid_ || !artSuite)
         return nullptr;
+    ArtHandle where = nullptr;
+    resolvePlacement(paintOrder, where, target);
     ArtHandle copy = nullptr;
-    if (artSuite->duplicateArt(art_, paintOrder, target ? target->hostHandle() : nullptr, &copy) != 0 || !copy)
+    if (artSuite->duplicateArt(art_, paintOrder, where, &copy) != 0 || !copy)
         return nullptr;
     return new Art(copy);
+}
+
+void Art::resolvePlacement(int32_t& order, ArtHandle& target, const Art* targetArt) const
+{
+    using namespace qoraipArt_detail;
+    target = nullptr;
+    if (targetArt) {
+        int16_t t = targetArt->type();
+        bool container = t == group || t == compound || t == mesh;
+        if (!container || targetArt->locked()) {
+            if (order == 3)
+                order = 1;
+            else if (order == 4)
+                order = 2;
+        }
+        target = targetArt->hostHandle();
+        return;
+    }
+    if (order == 1 || order == 3)
+        order = 5;
+    else if (order == 2 || order == 4)
+        order = 6;
+    Illustrator* app = Illustrator::instance();
+    Document* doc = app ? app->currentDocument() : nullptr;
+    if (!doc || (order != 5 && order != 6))
+        return;
+    // The first unlocked visible layer from the top (or from the bottom) takes the art inside.
+    bool top = order == 5;
+    uint32_t n = doc->layerCount();
+    Layer* chosen = nullptr;
+    for (uint32_t k = 0; k < n && !chosen; ++k) {
+        Layer* layer = doc->layerAt(top ? k : n - 1 - k);
+        if (layer && !layer->locked() && layer->visible())
+            chosen = layer;
+        else
+            delete layer;
+    }
+    if (!chosen)
+        chosen = doc->insertLayer(order, nullptr);
+    order = top ? 3 : 4;
+    if (!chosen)
+        return;
+    if (Art* groupArt = chosen->layerArt())
+        target = groupArt->hostHandle();
+    delete chosen;
 }
 
 bool Art::valid()
@@ -93,6 +148,23 @@ int16_t Art::type() const
     if (!valid_ || !artSuite || artSuite->getArtType(art_, &t) != 0)
         return 0;
     return t;
+}
+
+UID* Art::uid() const
+{
+    return art_ ? UID::fromArt(art_) : nullptr;
+}
+
+IllustratorDictionary* Art::dictionary()
+{
+    if (!dictionary_ && valid_)
+        dictionary_ = IllustratorDictionary::forArt(art_);
+    return dictionary_;
+}
+
+IllustratorDictionary* Art::dictionaryRef()
+{
+    return retain(dictionary());
 }
 
 Path* Art::path()
@@ -186,11 +258,16 @@ bool Art::ancestorHidden() const
     return false;
 }
 
+double Art::scaleFactor()
+{
+    return Document::currentScaleFactor();
+}
+
 ArtboardRect Art::transformedBounds(const TransformMatrix* matrix, int32_t hostBits) const
 {
     if (!valid_ || !artSuite)
         return ArtboardRect(0, 0, 0, 0);
-    double s = Document::currentScaleFactor();
+    double s = scaleFactor();
     RealMatrix m{};
     if (matrix) {
         matrix->toHostMatrix(m);
@@ -239,15 +316,14 @@ double Art::signedArea() const
         return result ? Art(result).signedArea() : 0;
     }
     case symbolInstance: {
-        ArtHandle definition = symbolDefinition();
-        if (!definition)
+        std::unique_ptr<Art> d(symbolDefinition());
+        if (!d)
             return 0;
-        Art d(definition);
-        double defArea = d.bounds66().area();
+        double defArea = d->bounds66().area();
         // A definition without area (a straight line) scales to nothing instead of 0/0.
         if (defArea == 0)
             return 0;
-        return d.signedArea() * bounds66().area() / defArea;
+        return d->signedArea() * bounds66().area() / defArea;
     }
     default:
         return 0;
@@ -275,14 +351,25 @@ ArtHandle Art::pluginGroupResult() const
     return result;
 }
 
-ArtHandle Art::symbolDefinition() const
+Art* Art::symbolDefinition() const
+{
+    std::unique_ptr<Symbol> s(symbol());
+    return s ? s->art() : nullptr;
+}
+
+Symbol* Art::symbol() const
 {
     SymbolHandle symbol = nullptr;
-    ArtHandle definition = nullptr;
-    if (!symbolSuite || symbolSuite->getSymbolOfInstance(art_, &symbol) != 0 ||
-        !symbol || symbolSuite->getSymbolArt(symbol, &definition) != 0)
+    if (!valid_ || !symbolSuite || type() != qoraipArt_detail::symbolInstance ||
+        symbolSuite->getSymbolOfInstance(art_, &symbol) != 0 || !symbol)
         return nullptr;
-    return definition;
+    return new Symbol(symbol);
+}
+
+bool Art::setSymbol(const Symbol* symbol)
+{
+    return valid_ && symbol && symbolSuite && type() == qoraipArt_detail::symbolInstance &&
+           symbolSuite->setSymbolOfInstance(art_, symbol->symbolHandle()) == 0;
 }
 
 double Art::area() const { return std::fabs(signedArea()); }
@@ -306,20 +393,19 @@ double Art::length() const
         return result ? Art(result).length() : 0;
     }
     case symbolInstance: {
-        ArtHandle definition = symbolDefinition();
-        if (!definition)
+        std::unique_ptr<Art> d(symbolDefinition());
+        if (!d)
             return 0;
-        Art d(definition);
-        ArtboardRect db = d.bounds66(), ib = bounds66();
+        ArtboardRect db = d->bounds66(), ib = bounds66();
         double defArea = db.area();
         if (defArea != 0)
-            return d.length() * std::sqrt(ib.area() / defArea);
+            return d->length() * std::sqrt(ib.area() / defArea);
         // A flat definition scales by the ratio of its one non-zero extent.
         if (db.size.width != 0)
-            return d.length() * std::fabs(ib.size.width / db.size.width);
+            return d->length() * std::fabs(ib.size.width / db.size.width);
         if (db.size.height != 0)
-            return d.length() * std::fabs(ib.size.height / db.size.height);
-        return d.length();
+            return d->length() * std::fabs(ib.size.height / db.size.height);
+        return d->length();
     }
     default:
         return 0;
@@ -394,7 +480,11 @@ bool Art::groupClipped() const
 
 bool Art::reorder(int32_t paintOrder, const Art* target)
 {
-    return valid_ && artSuite && artSuite->reorderArt(art_, paintOrder, target ? target->hostHandle() : nullptr) == 0;
+    if (!valid_ || !artSuite)
+        return false;
+    ArtHandle where = nullptr;
+    resolvePlacement(paintOrder, where, target);
+    return artSuite->reorderArt(art_, paintOrder, where) == 0;
 }
 
 bool Art::expand(int32_t hostBits, int32_t steps)
@@ -419,6 +509,197 @@ bool Art::expand(int32_t hostBits, int32_t steps)
     if (uid && uidSuite)
         uidSuite->releaseUID(uid);
     return ok;
+}
+
+void Art::artSuiteCall()
+{
+    if (valid_ && artSuite)
+        artSuite->artQuery29(art_);
+}
+
+// ---- Transformations ----
+
+void Art::transform(const TransformMatrix& matrix, bool flag)
+{
+    if (!valid_ || !transformArtSuite)
+        return;
+    double s = scaleFactor();
+    RealMatrix m{};
+    matrix.toHostMatrix(m);
+    m.tx /= s;
+    m.ty /= s;
+    transformArtSuite->transformArt(art_, &m, 1.0, flag ? 65 : 1);
+}
+
+void Art::translate(double dx, double dy, bool flag)
+{
+    if (!valid_ || (dx == 0 && dy == 0))
+        return;
+    TransformMatrix m;
+    m.setTranslation(dx, dy);
+    transform(m, flag);
+}
+
+void Art::rotate(const geo::Angle& angle, const ArtboardPoint& origin, bool flag)
+{
+    if (!valid_ || angle.radians() == 0)
+        return;
+    TransformMatrix m;
+    m.setTranslation(-origin.x, -origin.y);
+    m.postRotate(angle);
+    m.postTranslate(origin.x, origin.y);
+    transform(m, flag);
+}
+
+void Art::scale(double sx, double sy, const ArtboardPoint& origin, bool flag)
+{
+    if (!valid_ || (sx == 1 && sy == 1))
+        return;
+    TransformMatrix m;
+    m.setTranslation(-origin.x, -origin.y);
+    m.postScale(sx, sy);
+    m.postTranslate(origin.x, origin.y);
+    transform(m, flag);
+}
+
+void Art::scaleUniform(double factor, const ArtboardPoint& origin, bool flag)
+{
+    scale(factor, factor, origin, flag);
+}
+
+void Art::rotateAbout(const geo::Angle& angle, int32_t refPoint, bool flag)
+{
+    if (!valid_ || angle.radians() == 0)
+        return;
+    rotate(angle, bounds66().pointAt(refPoint), flag);
+}
+
+void Art::scaleAbout(double sx, double sy, int32_t refPoint, bool flag)
+{
+    if (!valid_ || (sx == 1 && sy == 1))
+        return;
+    scale(sx, sy, bounds66().pointAt(refPoint), flag);
+}
+
+void Art::scaleUniformAbout(double factor, int32_t refPoint, bool flag)
+{
+    scaleAbout(factor, factor, refPoint, flag);
+}
+
+void Art::rotateAboutCenter(const geo::Angle& angle, bool flag)
+{
+    rotateAbout(angle, 5, flag);
+}
+
+void Art::scaleAboutCenter(double sx, double sy, bool flag)
+{
+    scaleAbout(sx, sy, 5, flag);
+}
+
+void Art::scaleUniformAboutCenter(double factor, bool flag)
+{
+    scaleUniformAbout(factor, 5, flag);
+}
+
+void Art::moveFromTo(const ArtboardPoint& target, const ArtboardPoint& source, bool flag)
+{
+    if (!valid_ || (target.x == source.x && target.y == source.y))
+        return;
+    TransformMatrix m;
+    m.setTranslation(-source.x, -source.y);
+    m.postTranslate(target.x, target.y);
+    transform(m, flag);
+}
+
+void Art::moveBoundsPointTo(const ArtboardPoint& target, int32_t refPoint, bool flag)
+{
+    if (valid_)
+        moveFromTo(target, bounds66().pointAt(refPoint), flag);
+}
+
+// ---- Isolation ----
+
+Art* Art::isolationTarget() const
+{
+    if (!valid_ || !isolationModeSuite)
+        return nullptr;
+    for (Art* a = clone(); a;) {
+        if (isolationModeSuite->isArtTheIsolatedArt(a->hostHandle()))
+            return a;
+        Art* up = a->parent();
+        delete a;
+        if (up && up->isLayerGroup()) {
+            delete up;
+            return nullptr;
+        }
+        a = up;
+    }
+    return nullptr;
+}
+
+bool Art::isolationQuery() const
+{
+    Art* target = isolationTarget();
+    delete target;
+    return target != nullptr;
+}
+
+bool Art::isolationSet(bool isolated)
+{
+    Art* target = isolationTarget();
+    if (!target)
+        return false;
+    isolationModeSuite->setArtIsolated(target->hostHandle(), isolated ? 1 : 0);
+    delete target;
+    return true;
+}
+
+bool Art::inIsolatedArt() const
+{
+    if (!valid_ || !isolationModeSuite)
+        return false;
+    if (isolationModeSuite->isArtInIsolatedArt(art_))
+        return true;
+    Art* p = parent();
+    if (!p)
+        return false;
+    bool result = !p->isLayerGroup() && p->inIsolatedArt();
+    if (!result) {
+        Illustrator* app = Illustrator::instance();
+        Document* doc = app ? app->currentDocument() : nullptr;
+        Art* isolated = doc ? doc->isolatedArt() : nullptr;
+        if (isolated) {
+            for (Art* a = p->clone(); a && !result;) {
+                result = a->equals(isolated);
+                Art* up = result ? nullptr : a->parent();
+                delete a;
+                a = up;
+            }
+        }
+        delete isolated;
+    }
+    delete p;
+    return result;
+}
+
+// ---- Matching art ----
+
+utils::Vector<Art*> Art::matchingArt(const std::vector<MatchSpec>& specs) const
+{
+    utils::Vector<Art*> result;
+    if (!valid_ || !matchingArtSuite || specs.empty())
+        return result;
+    std::vector<MatchSpec> copy(specs);
+    ArtHandle* found = nullptr;
+    int32_t count = 0;
+    if (matchingArtSuite->getMatchingArtBelow(art_, copy.data(), static_cast<int16_t>(copy.size()), &found,
+                                              &count) != 0)
+        return result;
+    for (int32_t k = 0; k < count; ++k)
+        result.pushBack(new Art(found[k]));
+    if (mdMemorySuite)
+        mdMemorySuite->freeMemoryBlock(found);
+    return result;
 }
 
 ArtIterator* Art::siblingIterator()

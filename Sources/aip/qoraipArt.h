@@ -3,17 +3,24 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
+#include "aip/qoraipArtboardPoint.h"
 #include "aip/qoraipArtboardRect.h"
 #include "aip/qoraipTransformMatrix.h"
+#include "geo/qorgeoAngle.h"
 #include "hostapi/HostApi.h"
+#include "utils/qorutilsVector.h"
 
 namespace qor {
 namespace aip {
 
 class ArtIterator;
+class IllustratorDictionary;
 class Layer;
 class Path;
+class Symbol;
+class UID;
 
 class Art {
 public:
@@ -32,6 +39,8 @@ public:
     virtual bool equals(const Art* other) const;
     // The host art type code.
     virtual int16_t type() const;
+    // The art's unique id with one count for the caller, or null for a null handle.
+    virtual UID* uid() const;
     virtual Path* path();
     virtual void select();
     virtual void deselect();
@@ -49,6 +58,8 @@ public:
     virtual bool ancestorHidden() const;
     virtual bool userAttr(int32_t hostMask) const;
     virtual void setUserAttr(int32_t hostMask, bool value);
+    // The art's dictionary with one more count for the caller, or null.
+    virtual IllustratorDictionary* dictionaryRef();
     virtual ArtboardRect bounds64() const;
     virtual ArtboardRect bounds66() const;
     virtual ArtboardRect boundsFlags(int32_t hostBits) const;
@@ -69,6 +80,10 @@ public:
     virtual Art* lastChild() const;
     virtual Art* nextSibling() const;
     virtual Art* priorSibling() const;
+    // The symbol of a symbol instance, new and owned by the caller, or null.
+    virtual Symbol* symbol() const;
+    // Only a symbol instance takes a symbol; true when the host did.
+    virtual bool setSymbol(const Symbol* symbol);
     virtual bool hasFill() const;
     virtual bool hasStroke() const;
     virtual bool isLayerGroup() const;
@@ -78,7 +93,37 @@ public:
     // Expands the art; the host replaces it, and this object follows the replacement through the art's
     // unique id.
     virtual bool expand(int32_t hostBits, int32_t steps);
+    // Art Suite entry 29; its meaning is the host's.
+    virtual void artSuiteCall();
+    // Geometric operations: each builds a matrix in the host's upward y and hands it to transform; the
+    // flag also transforms what the host's transform bit 64 selects.
+    virtual void rotate(const geo::Angle& angle, const ArtboardPoint& origin, bool flag);
+    virtual void rotateAbout(const geo::Angle& angle, int32_t refPoint, bool flag);
+    virtual void rotateAboutCenter(const geo::Angle& angle, bool flag);
+    virtual void scale(double sx, double sy, const ArtboardPoint& origin, bool flag);
+    virtual void scaleAbout(double sx, double sy, int32_t refPoint, bool flag);
+    virtual void scaleAboutCenter(double sx, double sy, bool flag);
+    virtual void scaleUniform(double factor, const ArtboardPoint& origin, bool flag);
+    virtual void scaleUniformAbout(double factor, int32_t refPoint, bool flag);
+    virtual void scaleUniformAboutCenter(double factor, bool flag);
+    virtual void translate(double dx, double dy, bool flag);
+    virtual void moveFromTo(const ArtboardPoint& target, const ArtboardPoint& source, bool flag);
+    virtual void moveBoundsPointTo(const ArtboardPoint& target, int32_t refPoint, bool flag);
+    virtual void transform(const TransformMatrix& matrix, bool flag);
+    virtual bool isolationQuery() const;
+    virtual bool inIsolatedArt() const;
+    virtual bool isolationSet(bool isolated);
     virtual ArtIterator* siblingIterator();
+    // The art's dictionary, looked up on first use; the art holds one count of it.
+    virtual IllustratorDictionary* dictionary();
+
+    // The art below or within this one that matches any host spec, as new implementations in the
+    // host's order (empty when the host refuses).
+    utils::Vector<Art*> matchingArt(const std::vector<MatchSpec>& specs) const;
+    // Where duplicate and reorder put the art: the host order and target handle they finally use.
+    void resolvePlacement(int32_t& order, ArtHandle& target, const Art* targetArt) const;
+    // The current document's scale factor, 1.0 without a document.
+    static double scaleFactor();
 
 private:
     static void acquireSuites();
@@ -88,12 +133,17 @@ private:
     double sumOverChildren(double (Art::*measure)() const) const;
     // The result art of a plug-in group, or null.
     ArtHandle pluginGroupResult() const;
-    // The definition art of a symbol instance, or null.
-    ArtHandle symbolDefinition() const;
+    // The definition art of a symbol instance's symbol, new and owned by the caller, or null.
+    Art* symbolDefinition() const;
+
+    // The first art of the walk from this art up its parents for which the host's isolation entry 6
+    // answers true; the walk stops at a layer group. A new implementation, or null.
+    Art* isolationTarget() const;
 
     bool valid_ = true;
     ArtHandle art_;
     Path* path_ = nullptr;
+    IllustratorDictionary* dictionary_ = nullptr;
 };
 
 }  // namespace aip

@@ -1,35 +1,23 @@
 #include "aip/qoraipIllustratorEntry.h"
 
+#include "aip/qoraipArt.h"
 #include "aip/qoraipArtSuites.h"
-#include "aip/qoraipBasePlugin.h"
 #include "aip/qoraipDocument.h"
+#include "aip/qoraipHostRefs.h"
 #include "aip/qoraipHostStrings.h"
-#include "aip/qoraipPluginGlobals.h"
+#include "aip/qoraipIllustratorArray.h"
+#include "aip/qoraipIllustratorDictionary.h"
+#include "aip/qoraipUID.h"
 #include "aip/qoraipSuite.h"
 #include "aip/qoraipSuitePointers.h"
 
 namespace qor {
 namespace aip {
 
-namespace qoraipIllustratorEntry_detail {
-PluginGlobals* globals()
-{
-    BasePlugin* plugin = BasePlugin::instance();
-    return plugin ? plugin->globals() : nullptr;
-}
-
-bool hostHasDocument()
-{
-    DocumentHandle doc = nullptr;
-    return documentSuite && documentSuite->getCurrentDocument(&doc) == 0 && doc;
-}
-}  // namespace qoraipIllustratorEntry_detail
-
 IllustratorEntry::IllustratorEntry(EntryHandle entry) : entry_(entry)
 {
     acquireSuite(entrySuite, kEntrySuiteName, kEntrySuiteVersion);
-    if (PluginGlobals* g = qoraipIllustratorEntry_detail::globals(); g && entry_)
-        g->entryWrappers.insert(entry_, this);
+    registerWrapper(&PluginGlobals::entryWrappers, entry_, this);
 }
 
 IllustratorEntry::~IllustratorEntry()
@@ -43,9 +31,8 @@ IllustratorEntry::~IllustratorEntry()
     acquireSuite(uidUtilsSuite, kUIDUtilsSuiteName, kUIDUtilsSuiteVersion);
     if (!entry_)
         return;
-    if (PluginGlobals* g = qoraipIllustratorEntry_detail::globals())
-        g->entryWrappers.remove(entry_);
-    if (entrySuite && qoraipIllustratorEntry_detail::hostHasDocument()) {
+    unregisterWrapper(&PluginGlobals::entryWrappers, entry_, this);
+    if (entrySuite && hostHasDocument()) {
         // The container read consumes one reference of the entry, as every other read does: add it
         // first, so that the final release is the wrapper's own and the entry is not released twice.
         switch (entrySuite->getEntryType(entry_)) {
@@ -80,17 +67,42 @@ IllustratorEntry::~IllustratorEntry()
 
 IllustratorEntry* IllustratorEntry::getOrCreate(EntryHandle entry)
 {
-    PluginGlobals* g = qoraipIllustratorEntry_detail::globals();
-    if (!entry || !g)
+    return getOrCreateWrapper(&PluginGlobals::entryWrappers, entry);
+}
+
+IllustratorEntry* IllustratorEntry::adopt(EntryHandle entry)
+{
+    acquireSuite(entrySuite, kEntrySuiteName, kEntrySuiteVersion);
+    return adoptHostRef(&PluginGlobals::entryWrappers, entry, [](EntryHandle e) { entrySuite->releaseEntry(e); });
+}
+
+IllustratorEntry* IllustratorEntry::fromUID(UID* uid)
+{
+    if (!uid)
         return nullptr;
-    IllustratorEntry* found = nullptr;
-    if (g->entryWrappers.get(entry, found) && found) {
-        found->retain();
-        return found;
-    }
-    IllustratorEntry* created = new IllustratorEntry(entry);
-    created->retain();
-    return created;
+    acquireSuite(entrySuite, kEntrySuiteName, kEntrySuiteVersion);
+    acquireSuite(&uidPoolSuite, kUIDPoolSuiteName, kUIDPoolSuiteVersion);
+    acquireSuite(uidSuite, kUIDSuiteName, kUIDSuiteVersion);
+    acquireSuite(uidrefSuite, kUIDREFSuiteName, kUIDREFSuiteVersion);
+    acquireSuite(uidUtilsSuite, kUIDUtilsSuiteName, kUIDUtilsSuiteVersion);
+    UIDRefHandle ref = uid->newReference();
+    if (!ref || !entrySuite)
+        return nullptr;
+    IllustratorEntry* entry = adopt(entrySuite->entryFromUIDRef(ref));
+    uidrefSuite->releaseUIDRef(ref);
+    return entry;
+}
+
+IllustratorEntry* IllustratorEntry::fromArt(Art* art)
+{
+    if (!art)
+        return nullptr;
+    UID* uid = art->uid();
+    if (!uid)
+        return nullptr;
+    IllustratorEntry* entry = fromUID(uid);
+    uid->release();
+    return entry;
 }
 
 void IllustratorEntry::release()
@@ -146,6 +158,54 @@ std::string IllustratorEntry::asString() const
         return hostStringToUtf8(text);
     }
     return std::string();
+}
+
+IllustratorDictionary* IllustratorEntry::asDictionary() const
+{
+    DictHandle dict = nullptr;
+    if (type() != 5)
+        return nullptr;
+    entrySuite->addEntryRef(entry_);
+    if (entrySuite->entryToDictionary(entry_, &dict) != 0 || !dict)
+        return nullptr;
+    return IllustratorDictionary::adopt(dict);
+}
+
+IllustratorArray* IllustratorEntry::asArray() const
+{
+    ArrayHandle array = nullptr;
+    if (type() != 6)
+        return nullptr;
+    entrySuite->addEntryRef(entry_);
+    if (entrySuite->entryToArray(entry_, &array) != 0 || !array)
+        return nullptr;
+    return IllustratorArray::adopt(array);
+}
+
+UID* IllustratorEntry::uid() const
+{
+    UIDRefHandle ref = nullptr;
+    if (type() != 18)
+        return nullptr;
+    acquireSuite(uidrefSuite, kUIDREFSuiteName, kUIDREFSuiteVersion);
+    entrySuite->addEntryRef(entry_);
+    if (entrySuite->entryToUIDRef(entry_, &ref) != 0 || !ref)
+        return nullptr;
+    UID* result = UID::fromReference(ref);
+    // The reference object was only the way to the id.
+    if (uidrefSuite)
+        uidrefSuite->releaseUIDRef(ref);
+    return result;
+}
+
+Art* IllustratorEntry::art() const
+{
+    UID* id = uid();
+    if (!id)
+        return nullptr;
+    Art* result = id->artObject();
+    id->release();
+    return result;
 }
 
 }  // namespace aip

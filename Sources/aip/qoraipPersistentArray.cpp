@@ -1,6 +1,14 @@
 #include "aip/qoraipPersistentArray.h"
 
 #include "aip/qoraipPersistentDictionary.h"
+#include "aip/qoraipPersistentArtboardPoint.h"
+#include "aip/qoraipPersistentArtboardRect.h"
+#include "aip/qoraipPersistentArtColor.h"
+#include "aip/qoraipPersistentColor.h"
+#include "aip/qoraipPersistentMatrix.h"
+#include "aip/qoraipPersistentPoint.h"
+#include "aip/qoraipPersistentRect.h"
+#include "aip/qoraipPersistentSize.h"
 
 namespace qor {
 namespace aip {
@@ -31,6 +39,70 @@ plat::PersistentDictionary *PersistentArray::getOrCreateHostDictionary(uint32_t 
                                                                        const plat::PersistentDataVector *values) {
     plat::PersistentDictionary *found = getHostDictionary(index);
     return found ? found : inserted<PersistentDictionary>(index, new PersistentDictionary(values, std::string()));
+}
+
+PersistentArtboardPoint *PersistentArray::getArtboardPoint(uint32_t index) {
+    return keep<PersistentArtboardPoint>(elementAt(index), plat::PersistentDataType::ArtboardPoint);
+}
+
+PersistentArtboardPoint *PersistentArray::getOrCreateArtboardPoint(uint32_t index, const ArtboardPoint &value) {
+    return getOrCreateAt<PersistentArtboardPoint>(index, value, plat::PersistentDataType::ArtboardPoint);
+}
+
+PersistentArtboardRect *PersistentArray::getArtboardRect(uint32_t index) {
+    return keep<PersistentArtboardRect>(elementAt(index), plat::PersistentDataType::ArtboardRect);
+}
+
+PersistentArtboardRect *PersistentArray::getOrCreateArtboardRect(uint32_t index, const ArtboardRect &value) {
+    return getOrCreateAt<PersistentArtboardRect>(index, value, plat::PersistentDataType::ArtboardRect);
+}
+
+PersistentArtColor *PersistentArray::getArtColor(uint32_t index) {
+    return keep<PersistentArtColor>(elementAt(index), plat::PersistentDataType::ArtColor);
+}
+
+PersistentArtColor *PersistentArray::getOrCreateArtColor(uint32_t index, const ArtColor &value) {
+    return getOrCreateAt<PersistentArtColor>(index, value, plat::PersistentDataType::ArtColor);
+}
+
+PersistentColor *PersistentArray::getColor(uint32_t index) {
+    return keep<PersistentColor>(elementAt(index), plat::PersistentDataType::Color);
+}
+
+PersistentColor *PersistentArray::getOrCreateColor(uint32_t index, const Color &value) {
+    return getOrCreateAt<PersistentColor>(index, value, plat::PersistentDataType::Color);
+}
+
+PersistentMatrix *PersistentArray::getMatrix(uint32_t index) {
+    return keep<PersistentMatrix>(elementAt(index), plat::PersistentDataType::Matrix);
+}
+
+PersistentMatrix *PersistentArray::getOrCreateMatrix(uint32_t index, const TransformMatrix &value) {
+    return getOrCreateAt<PersistentMatrix>(index, value, plat::PersistentDataType::Matrix);
+}
+
+PersistentPoint *PersistentArray::getPoint(uint32_t index) {
+    return keep<PersistentPoint>(elementAt(index), plat::PersistentDataType::Point);
+}
+
+PersistentPoint *PersistentArray::getOrCreatePoint(uint32_t index, const Point &value) {
+    return getOrCreateAt<PersistentPoint>(index, value, plat::PersistentDataType::Point);
+}
+
+PersistentRect *PersistentArray::getRect(uint32_t index) {
+    return keep<PersistentRect>(elementAt(index), plat::PersistentDataType::Rect);
+}
+
+PersistentRect *PersistentArray::getOrCreateRect(uint32_t index, const Rect &value) {
+    return getOrCreateAt<PersistentRect>(index, value, plat::PersistentDataType::Rect);
+}
+
+PersistentSize *PersistentArray::getSize(uint32_t index) {
+    return keep<PersistentSize>(elementAt(index), plat::PersistentDataType::Size);
+}
+
+PersistentSize *PersistentArray::getOrCreateSize(uint32_t index, const Size &value) {
+    return getOrCreateAt<PersistentSize>(index, value, plat::PersistentDataType::Size);
 }
 
 } // namespace aip

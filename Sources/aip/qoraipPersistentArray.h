@@ -1,10 +1,27 @@
 // A persistent array whose elements are recognised like the members of a host-aware dictionary.
 #pragma once
 
+#include "aip/qoraipArtColor.h"
+#include "aip/qoraipArtboardPoint.h"
+#include "aip/qoraipArtboardRect.h"
+#include "aip/qoraipColor.h"
+#include "aip/qoraipPoint.h"
+#include "aip/qoraipRect.h"
+#include "aip/qoraipSize.h"
+#include "aip/qoraipTransformMatrix.h"
 #include "plat/qorplatPersistentArray.h"
 
 namespace qor {
 namespace aip {
+
+class PersistentArtboardPoint;
+class PersistentArtboardRect;
+class PersistentArtColor;
+class PersistentColor;
+class PersistentMatrix;
+class PersistentPoint;
+class PersistentRect;
+class PersistentSize;
 
 class PersistentArray : public plat::PersistentArray {
 public:
@@ -17,6 +34,22 @@ public:
     virtual plat::PersistentDictionary *getHostDictionary(uint32_t index);
     virtual plat::PersistentDictionary *getOrCreateHostDictionary(uint32_t index,
                                                                   const plat::PersistentDataVector *values);
+    virtual PersistentArtboardPoint *getArtboardPoint(uint32_t index);
+    virtual PersistentArtboardPoint *getOrCreateArtboardPoint(uint32_t index, const ArtboardPoint &value);
+    virtual PersistentArtboardRect *getArtboardRect(uint32_t index);
+    virtual PersistentArtboardRect *getOrCreateArtboardRect(uint32_t index, const ArtboardRect &value);
+    virtual PersistentArtColor *getArtColor(uint32_t index);
+    virtual PersistentArtColor *getOrCreateArtColor(uint32_t index, const ArtColor &value);
+    virtual PersistentColor *getColor(uint32_t index);
+    virtual PersistentColor *getOrCreateColor(uint32_t index, const Color &value);
+    virtual PersistentMatrix *getMatrix(uint32_t index);
+    virtual PersistentMatrix *getOrCreateMatrix(uint32_t index, const TransformMatrix &value);
+    virtual PersistentPoint *getPoint(uint32_t index);
+    virtual PersistentPoint *getOrCreatePoint(uint32_t index, const Point &value);
+    virtual PersistentRect *getRect(uint32_t index);
+    virtual PersistentRect *getOrCreateRect(uint32_t index, const Rect &value);
+    virtual PersistentSize *getSize(uint32_t index);
+    virtual PersistentSize *getOrCreateSize(uint32_t index, const Size &value);
 };
 
 } // namespace aip

@@ -2,6 +2,14 @@
 
 #include "aip/qoraipHostValueTests.h"
 #include "aip/qoraipPersistentArray.h"
+#include "aip/qoraipPersistentArtboardPoint.h"
+#include "aip/qoraipPersistentArtboardRect.h"
+#include "aip/qoraipPersistentArtColor.h"
+#include "aip/qoraipPersistentColor.h"
+#include "aip/qoraipPersistentMatrix.h"
+#include "aip/qoraipPersistentPoint.h"
+#include "aip/qoraipPersistentRect.h"
+#include "aip/qoraipPersistentSize.h"
 
 namespace qor {
 namespace aip {
@@ -17,10 +25,19 @@ plat::PersistentData *PersistentDictionary::wrapHostAware(json::Node *adopted) {
     if (!adopted) return nullptr;
     if (adopted->type() == json::Array) return new PersistentArray(adopted);
     if (adopted->type() == json::Object) {
-        if (isHostValueObject(adopted)) {
+        // The first encoding whose members are all present decides.
+        if (isArtboardPointObject(adopted)) return new PersistentArtboardPoint(adopted);
+        if (isArtboardRectObject(adopted)) return new PersistentArtboardRect(adopted);
+        if (isArtColorObject(adopted)) return new PersistentArtColor(adopted);
+        if (isColorObject(adopted)) return new PersistentColor(adopted);
+        if (isFontObject(adopted)) {
             json::Node::release(adopted);
             return nullptr;
         }
+        if (isMatrixObject(adopted)) return new PersistentMatrix(adopted);
+        if (isPointObject(adopted)) return new PersistentPoint(adopted);
+        if (isRectObject(adopted)) return new PersistentRect(adopted);
+        if (isSizeObject(adopted)) return new PersistentSize(adopted);
         return new PersistentDictionary(adopted);
     }
     return plat::PersistentData::wrap(adopted);
@@ -48,6 +65,70 @@ PersistentArray *PersistentDictionary::getOrCreateHostArray(const std::string &k
                                                             const plat::PersistentDataVector *values) {
     PersistentArray *found = getHostArray(key);
     return found ? found : stored<PersistentArray>(new PersistentArray(values, key));
+}
+
+PersistentArtboardPoint *PersistentDictionary::getArtboardPoint(const std::string &key) {
+    return keep<PersistentArtboardPoint>(member(key), plat::PersistentDataType::ArtboardPoint);
+}
+
+PersistentArtboardPoint *PersistentDictionary::getOrCreateArtboardPoint(const std::string &key, const ArtboardPoint &value) {
+    return getOrCreateOf<PersistentArtboardPoint>(key, value, plat::PersistentDataType::ArtboardPoint);
+}
+
+PersistentArtboardRect *PersistentDictionary::getArtboardRect(const std::string &key) {
+    return keep<PersistentArtboardRect>(member(key), plat::PersistentDataType::ArtboardRect);
+}
+
+PersistentArtboardRect *PersistentDictionary::getOrCreateArtboardRect(const std::string &key, const ArtboardRect &value) {
+    return getOrCreateOf<PersistentArtboardRect>(key, value, plat::PersistentDataType::ArtboardRect);
+}
+
+PersistentArtColor *PersistentDictionary::getArtColor(const std::string &key) {
+    return keep<PersistentArtColor>(member(key), plat::PersistentDataType::ArtColor);
+}
+
+PersistentArtColor *PersistentDictionary::getOrCreateArtColor(const std::string &key, const ArtColor &value) {
+    return getOrCreateOf<PersistentArtColor>(key, value, plat::PersistentDataType::ArtColor);
+}
+
+PersistentColor *PersistentDictionary::getColor(const std::string &key) {
+    return keep<PersistentColor>(member(key), plat::PersistentDataType::Color);
+}
+
+PersistentColor *PersistentDictionary::getOrCreateColor(const std::string &key, const Color &value) {
+    return getOrCreateOf<PersistentColor>(key, value, plat::PersistentDataType::Color);
+}
+
+PersistentMatrix *PersistentDictionary::getMatrix(const std::string &key) {
+    return keep<PersistentMatrix>(member(key), plat::PersistentDataType::Matrix);
+}
+
+PersistentMatrix *PersistentDictionary::getOrCreateMatrix(const std::string &key, const TransformMatrix &value) {
+    return getOrCreateOf<PersistentMatrix>(key, value, plat::PersistentDataType::Matrix);
+}
+
+PersistentPoint *PersistentDictionary::getPoint(const std::string &key) {
+    return keep<PersistentPoint>(member(key), plat::PersistentDataType::Point);
+}
+
+PersistentPoint *PersistentDictionary::getOrCreatePoint(const std::string &key, const Point &value) {
+    return getOrCreateOf<PersistentPoint>(key, value, plat::PersistentDataType::Point);
+}
+
+PersistentRect *PersistentDictionary::getRect(const std::string &key) {
+    return keep<PersistentRect>(member(key), plat::PersistentDataType::Rect);
+}
+
+PersistentRect *PersistentDictionary::getOrCreateRect(const std::string &key, const Rect &value) {
+    return getOrCreateOf<PersistentRect>(key, value, plat::PersistentDataType::Rect);
+}
+
+PersistentSize *PersistentDictionary::getSize(const std::string &key) {
+    return keep<PersistentSize>(member(key), plat::PersistentDataType::Size);
+}
+
+PersistentSize *PersistentDictionary::getOrCreateSize(const std::string &key, const Size &value) {
+    return getOrCreateOf<PersistentSize>(key, value, plat::PersistentDataType::Size);
 }
 
 } // namespace aip

@@ -46,6 +46,11 @@ class Suite;
 
 struct PluginGlobals
 {
+  PluginGlobals() = default;
+  PluginGlobals(const PluginGlobals&) = delete;
+  PluginGlobals& operator=(const PluginGlobals&) = delete;
+  ~PluginGlobals() { delete uidNameEscapeTable; }
+
   UiGlobals* uiGlobals = nullptr;
   // (suite name, version) to reference count.
   utils::Map<std::pair<std::string, int>, int> suiteRegistry;
@@ -81,6 +86,10 @@ struct PluginGlobals
   utils::List<Suite*> suiteList;
   DocumentHandle textDocument = nullptr;
   int32_t textUseCount = 0;
+  // The document cached by the outermost open unique-id scope, and how many scopes are open.
+  DocumentHandle uidScopeDocument = nullptr;
+  int32_t uidScopeDepth = 0;
+  // Character to its "_x..._" escape in unique-id names; built on first use, owned here.
   utils::Map<std::string, std::string>* uidNameEscapeTable = nullptr;
 };
 

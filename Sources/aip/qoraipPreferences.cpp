@@ -2,6 +2,14 @@
 
 #include "aip/qoraipPersistentArray.h"
 #include "aip/qoraipPersistentDictionary.h"
+#include "aip/qoraipPersistentArtboardPoint.h"
+#include "aip/qoraipPersistentArtboardRect.h"
+#include "aip/qoraipPersistentArtColor.h"
+#include "aip/qoraipPersistentColor.h"
+#include "aip/qoraipPersistentMatrix.h"
+#include "aip/qoraipPersistentPoint.h"
+#include "aip/qoraipPersistentRect.h"
+#include "aip/qoraipPersistentSize.h"
 #include "json/qorjsonReader.h"
 #include "plat/qorplatConstants.h"
 #include "plat/qorplatFileSystem.h"
@@ -37,6 +45,70 @@ plat::PersistentDictionary *Preferences::getOrCreateHostDictionary(const std::st
                                                                    const plat::PersistentDataVector *values) {
     plat::PersistentDictionary *found = getHostDictionary(key);
     return found ? found : stored<aip::PersistentDictionary>(new aip::PersistentDictionary(values, key));
+}
+
+PersistentArtboardPoint *Preferences::getArtboardPoint(const std::string &key) {
+    return keep<PersistentArtboardPoint>(member(key), plat::PersistentDataType::ArtboardPoint);
+}
+
+PersistentArtboardPoint *Preferences::getOrCreateArtboardPoint(const std::string &key, const ArtboardPoint &value) {
+    return getOrCreateOf<PersistentArtboardPoint>(key, value, plat::PersistentDataType::ArtboardPoint);
+}
+
+PersistentArtboardRect *Preferences::getArtboardRect(const std::string &key) {
+    return keep<PersistentArtboardRect>(member(key), plat::PersistentDataType::ArtboardRect);
+}
+
+PersistentArtboardRect *Preferences::getOrCreateArtboardRect(const std::string &key, const ArtboardRect &value) {
+    return getOrCreateOf<PersistentArtboardRect>(key, value, plat::PersistentDataType::ArtboardRect);
+}
+
+PersistentArtColor *Preferences::getArtColor(const std::string &key) {
+    return keep<PersistentArtColor>(member(key), plat::PersistentDataType::ArtColor);
+}
+
+PersistentArtColor *Preferences::getOrCreateArtColor(const std::string &key, const ArtColor &value) {
+    return getOrCreateOf<PersistentArtColor>(key, value, plat::PersistentDataType::ArtColor);
+}
+
+PersistentColor *Preferences::getColor(const std::string &key) {
+    return keep<PersistentColor>(member(key), plat::PersistentDataType::Color);
+}
+
+PersistentColor *Preferences::getOrCreateColor(const std::string &key, const Color &value) {
+    return getOrCreateOf<PersistentColor>(key, value, plat::PersistentDataType::Color);
+}
+
+PersistentMatrix *Preferences::getMatrix(const std::string &key) {
+    return keep<PersistentMatrix>(member(key), plat::PersistentDataType::Matrix);
+}
+
+PersistentMatrix *Preferences::getOrCreateMatrix(const std::string &key, const TransformMatrix &value) {
+    return getOrCreateOf<PersistentMatrix>(key, value, plat::PersistentDataType::Matrix);
+}
+
+PersistentPoint *Preferences::getPoint(const std::string &key) {
+    return keep<PersistentPoint>(member(key), plat::PersistentDataType::Point);
+}
+
+PersistentPoint *Preferences::getOrCreatePoint(const std::string &key, const Point &value) {
+    return getOrCreateOf<PersistentPoint>(key, value, plat::PersistentDataType::Point);
+}
+
+PersistentRect *Preferences::getRect(const std::string &key) {
+    return keep<PersistentRect>(member(key), plat::PersistentDataType::Rect);
+}
+
+PersistentRect *Preferences::getOrCreateRect(const std::string &key, const Rect &value) {
+    return getOrCreateOf<PersistentRect>(key, value, plat::PersistentDataType::Rect);
+}
+
+PersistentSize *Preferences::getSize(const std::string &key) {
+    return keep<PersistentSize>(member(key), plat::PersistentDataType::Size);
+}
+
+PersistentSize *Preferences::getOrCreateSize(const std::string &key, const Size &value) {
+    return getOrCreateOf<PersistentSize>(key, value, plat::PersistentDataType::Size);
 }
 
 namespace qoraipPreferences_detail {

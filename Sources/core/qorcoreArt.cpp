@@ -5,6 +5,10 @@
 
 #include "aip/qoraipArtIterator.h"
 #include "aip/qoraipArtSuites.h"
+#include "aip/qoraipArtboard.h"
+#include "aip/qoraipDocument.h"
+#include "aip/qoraipIllustrator.h"
+#include "aip/qoraipIllustratorDictionary.h"
 #include "aip/qoraipLayer.h"
 #include "aip/qoraipPath.h"
 #include "aip/qoraipSuite.h"
@@ -13,7 +17,11 @@
 #include "core/qorcoreEnumConverters.h"
 #include "core/qorcoreHandleGlobals.h"
 #include "core/qorcoreIntArtData.h"
+#include "core/qorcoreAiDictionary.h"
+#include "core/qorcoreArtboard.h"
 #include "core/qorcoreLayer.h"
+#include "core/qorcoreUID.h"
+#include "geo/qorgeoNumeric.h"
 
 namespace qor {
 namespace core {
@@ -81,8 +89,53 @@ void acquireHandleSuites()
     aip::acquireSuite(aip::textFrameSuite, kTextFrameSuiteName, kTextFrameSuiteVersion);
 }
 
-// Client bounds option bits to the host's.
-constexpr int32_t selectionMask = 0x9;
+// A client bit and the host bit it stands for.
+struct BitRow {
+    int32_t client;
+    int32_t host;
+};
+
+template <size_t N>
+int32_t mapBits(const BitRow (&rows)[N], int32_t bits)
+{
+    int32_t host = 0;
+    for (const BitRow& row : rows)
+        if (bits & row.client)
+            host |= row.host;
+    return host;
+}
+
+// Bounds options: client bit 0x1 is dropped, and 0x10 counts only without 0x4.
+constexpr BitRow boundsBits[] = {{0x2, 0x1},   {0x4, 0x2},   {0x8, 0x4},   {0x10, 0x8},
+                                 {0x20, 0x10}, {0x40, 0x20}, {0x80, 0x40}};
+constexpr BitRow expandBits[] = {{0x1, 0x1},   {0x2, 0x2},   {0x4, 0x4},      {0x8, 0x8},       {0x10, 0x10},
+                                 {0x20, 0x20}, {0x40, 0x40}, {0x80, 0x4000}, {0x100, 0x8000}, {0x200, 0x10000}};
+constexpr BitRow transformBits[] = {{0x1, 0x1},  {0x2, 0x2},   {0x4, 0x4},   {0x8, 0x400},
+                                    {0x10, 0x8}, {0x20, 0x20}, {0x40, 0x40}, {0x80, 0x80}};
+
+int32_t boundsOptionsToHost(int32_t options)
+{
+    if (options & 0x4)
+        options &= ~0x10;
+    return mapBits(boundsBits, options);
+}
+
+// Host knockout 0, 1 and 2.
+constexpr int32_t knockoutCodes[] = {KnockoutOff, KnockoutOn, KnockoutInherited};
+
+int32_t knockoutFromHost(int32_t host)
+{
+    return host >= 0 && host <= 2 ? knockoutCodes[host] : KnockoutUnknown;
+}
+
+int32_t blendModeFromHost(int32_t host)
+{
+    return host >= 0 && host <= 15 ? 10 * (host + 1) : BlendModeNone;
+}
+
+// Host transform bits of the stroke-only transformation, without and with the flag.
+constexpr int32_t strokeScaleBits = 17;
+constexpr int32_t strokeScaleBitsWithFlag = 81;
 }  // namespace qorcoreArt_detail
 
 Art::Art(ArtHandle art)
@@ -196,6 +249,16 @@ Art* Art::wrapNew(aip::Art* impl) const
     return new Art(wrapArt(impl));
 }
 
+aip::Art* prefDataImpl(const Art& art) { return art.data() ? art.data()->impl : nullptr; }
+
+bool assignFromImpl(Art& out, aip::Art* impl)
+{
+    if (!impl)
+        return false;
+    out.assign(wrapArt(impl));
+    return true;
+}
+
 // Adopts a fresh implementation; one that no record took over is deleted here.
 Art wrapArt(aip::Art* impl)
 {
@@ -239,7 +302,7 @@ bool Art::disposeChildren()
 Art* Art::duplicate(int32_t paintOrder, const Art* target) const
 {
     aip::Art* i = impl();
-    return i ? wrapNew(i->duplicate(paintOrder, target ? target->impl() : nullptr)) : nullptr;
+    return i ? wrapNew(i->duplicate(paintOrderToHost(paintOrder), target ? target->impl() : nullptr)) : nullptr;
 }
 
 ArtHandle Art::hostHandle() const
@@ -271,6 +334,16 @@ ArtType Art::type() const
 {
     aip::Art* i = impl();
     return i ? static_cast<ArtType>(artTypeFromHost(i->type())) : ArtTypeNone;
+}
+
+UID* Art::uid() const
+{
+    aip::UID* id = impl() ? impl()->uid() : nullptr;
+    if (!id)
+        return nullptr;
+    UID* handle = new UID(id);
+    id->release();
+    return handle;
 }
 
 ArtFacet* Art::customArtFacet() const { return data_ ? data_->customArt : nullptr; }
@@ -365,6 +438,16 @@ void Art::setAttributes(int32_t bits)
         setUserAttr(bit, (bits & bit) != 0);
 }
 
+ai::Dictionary* Art::dictionary() const
+{
+    aip::IllustratorDictionary* dict = impl() ? impl()->dictionaryRef() : nullptr;
+    if (!dict)
+        return nullptr;
+    ai::Dictionary* handle = new ai::Dictionary(dict);
+    dict->release();
+    return handle;
+}
+
 // ---- Bounds and measures ----
 
 ArtboardRect Art::bounds64() const
@@ -377,6 +460,21 @@ ArtboardRect Art::bounds66() const
 {
     aip::Art* i = impl();
     return i ? ArtboardRect(i->bounds66()) : ArtboardRect();
+}
+
+ArtboardRect Art::boundsFlags(int32_t options) const
+{
+    aip::Art* i = impl();
+    return i ? ArtboardRect(i->boundsFlags(qorcoreArt_detail::boundsOptionsToHost(options))) : ArtboardRect();
+}
+
+ArtboardRect Art::transformedBounds(const TransformMatrix& matrix, int32_t options) const
+{
+    aip::Art* i = impl();
+    if (!i)
+        return ArtboardRect();
+    return ArtboardRect(
+        i->transformedBounds(transformMatrixImpl(matrix), qorcoreArt_detail::boundsOptionsToHost(options)));
 }
 
 void Art::updateBounds()
@@ -406,6 +504,56 @@ void Art::setCenterPointVisible(bool visible)
         i->setCenterPointVisible(visible);
 }
 
+std::vector<Artboard*> Art::artboards() const
+{
+    std::vector<Artboard*> result;
+    aip::Art* i = impl();
+    if (!i)
+        return result;
+    aip::ArtboardRect bounds = i->bounds66();
+    aip::Illustrator* app = aip::Illustrator::instance();
+    aip::Document* doc = app ? app->currentDocument() : nullptr;
+    if (!doc)
+        return result;
+    int32_t n = doc->artboardCount();
+    for (int32_t k = 0; k < n; ++k) {
+        aip::Artboard* board = doc->artboardAt(k);
+        if (!board)
+            continue;
+        if (board->bounds().overlaps(bounds))
+            result.push_back(new Artboard(wrapArtboard(board)));
+        else
+            delete board;
+    }
+    return result;
+}
+
+Artboard* Art::mostOverlappingArtboard() const
+{
+    std::vector<Artboard*> boards = artboards();
+    if (boards.empty())
+        return nullptr;
+    ArtboardRect bounds = bounds66();
+    double bestArea = 0;
+    Artboard* best = nullptr;
+    for (Artboard* board : boards) {
+        if (!board || board->isEmpty())
+            continue;
+        ArtboardRect common;
+        if (!board->bounds().intersection(bounds, common))
+            continue;
+        // Not strictly greater: later artboards win ties, and an area of 0 is taken over nothing.
+        if (bestArea > common.area())
+            continue;
+        bestArea = common.area();
+        best = board;
+    }
+    Artboard* result = best ? new Artboard(*best) : nullptr;
+    for (Artboard* board : boards)
+        delete board;
+    return result;
+}
+
 // ---- The tree ----
 
 Layer* Art::layer() const
@@ -421,24 +569,106 @@ Art* Art::firstChild() const { return impl() ? wrapNew(impl()->firstChild()) : n
 Art* Art::lastChild() const { return impl() ? wrapNew(impl()->lastChild()) : nullptr; }
 Art* Art::nextSibling() const { return impl() ? wrapNew(impl()->nextSibling()) : nullptr; }
 Art* Art::priorSibling() const { return impl() ? wrapNew(impl()->priorSibling()) : nullptr; }
+std::vector<Art*> Art::matchingArt(const std::vector<ArtMatchSpec>& specs) const
+{
+    std::vector<Art*> result;
+    aip::Art* i = impl();
+    if (!i || specs.empty())
+        return result;
+    std::vector<MatchSpec> host;
+    for (const ArtMatchSpec& spec : specs) {
+        int32_t which = artMatchAttributesToHost(spec.attributes);
+        int32_t values = spec.mode == ArtMatchSet ? which : 0;
+        for (int32_t type : artTypeMaskToHostList(spec.typeMask))
+            host.push_back(MatchSpec{static_cast<int16_t>(type), which, values});
+    }
+    if (host.empty())
+        return result;
+    utils::Vector<aip::Art*> found = i->matchingArt(host);
+    for (aip::Art* a : found) {
+        result.push_back(new Art(wrapArt(a->clone())));
+        delete a;
+    }
+    return result;
+}
+
 bool Art::hasFill() const { return impl() && impl()->hasFill(); }
 bool Art::hasStroke() const { return impl() && impl()->hasStroke(); }
 bool Art::isLayerGroup() const { return impl() && impl()->isLayerGroup(); }
 bool Art::groupClipped() const { return impl() && impl()->groupClipped(); }
 
+void Art::setGroupClipped(bool clipped)
+{
+    aip::Art* i = impl();
+    if (i && aip::groupSuite && i->type() == 1)
+        aip::groupSuite->setGroupClipped(hostHandle(), clipped ? 1 : 0);
+}
+
+bool Art::isStyledArt() const { return impl() && impl()->isStyledArt(); }
+
+int32_t Art::blendMode() const
+{
+    if (!impl() || !aip::blendStyleSuite)
+        return BlendModeNone;
+    return qorcoreArt_detail::blendModeFromHost(aip::blendStyleSuite->getBlendMode(hostHandle()));
+}
+
+void Art::setBlendMode(int32_t mode)
+{
+    if (!impl() || !aip::blendStyleSuite || mode < 10 || mode > 160 || mode % 10 != 0)
+        return;
+    aip::blendStyleSuite->setBlendMode(hostHandle(), mode / 10 - 1);
+}
+
+double Art::opacity() const
+{
+    if (!impl() || !aip::blendStyleSuite)
+        return 1.0;
+    return aip::blendStyleSuite->getOpacity(hostHandle());
+}
+
+void Art::setOpacity(double opacity)
+{
+    if (impl() && aip::blendStyleSuite)
+        aip::blendStyleSuite->setOpacity(hostHandle(), geo::clamp(opacity, 0.0, 1.0));
+}
+
+int32_t Art::knockout() const
+{
+    if (!impl() || !aip::blendStyleSuite)
+        return KnockoutUnknown;
+    return qorcoreArt_detail::knockoutFromHost(aip::blendStyleSuite->getKnockout(hostHandle()));
+}
+
+int32_t Art::inheritedKnockout() const
+{
+    if (!impl() || !aip::blendStyleSuite)
+        return KnockoutUnknown;
+    return qorcoreArt_detail::knockoutFromHost(aip::blendStyleSuite->getInheritedKnockout(hostHandle()));
+}
+
+void Art::setKnockout(int32_t state)
+{
+    if (!impl() || !aip::blendStyleSuite)
+        return;
+    for (int32_t host = 0; host < 3; ++host)
+        if (qorcoreArt_detail::knockoutCodes[host] == state)
+            aip::blendStyleSuite->setKnockout(hostHandle(), host);
+}
+
 bool Art::reorder(int32_t paintOrder, const Art* target)
 {
     aip::Art* i = impl();
-    return i && i->reorder(paintOrder, target ? target->impl() : nullptr);
+    return i && i->reorder(paintOrderToHost(paintOrder), target ? target->impl() : nullptr);
 }
 
-bool Art::expand(int32_t hostBits, int32_t steps)
+bool Art::expand(int32_t options, int32_t steps)
 {
     aip::Art* i = impl();
     if (!i)
         return false;
     ArtHandle before = i->hostHandle();
-    if (!i->expand(hostBits, steps))
+    if (!i->expand(qorcoreArt_detail::mapBits(qorcoreArt_detail::expandBits, options), steps))
         return false;
     // The record still stands under the replaced art's handle: move it to the new one, so that the old
     // handle value never leads to this record again.
@@ -455,6 +685,115 @@ bool Art::expand(int32_t hostBits, int32_t steps)
     }
     return true;
 }
+
+// ---- Transformations ----
+
+void Art::rotate(const Angle& angle, const ArtboardPoint& origin, bool flag)
+{
+    if (aip::Art* i = impl())
+        i->rotate(*implPointer(angle), *pointImpl(origin), flag);
+}
+
+void Art::rotateAbout(const Angle& angle, int32_t refPoint, bool flag)
+{
+    if (aip::Art* i = impl(); i && refPoint != 0)
+        i->rotateAbout(*implPointer(angle), refPointToImpl(refPoint), flag);
+}
+
+void Art::rotateAboutCenter(const Angle& angle, bool flag)
+{
+    if (aip::Art* i = impl())
+        i->rotateAboutCenter(*implPointer(angle), flag);
+}
+
+void Art::scale(double sx, double sy, const ArtboardPoint& origin, bool flag)
+{
+    if (aip::Art* i = impl())
+        i->scale(sx, sy, *pointImpl(origin), flag);
+}
+
+void Art::scaleAbout(double sx, double sy, int32_t refPoint, bool flag)
+{
+    if (aip::Art* i = impl(); i && refPoint != 0)
+        i->scaleAbout(sx, sy, refPointToImpl(refPoint), flag);
+}
+
+void Art::scaleAboutCenter(double sx, double sy, bool flag)
+{
+    if (aip::Art* i = impl())
+        i->scaleAboutCenter(sx, sy, flag);
+}
+
+void Art::scaleUniform(double factor, const ArtboardPoint& origin, bool flag)
+{
+    if (aip::Art* i = impl())
+        i->scaleUniform(factor, *pointImpl(origin), flag);
+}
+
+void Art::scaleUniformAbout(double factor, int32_t refPoint, bool flag)
+{
+    if (aip::Art* i = impl(); i && refPoint != 0)
+        i->scaleUniformAbout(factor, refPointToImpl(refPoint), flag);
+}
+
+void Art::scaleUniformAboutCenter(double factor, bool flag)
+{
+    if (aip::Art* i = impl())
+        i->scaleUniformAboutCenter(factor, flag);
+}
+
+void Art::translate(double dx, double dy, bool flag)
+{
+    if (aip::Art* i = impl())
+        i->translate(dx, dy, flag);
+}
+
+void Art::moveFromTo(const ArtboardPoint& target, const ArtboardPoint& source, bool flag)
+{
+    if (aip::Art* i = impl())
+        i->moveFromTo(*pointImpl(target), *pointImpl(source), flag);
+}
+
+void Art::moveBoundsPointTo(const ArtboardPoint& target, int32_t refPoint, bool flag)
+{
+    if (aip::Art* i = impl(); i && refPoint != 0)
+        i->moveBoundsPointTo(*pointImpl(target), refPointToImpl(refPoint), flag);
+}
+
+void Art::transform(const TransformMatrix& matrix, bool flag)
+{
+    if (aip::Art* i = impl())
+        i->transform(*transformMatrixImpl(matrix), flag);
+}
+
+void Art::transformWithFlags(const TransformMatrix& matrix, int32_t options)
+{
+    const aip::TransformMatrix* m = transformMatrixImpl(matrix);
+    if (!impl() || !aip::transformArtSuite || !m)
+        return;
+    double s = aip::Art::scaleFactor();
+    RealMatrix host{};
+    m->toHostMatrix(host);
+    host.tx /= s;
+    host.ty /= s;
+    aip::transformArtSuite->transformArt(hostHandle(), &host, 1.0,
+                                         qorcoreArt_detail::mapBits(qorcoreArt_detail::transformBits, options));
+}
+
+void Art::scaleStrokes(double factor, bool flag)
+{
+    if (!impl() || !aip::transformArtSuite)
+        return;
+    double s = aip::Art::scaleFactor();
+    RealMatrix identity{1, 0, 0, 1, 0, 0};
+    aip::transformArtSuite->transformArt(
+        hostHandle(), &identity, factor / s,
+        flag ? qorcoreArt_detail::strokeScaleBitsWithFlag : qorcoreArt_detail::strokeScaleBits);
+}
+
+bool Art::isolationQuery() const { return impl() && impl()->isolationQuery(); }
+bool Art::inIsolatedArt() const { return impl() && impl()->inIsolatedArt(); }
+bool Art::isolationSet(bool isolated) { return impl() && impl()->isolationSet(isolated); }
 
 void Art::begin(Iterator& out) const
 {

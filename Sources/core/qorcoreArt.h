@@ -7,10 +7,12 @@
 #include <vector>
 
 #include "aip/qoraipArt.h"
+#include "core/qorcoreAngle.h"
 #include "core/qorcoreArtboardPoint.h"
 #include "core/qorcoreArtboardRect.h"
 #include "core/qorcoreArtboardSegPoint.h"
 #include "core/qorcoreBezier.h"
+#include "core/qorcoreTransformMatrix.h"
 #include "hostapi/HostApi.h"
 
 namespace qor {
@@ -19,8 +21,13 @@ namespace core {
 class __IntArtData;
 class __IntArtIterData;
 class ArtFacet;
+class Artboard;
 class Layer;
+class UID;
 struct TextArt;
+namespace ai {
+class Dictionary;
+}
 
 // Client art type codes.
 enum ArtType : int32_t {
@@ -36,6 +43,56 @@ enum ArtType : int32_t {
     ArtTypeSymbolInstance = 340,
     ArtTypeForeign = 350,
     ArtTypeLegacyText = 360,
+};
+
+// Where new or moved art goes relative to a target art.
+enum PaintOrder : int32_t {
+    PaintOrderAbove = 100,
+    PaintOrderBelow = 110,
+    PaintOrderInsideOnTop = 120,
+    PaintOrderInsideAtBottom = 130,
+    PaintOrderAboveAll = 140,
+    PaintOrderBelowAll = 150,
+};
+
+// Client blend modes: 10 × (host mode + 1) for the host's modes 0 to 15.
+enum BlendMode : int32_t {
+    BlendModeNone = 0,
+    BlendModeNormal = 10,
+    BlendModeLast = 160,
+};
+
+enum KnockoutState : int32_t {
+    KnockoutUnknown = 0,
+    KnockoutOff = 10,
+    KnockoutOn = 20,
+    KnockoutInherited = 100,
+};
+
+// Client bits of bounds queries (boundsFlags, transformedBounds).
+enum BoundsOptions : int32_t {
+    BoundsOption1 = 0x1,
+    BoundsOption2 = 0x2,
+    BoundsOption4 = 0x4,
+    BoundsOption8 = 0x8,
+    BoundsOption10 = 0x10,
+    BoundsOption20 = 0x20,
+    BoundsOption40 = 0x40,
+    BoundsOption80 = 0x80,
+};
+
+// One record of a matching-art query: art type bits (-1 for any art), client attribute bits and
+// whether they must be set (10) or clear (20).
+struct ArtMatchSpec {
+    int32_t reserved = 0;
+    int32_t typeMask = 0;
+    int32_t attributes = 0;
+    int32_t mode = 10;
+};
+
+enum ArtMatchMode : int32_t {
+    ArtMatchSet = 10,
+    ArtMatchClear = 20,
 };
 
 class Art {
@@ -62,6 +119,8 @@ public:
     virtual bool equals(const Art& other) const;
     virtual bool notEquals(const Art& other) const;
     virtual ArtType type() const;
+    // A new handle of the art's unique id, owned by the caller, or null.
+    virtual UID* uid() const;
     virtual ArtFacet* customArtFacet() const;
     virtual ArtFacet* maskFacet() const;
     virtual ArtFacet* meshFacet() const;
@@ -88,9 +147,13 @@ public:
     virtual void setAttributes(int32_t bits);
     virtual bool userAttr(int32_t clientBits) const;
     virtual void setUserAttr(int32_t clientBits, bool value);
+    // A new handle of the art's dictionary, owned by the caller, or null.
+    virtual ai::Dictionary* dictionary() const;
     virtual ArtboardRect bounds64() const;
     virtual ArtboardRect bounds66() const;
+    virtual ArtboardRect boundsFlags(int32_t options) const;
     virtual void updateBounds();
+    virtual ArtboardRect transformedBounds(const TransformMatrix& matrix, int32_t options) const;
     virtual bool updateLink(bool force);
     virtual double boundsX() const;
     virtual double boundsY() const;
@@ -100,6 +163,10 @@ public:
     virtual double area() const;
     virtual bool centerPointVisible() const;
     virtual void setCenterPointVisible(bool visible);
+    // The artboard holding the largest part of the art (later artboards win ties), or null.
+    virtual Artboard* mostOverlappingArtboard() const;
+    // New handles of the artboards whose bounds touch the art's, in index order.
+    virtual std::vector<Artboard*> artboards() const;
     virtual Layer* layer() const;
     virtual int32_t childCount() const;
     virtual Art* parent() const;
@@ -107,14 +174,43 @@ public:
     virtual Art* lastChild() const;
     virtual Art* nextSibling() const;
     virtual Art* priorSibling() const;
+    virtual std::vector<Art*> matchingArt(const std::vector<ArtMatchSpec>& specs) const;
     virtual bool hasFill() const;
     virtual bool hasStroke() const;
     virtual bool isLayerGroup() const;
     virtual bool groupClipped() const;
+    virtual void setGroupClipped(bool clipped);
+    virtual bool isStyledArt() const;
+    virtual int32_t blendMode() const;
+    virtual void setBlendMode(int32_t mode);
+    // 1.0 for an empty handle.
+    virtual double opacity() const;
+    virtual void setOpacity(double opacity);
+    virtual int32_t knockout() const;
+    virtual int32_t inheritedKnockout() const;
+    virtual void setKnockout(int32_t state);
     virtual bool reorder(int32_t paintOrder, const Art* target);
-    // Expands the art (host expand bits, steps). The host replaces the art; the record follows the
-    // replacement and is registered under its handle.
-    virtual bool expand(int32_t hostBits, int32_t steps);
+    // Expands the art (client expand options, steps). The host replaces the art; the record follows
+    // the replacement and is registered under its handle.
+    virtual bool expand(int32_t options, int32_t steps);
+    virtual void rotate(const Angle& angle, const ArtboardPoint& origin, bool flag);
+    virtual void rotateAbout(const Angle& angle, int32_t refPoint, bool flag);
+    virtual void rotateAboutCenter(const Angle& angle, bool flag);
+    virtual void scale(double sx, double sy, const ArtboardPoint& origin, bool flag);
+    virtual void scaleAbout(double sx, double sy, int32_t refPoint, bool flag);
+    virtual void scaleAboutCenter(double sx, double sy, bool flag);
+    virtual void scaleUniform(double factor, const ArtboardPoint& origin, bool flag);
+    virtual void scaleUniformAbout(double factor, int32_t refPoint, bool flag);
+    virtual void scaleUniformAboutCenter(double factor, bool flag);
+    virtual void translate(double dx, double dy, bool flag);
+    virtual void moveFromTo(const ArtboardPoint& target, const ArtboardPoint& source, bool flag);
+    virtual void moveBoundsPointTo(const ArtboardPoint& target, int32_t refPoint, bool flag);
+    virtual void transform(const TransformMatrix& matrix, bool flag);
+    virtual void transformWithFlags(const TransformMatrix& matrix, int32_t options);
+    virtual void scaleStrokes(double factor, bool flag);
+    virtual bool isolationQuery() const;
+    virtual bool inIsolatedArt() const;
+    virtual bool isolationSet(bool isolated);
 
     void begin(Iterator& out) const;
 
@@ -178,6 +274,10 @@ private:
 };
 
 Art wrapArt(aip::Art* impl);
+// The implementation of a handle's record, or null; no reference is taken.
+aip::Art* prefDataImpl(const Art& art);
+// Points an existing handle at the record of a new implementation (taken over); false for null.
+bool assignFromImpl(Art& out, aip::Art* impl);
 
 }  // namespace core
 }  // namespace qor

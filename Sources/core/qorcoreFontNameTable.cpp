@@ -1,5 +1,6 @@
 #include "core/qorcoreFontNameTable.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "win/WinBase.h"
@@ -55,21 +56,21 @@ bool fullFontName(const uint8_t* table, size_t size, std::u16string& name)
   const uint16_t format = readU16(table);
   if (format != 0 && format != 1)
     return false;
-  const size_t count = readU16(table + 2);
+  // Records past the end of the table data are not read; the count may claim more than it holds.
+  const size_t count = std::min<size_t>(readU16(table + 2), (size - headerSize) / recordSize);
   const size_t storage = readU16(table + 4);
-  if (headerSize + count * recordSize > size)
-    return false;
   for (size_t index = 0; index < count; ++index) {
     const uint8_t* record = table + headerSize + index * recordSize;
     if (readU16(record + 6) != 4)
       continue;
-    // Only the first full-name record counts, whatever its platform and language.
     const uint16_t platform = readU16(record);
     const uint16_t encoding = readU16(record + 2);
     const size_t length = readU16(record + 8);
     const size_t offset = storage + readU16(record + 10);
+    // A full-name record whose string lies outside the table is skipped; the first one that fits
+    // counts, whatever its platform and language.
     if (offset > size || length > size - offset)
-      return false;
+      continue;
     const uint8_t* text = table + offset;
     std::u16string decoded;
     if (platform == 0 || (platform == 3 && encoding == 1)) {

@@ -47,6 +47,12 @@ protected:
         insertAt(index, made);
         return made;
     }
+    // The element at index when it is a T, else a new T made from value and inserted there.
+    template <class T, class V>
+    T *getOrCreateAt(uint32_t index, const V &value, PersistentDataType kind) {
+        T *found = keep<T>(elementAt(index), kind);
+        return found ? found : inserted<T>(index, new T(value, std::string()));
+    }
 };
 
 } // namespace plat

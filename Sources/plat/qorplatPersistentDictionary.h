@@ -51,6 +51,12 @@ protected:
         add(made);
         return made;
     }
+    // The member key when it is a T, else a new T made from value and offered to add().
+    template <class T, class V>
+    T *getOrCreateOf(const std::string &key, const V &value, PersistentDataType kind) {
+        T *found = keep<T>(member(key), kind);
+        return found ? found : stored<T>(new T(value, key));
+    }
 };
 
 } // namespace plat

@@ -326,6 +326,9 @@ void HostApp::reportSuites(std::ostream& out) const
 
 namespace hostsim {
 
-void HostApp::pump() {}
+void HostApp::pump()
+{
+  pumpHostMessages();
+}
 
 } // namespace hostsim

@@ -8,10 +8,12 @@
 
 #include <string>
 
+#include "aip/qoraipHostRefs.h"
 #include "core/qorcoreCoreGlobals.h"
 #include "core/qorcoreHandleGlobals.h"
 #include "hostapi/HostApi.h"
 #include "hostsimApp.h"
+#include "hostsimContainers.h"
 #include "hostsimWorkspace.h"
 
 extern "C" int32_t PluginMain(const char* caller, const char* selector, void* message);
@@ -23,6 +25,7 @@ protected:
   void SetUp() override
   {
     setenv("QOR_STARTUP_LOG", "/dev/null", 1);
+    hostsim::Counted::resetAudit();
     app.connect(&PluginMain, "/plug-ins/Junctate.aip");
     app.startup();
     ASSERT_NE(qor::core::handleGlobals(), nullptr) << "the plug-in's globals must be reachable";
@@ -35,6 +38,14 @@ protected:
     EXPECT_EQ(globals->artRegistry.size(), 0u) << "every art handle was let go";
     EXPECT_EQ(globals->layerRegistry.size(), 0u);
     EXPECT_EQ(globals->artboardRegistry.size(), 0u);
+    qor::aip::PluginGlobals* wrappers = qor::aip::wrapperGlobals();
+    ASSERT_NE(wrappers, nullptr);
+    EXPECT_EQ(wrappers->dictionaryWrappers.size(), 0u) << "every dictionary wrapper was released";
+    EXPECT_EQ(wrappers->arrayWrappers.size(), 0u);
+    EXPECT_EQ(wrappers->entryWrappers.size(), 0u);
+    EXPECT_EQ(wrappers->uidWrappers.size(), 0u);
+    EXPECT_EQ(wrappers->uidScopeDepth, 0) << "every unique-id scope was closed";
+    EXPECT_EQ(hostsim::Counted::auditFailures(), 0) << "no host reference was released twice";
     app.shutdown();
     EXPECT_EQ(app.totalOutstandingAcquisitions(), 0);
   }

@@ -2,16 +2,17 @@
 // as a module) whose "StartupLog" lines the client appends to a file.
 #pragma once
 
-#include <gtest/gtest.h>
-#include <stdlib.h>
-#include <unistd.h>
-
-#include <fstream>
-#include <string>
-#include <vector>
-
 #include "hostapi/HostApi.h"
 #include "hostsimApp.h"
+#include "pui/qorpuiBasePlugin.h"
+#include "pui/qorpuiUiGlobals.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <string>
+#include <unistd.h>
+#include <vector>
 
 extern "C" int32_t PluginMain(const char* caller, const char* selector, void* message);
 
@@ -57,7 +58,8 @@ inline int count(const std::vector<std::string>& lines, const std::string& line)
 }
 
 // Whether `wanted` occurs in `lines` in this order (other lines may come between).
-inline ::testing::AssertionResult inOrder(const std::vector<std::string>& lines, const std::vector<std::string>& wanted)
+inline ::testing::AssertionResult inOrder(const std::vector<std::string>& lines,
+                                          const std::vector<std::string>& wanted)
 {
   size_t at = 0;
   for (const std::string& line : lines)
@@ -68,4 +70,32 @@ inline ::testing::AssertionResult inOrder(const std::vector<std::string>& lines,
   return ::testing::AssertionFailure() << "missing in order: \"" << wanted[at] << "\"";
 }
 
-}  // namespace lifecycletest
+// The plug-in linked into the test, started by a simulated host that believes it loaded the built
+// module (so the module's resource folder is the one found), through start-up and post-start-up.
+class StartedPlugin : public ::testing::Test
+{
+protected:
+  void SetUp() override
+  {
+    app.connect(&PluginMain, QOR_PLUGIN_MODULE);
+    app.startup();
+    app.applicationStarted();
+    ASSERT_NE(coreGlobals(), nullptr);
+  }
+  void TearDown() override
+  {
+    app.applicationShutdown();
+    app.shutdown();
+  }
+  static CoreGlobals* coreGlobals()
+  {
+    qor::pui::BasePlugin* plugin = qor::pui::BasePlugin::instance();
+    UiGlobals* ui = plugin ? plugin->uiGlobals() : nullptr;
+    return ui ? ui->coreGlobals : nullptr;
+  }
+
+  StartupLogFile log;
+  hostsim::HostApp app;
+};
+
+} // namespace lifecycletest

@@ -124,7 +124,9 @@ TEST(PersistentData, HostAwareLookupSeparatesEncodingsFromDictionaries) {
     EXPECT_NE(dynamic_cast<aip::PersistentDictionary *>(plain.get()), nullptr);
     std::unique_ptr<aip::PersistentArray> list(d.getHostArray("list"));
     ASSERT_TRUE(list);
-    EXPECT_EQ(std::unique_ptr<plat::PersistentData>(list->elementAt(0)), nullptr);
+    std::unique_ptr<plat::PersistentData> size(list->elementAt(0));
+    ASSERT_TRUE(size);
+    EXPECT_EQ(size->kind(), plat::PersistentDataType::Size);
     EXPECT_TRUE(std::unique_ptr<plat::PersistentDictionary>(list->getHostDictionary(1)));
     // A stored host value is never replaced by a dictionary made over its key.
     std::unique_ptr<plat::PersistentDictionary> made(d.getOrCreateDictionary("pt", nullptr));
