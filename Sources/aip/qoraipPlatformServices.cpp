@@ -49,8 +49,6 @@ void* schedulerWindow()
   return qor::plat::callbackWindow();
 }
 
-// POST requests have no stop flag of their own yet.
-
 void stopPendingHttpCallbacks(bool get)
 {
   if (get)
