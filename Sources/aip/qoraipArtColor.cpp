@@ -97,12 +97,6 @@ void ArtColor::clear()
 
 ArtColor::ArtColor() { clear(); }
 
-ArtColor::ArtColor(const ArtColor& other)
-{
-    clear();
-    *this = other;
-}
-
 ArtColor::ArtColor(const ColorRecord& host)
 {
     clear();
@@ -149,20 +143,6 @@ ArtColor ArtColor::ArtColorHSB(double hue, double saturation, double brightness)
     c.saturation_ = saturation;
     c.brightness_ = brightness;
     return c;
-}
-
-ArtColor& ArtColor::operator=(const ArtColor& other)
-{
-    record_ = other.record_;
-    hasLab_ = other.hasLab_;
-    l_ = other.l_;
-    a_ = other.a_;
-    b_ = other.b_;
-    hasHSB_ = other.hasHSB_;
-    hue_ = other.hue_;
-    saturation_ = other.saturation_;
-    brightness_ = other.brightness_;
-    return *this;
 }
 
 // ---- Classification ----

@@ -85,7 +85,7 @@ public:
 
     // No colour.
     ArtColor();
-    ArtColor(const ArtColor& other);
+    ArtColor(const ArtColor& other) = default;
     explicit ArtColor(const ColorRecord& host);
     // Gray, 0 white to 1 black.
     explicit ArtColor(double gray);
@@ -131,7 +131,7 @@ public:
     virtual bool operator==(const ArtColor& other) const;
     virtual bool operator!=(const ArtColor& other) const;
 
-    ArtColor& operator=(const ArtColor& other);
+    ArtColor& operator=(const ArtColor& other) = default;
 
     // The host record as stored (kind 6 for Lab and HSB colours).
     const ColorRecord& record() const { return record_; }
