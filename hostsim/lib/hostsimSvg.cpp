@@ -1158,6 +1158,16 @@ void Reader::applyPaint(Art* art, const pugi::xml_node& node, const Context& ctx
   const Paint& p = ctx.paint;
   resolve(p.fill, node, art, ctx, "fill", art->filled, art->fillPaint);
   resolve(p.stroke, node, art, ctx, "stroke", art->stroked, art->strokePaint);
+  // A reference that came to nothing, or to its fallback, is kept as what it paints; the writer emits
+  // the paints that refer to document objects.
+  auto settle = [&](const PaintRef& ref, const char* property, bool used, const PaintColor& paint) {
+    if (ref.url.empty() || paint.kind == kGradientColor || paint.kind == kPatternColor || paint.kind == kCustomColor)
+      return;
+    PaintSvg::removeProperties(art->svgAttrs, [&](const std::string& name, const std::string&) { return name == property; });
+    art->svgAttrs.emplace_back(property, used ? PaintSvg::colorText(paint) : "none");
+  };
+  settle(p.fill, "fill", art->filled, art->fillPaint);
+  settle(p.stroke, "stroke", art->stroked, art->strokePaint);
   art->strokeWidth = p.width;
   art->evenOdd = p.evenOdd;
   // The subpaths of a compound path paint as the whole.
