@@ -752,7 +752,9 @@ private:
   Pattern* pattern(const pugi::xml_node& node, const Rect* box);
   Symbol* symbol(const pugi::xml_node& node);
   CustomColor* spot(const pugi::xml_node& node);
-  Art* definitionArt(const pugi::xml_node& content, const Matrix& ctm);
+  // Reads the content into a new group, which is set as the definition before its content is read, so
+  // that content using its own definition sees it.
+  void definitionArt(const pugi::xml_node& content, const Matrix& ctm, Art*& definition);
   void applyPaint(Art* art, const pugi::xml_node& node, const Context& ctx);
   void resolve(const PaintRef& ref, const pugi::xml_node& node, const Art* art, const Context& ctx,
                const char* property, bool& used, PaintColor& out);
@@ -821,7 +823,7 @@ void Reader::readDefinitions(const pugi::xml_node& node)
       symbol(child);
     else if (isSolidColor(child))
       spot(child);
-    else if (named(child, "g") || named(child, "defs"))
+    if (named(child, "g") || named(child, "defs") || named(child, "pattern") || named(child, "symbol"))
       readDefinitions(child);
   }
 }
@@ -911,17 +913,17 @@ Gradient* Reader::gradient(const pugi::xml_node& node)
   return g;
 }
 
-Art* Reader::definitionArt(const pugi::xml_node& content, const Matrix& ctm)
+void Reader::definitionArt(const pugi::xml_node& content, const Matrix& ctm, Art*& definition)
 {
   Art* group = doc_.newArt(Art::kGroup);
   group->filled = false;
+  definition = group;
   // Content inherits nothing from where it is used.
   Context ctx = root_;
   ctx.ctm = ctm;
   ctx.paint = Paint{};
   if (content)
     readChildren(content, group, ctx);
-  return group;
 }
 
 Pattern* Reader::pattern(const pugi::xml_node& node, const Rect* box)
@@ -971,7 +973,7 @@ Pattern* Reader::pattern(const pugi::xml_node& node, const Rect* box)
     }
     p->tile = {x, -y, x + w, -(y + h)};
     bool boxContent = !std::strcmp(attr("patternContentUnits").value(), "objectBoundingBox");
-    p->art = definitionArt(content, boxContent ? toBox.then(kFlip) : kFlip);
+    definitionArt(content, boxContent ? toBox.then(kFlip) : kFlip, p->art);
   });
   return p;
 }
@@ -984,7 +986,7 @@ Symbol* Reader::symbol(const pugi::xml_node& node)
   symbols_[node.internal_object()] = s;
   s->svgId = node.attribute("id").value();
   s->name = node.attribute("data-name") ? node.attribute("data-name").value() : s->svgId;
-  s->art = definitionArt(node, kFlip);
+  definitionArt(node, kFlip, s->art);
   return s;
 }
 
