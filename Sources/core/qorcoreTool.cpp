@@ -4,6 +4,7 @@
 #include "core/qorcoreCallback.h"
 #include "core/qorcoreEnumConverters.h"
 #include "core/qorcoreHitData.h"
+#include "core/qorcoreModalDialog.h"
 #include "core/qorcoreMsgEnv.h"
 
 namespace qor::core {
@@ -14,6 +15,8 @@ __IntToolSubclass::~__IntToolSubclass()
     delete callback;
     callback = nullptr;
   }
+  delete dialogA;
+  delete dialogB;
 }
 
 void __IntToolSubclass::setOptions(int32_t options)
@@ -292,6 +295,22 @@ bool Tool::flagB() const { return implementation() && implementation()->flagB();
 bool Tool::flagC() const { return implementation() && implementation()->flagC(); }
 bool Tool::flagD() const { return implementation() && implementation()->flagD(); }
 bool Tool::flagE() const { return implementation() && implementation()->flagE(); }
+void Tool::storeDialog(ModalDialog* __IntToolSubclass::*slot, const ModalDialog& dialog)
+{
+  __IntToolSubclass* impl = implementation();
+  if (!impl)
+    return;
+  // Copy first: the argument may be the stored handle itself.
+  auto* copy = new ModalDialog(dialog);
+  delete (impl->*slot);
+  (impl->*slot) = copy;
+}
+
+ModalDialog* Tool::dialogA() const { return implementation() ? implementation()->dialogA : nullptr; }
+ModalDialog* Tool::dialogB() const { return implementation() ? implementation()->dialogB : nullptr; }
+void Tool::setDialogA(const ModalDialog& dialog) { storeDialog(&__IntToolSubclass::dialogA, dialog); }
+void Tool::setDialogB(const ModalDialog& dialog) { storeDialog(&__IntToolSubclass::dialogB, dialog); }
+
 bool Tool::storedFlag() const { return implementation() && implementation()->storedFlag; }
 
 void Tool::setStoredFlag(bool flag)
