@@ -98,7 +98,8 @@ private:
   int32_t dispatchSubscription(const std::string& caller, const std::string& selector, void* record,
                                void* copy);
   void restoreBaseNotifier(const std::string& type, const std::string& name);
-  Notifier* takeNotifier(Notifier* notifier, const std::string& type, const std::string& name, bool* borrowed);
+  Notifier* takeNotifier(Notifier* notifier, const std::string& type, const std::string& name,
+                         bool* borrowed);
   void discardDisplaced(Notifier* notifier, bool borrowed);
   std::string baseSuffix() const;
 

@@ -306,10 +306,22 @@ void Tool::storeDialog(ModalDialog* __IntToolSubclass::*slot, const ModalDialog&
   (impl->*slot) = copy;
 }
 
-ModalDialog* Tool::dialogA() const { return implementation() ? implementation()->dialogA : nullptr; }
-ModalDialog* Tool::dialogB() const { return implementation() ? implementation()->dialogB : nullptr; }
-void Tool::setDialogA(const ModalDialog& dialog) { storeDialog(&__IntToolSubclass::dialogA, dialog); }
-void Tool::setDialogB(const ModalDialog& dialog) { storeDialog(&__IntToolSubclass::dialogB, dialog); }
+ModalDialog* Tool::dialogA() const
+{
+  return implementation() ? implementation()->dialogA : nullptr;
+}
+ModalDialog* Tool::dialogB() const
+{
+  return implementation() ? implementation()->dialogB : nullptr;
+}
+void Tool::setDialogA(const ModalDialog& dialog)
+{
+  storeDialog(&__IntToolSubclass::dialogA, dialog);
+}
+void Tool::setDialogB(const ModalDialog& dialog)
+{
+  storeDialog(&__IntToolSubclass::dialogB, dialog);
+}
 
 bool Tool::storedFlag() const { return implementation() && implementation()->storedFlag; }
 

@@ -7,9 +7,9 @@
 
 #include <cmath>
 #include <mutex>
+#include <openssl/evp.h>
 #include <utility>
 #include <vector>
-#include <openssl/evp.h>
 
 namespace qor {
 namespace plat {

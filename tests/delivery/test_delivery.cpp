@@ -185,7 +185,8 @@ TEST(UnloadedModule, LeavesNoWindowTimerOrClassOfItsOwn)
   auto windowsIntoModule = [&] {
     std::vector<HWND> found;
     for (HWND parent : {HWND_MESSAGE, HWND(nullptr)})
-      for (HWND w = FindWindowExW(parent, nullptr, nullptr, nullptr); w; w = FindWindowExW(parent, w, nullptr, nullptr))
+      for (HWND w = FindWindowExW(parent, nullptr, nullptr, nullptr); w;
+           w = FindWindowExW(parent, w, nullptr, nullptr))
         if (range.holds(reinterpret_cast<const void*>(GetWindowLongPtrW(w, GWLP_WNDPROC))))
           found.push_back(w);
     return found;

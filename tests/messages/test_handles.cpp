@@ -1,18 +1,18 @@
 // Typed messages read from host records, and the notifier, tool and file-format handles.
 #include "MessagesFixture.h"
 #include "aip/qoraipNotifier.h"
-#include "hostsimAnnotations.h"
-#include "utils/qorutilsCallback.h"
 #include "core/qorcoreFileFormat.h"
-#include "core/qorcoreModalDialog.h"
 #include "core/qorcoreMessage.h"
+#include "core/qorcoreModalDialog.h"
 #include "core/qorcoreNotification.h"
 #include "core/qorcoreNotifier.h"
 #include "core/qorcoreTool.h"
+#include "hostsimAnnotations.h"
 #include "hostsimNotifiers.h"
 #include "pui/qorpuiBasePlugin.h"
 #include "pui/qorpuiUiGlobals.h"
 #include "pui/qorpuiWindowLists.h"
+#include "utils/qorutilsCallback.h"
 
 namespace messagesTest_handles {
 
