@@ -186,7 +186,8 @@ public:
   virtual bool storedFlag() const;
   virtual void setStoredFlag(bool flag);
 
-  __IntToolSubclass* implementation() const { return data ? data->impl : nullptr; }
+  __IntToolSubclass* implementation() const { return data_ ? data_->impl : nullptr; }
+  __IntToolData* data() const { return data_; }
 
 private:
   void release();
@@ -201,7 +202,7 @@ private:
   static HitData* clientHit(aip::HitData* found);
   void writePair(const ToolValuePair& pair);
 
-  __IntToolData* data = nullptr;
+  __IntToolData* data_ = nullptr;
 };
 
 } // namespace qor::core

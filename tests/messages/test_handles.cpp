@@ -93,6 +93,10 @@ TEST_F(Handles, MessagesAreValidOnlyForTheirOwnTypesAndARecord)
   EXPECT_EQ(drawn.record().rects[0].height, 40);
   EXPECT_TRUE(drawn.record().secondFlag);
   EXPECT_FALSE(drawn.record().firstFlag);
+  EXPECT_TRUE(drawn.record().view.isEmpty());
+  annotation.view = reinterpret_cast<DocViewHandle>(0x61);
+  AnnotatorMessage viewed(annotator, AnnotatorInvalidateMessageType, &annotation);
+  EXPECT_EQ(viewed.record().view.hostHandle(), annotation.view);
 }
 
 TEST_F(Handles, SymbolSetNotificationsOnlyForTheirType)
