@@ -74,6 +74,9 @@ BasePlugin::~BasePlugin()
 {
   startupLog("Cleaning up globals");
   destroyEventDispatcher();
+  // Made by the constructor; nothing may be left calling into the module once it is unloaded.
+  if (instance() == this)
+    platform::destroySchedulerWindow();
   deletePreferences();
   if (globals_) {
     delete globals_->localizer;

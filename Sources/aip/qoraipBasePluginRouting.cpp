@@ -4,6 +4,7 @@
 
 #include "aip/qoraipBaseTool.h"
 #include "aip/qoraipEventDispatcher.h"
+#include "aip/qoraipMsgEnv.h"
 #include "aip/qoraipNotifier.h"
 #include "aip/qoraipPluginGlobals.h"
 #include "utils/qorutilsCallback.h"
@@ -20,7 +21,17 @@ EventDispatcher* BasePlugin::eventDispatcher()
 
 void BasePlugin::addBaseNotifier(const std::string& prefix, const char* hostNotifierName, utils::Callback* callback)
 {
-  eventDispatcher()->addNotifier(new Notifier(prefix + notifierSuffix(), hostNotifierName, callback));
+  const std::string name = prefix + notifierSuffix();
+  EventDispatcher* router = eventDispatcher();
+  // Another registration holding the type (a client's, on a repeated start-up) keeps it: taking it
+  // out would silence the client's notifications, and the router brings the base subscription back
+  // by itself once that registration goes.
+  if (Notifier* holder = router->findNotifierByType(hostNotifierName))
+    if (holder->name() != msgToHostDefaultEncoding(name)) {
+      delete callback;
+      return;
+    }
+  router->addNotifier(new Notifier(name, hostNotifierName, callback));
 }
 
 void BasePlugin::subscribeBaseMessage(const char* caller, const char* selector, void (BasePlugin::*handler)())

@@ -92,5 +92,21 @@ ArtboardPoint DocumentView::viewPointToArtworkPoint(const Point& point) const
     return ArtboardPoint(RealPoint{out.h * f, out.v * f});
 }
 
+Rect DocumentView::artworkRectToViewRect(const ArtboardRect& rect) const
+{
+    Point topLeft = artworkPointToViewPoint(rect.topLeft());
+    Point bottomRight = artworkPointToViewPoint(rect.bottomRight());
+    return Rect(topLeft.x, topLeft.y, bottomRight.x - topLeft.x, bottomRight.y - topLeft.y);
+}
+
+ArtboardRect DocumentView::viewRectToArtworkRect(const Rect& rect) const
+{
+    geo::Point topLeft = rect.topLeft();
+    geo::Point bottomRight = rect.bottomRight();
+    ArtboardPoint first = viewPointToArtworkPoint(Point(topLeft.x, topLeft.y));
+    ArtboardPoint second = viewPointToArtworkPoint(Point(bottomRight.x, bottomRight.y));
+    return ArtboardRect::fromEdges(first.x, first.y, second.x, second.y);
+}
+
 }  // namespace aip
 }  // namespace qor

@@ -7,6 +7,7 @@
 #include "aip/qoraipArtboardPoint.h"
 #include "aip/qoraipArtboardRect.h"
 #include "aip/qoraipPoint.h"
+#include "aip/qoraipRect.h"
 #include "hostapi/HostApi.h"
 
 namespace qor {
@@ -29,6 +30,9 @@ public:
     virtual HostErr setViewMode(int32_t mode);
     virtual Point artworkPointToViewPoint(const ArtboardPoint& point) const;
     virtual ArtboardPoint viewPointToArtworkPoint(const Point& point) const;
+    // Both corners converted as points.
+    virtual Rect artworkRectToViewRect(const ArtboardRect& rect) const;
+    virtual ArtboardRect viewRectToArtworkRect(const Rect& rect) const;
 
 private:
     DocViewHandle view_;

@@ -131,9 +131,13 @@ EventDispatcher::~EventDispatcher()
   for (auto& entry : annotators)
     delete entry.second;
   annotators.clear();
+  // Nothing receives the router's subscriptions any more: silence those without a callback too,
+  // which the notifier's own destructor leaves active.
   for (auto& entry : notifiers)
-    if (!borrowedNotifiers.count(entry.second))
+    if (entry.second && !borrowedNotifiers.count(entry.second)) {
+      entry.second->deactivate();
       delete entry.second;
+    }
   notifiers.clear();
   for (auto& entry : timers)
     delete entry.second;
@@ -451,8 +455,11 @@ void EventDispatcher::addNotifier(Notifier* notifier, Ownership ownership)
 {
   if (!notifier)
     return;
-  discardDisplaced(removeNotifierByName(notifier->name()));
-  discardDisplaced(removeNotifierByType(notifier->notifierTypeName()));
+  bool borrowed = false;
+  Notifier* displaced = removeNotifierByName(notifier->name(), &borrowed);
+  discardDisplaced(displaced, borrowed);
+  displaced = removeNotifierByType(notifier->notifierTypeName(), &borrowed);
+  discardDisplaced(displaced, borrowed);
   if (ownership == Ownership::Borrowed)
     borrowedNotifiers.insert(notifier);
   else
@@ -462,13 +469,10 @@ void EventDispatcher::addNotifier(Notifier* notifier, Ownership ownership)
 
 // A displaced subscription would still be delivered by the host and could consume a document
 // change before its successor sees it: silence it, and delete it when nobody else owns it.
-void EventDispatcher::discardDisplaced(Notifier* notifier)
+void EventDispatcher::discardDisplaced(Notifier* notifier, bool borrowed)
 {
-  if (!notifier || borrowedNotifiers.count(notifier)) {
-    if (notifier)
-      borrowedNotifiers.erase(notifier);
+  if (!notifier || borrowed)
     return;
-  }
   notifier->deactivate();
   delete notifier;
 }
@@ -491,18 +495,23 @@ Notifier* EventDispatcher::findNotifierByType(const std::string& type) const
   return nullptr;
 }
 
-Notifier* EventDispatcher::takeNotifier(Notifier* notifier, const std::string& type, const std::string& name)
+// The notifier leaves the map and the borrowed set (its address may come back for another one).
+Notifier* EventDispatcher::takeNotifier(Notifier* notifier, const std::string& type, const std::string& name,
+                                        bool* borrowed)
 {
   for (auto it = notifiers.begin(); it != notifiers.end(); ++it)
     if (it->second == notifier) {
       notifiers.erase(it);
       break;
     }
+  bool wasBorrowed = borrowedNotifiers.erase(notifier) > 0;
+  if (borrowed)
+    *borrowed = wasBorrowed;
   restoreBaseNotifier(type, name);
   return notifier;
 }
 
-Notifier* EventDispatcher::removeNotifierByName(const std::string& name)
+Notifier* EventDispatcher::removeNotifierByName(const std::string& name, bool* borrowed)
 {
   Notifier* found = findNotifierByName(name);
   if (!found)
@@ -510,17 +519,17 @@ Notifier* EventDispatcher::removeNotifierByName(const std::string& name)
   std::string type = found->notifierTypeName();
   if (qoraipEventDispatcher_detail::isApplicationNotifier(type))
     return nullptr;
-  return takeNotifier(found, type, name);
+  return takeNotifier(found, type, name, borrowed);
 }
 
-Notifier* EventDispatcher::removeNotifierByType(const std::string& type)
+Notifier* EventDispatcher::removeNotifierByType(const std::string& type, bool* borrowed)
 {
   if (qoraipEventDispatcher_detail::isApplicationNotifier(type))
     return nullptr;
   Notifier* found = findNotifierByType(type);
   if (!found)
     return nullptr;
-  return takeNotifier(found, type, found->name());
+  return takeNotifier(found, type, found->name(), borrowed);
 }
 
 void EventDispatcher::restoreBaseNotifier(const std::string& type, const std::string& name)

@@ -67,8 +67,9 @@ public:
   void addNotifier(Notifier* notifier, Ownership ownership = Ownership::Owned);
   Notifier* findNotifierByName(const std::string& name) const;
   Notifier* findNotifierByType(const std::string& type) const;
-  Notifier* removeNotifierByName(const std::string& name);
-  Notifier* removeNotifierByType(const std::string& type);
+  // The notifier taken out is the caller's; `borrowed` tells whether it was added as borrowed.
+  Notifier* removeNotifierByName(const std::string& name, bool* borrowed = nullptr);
+  Notifier* removeNotifierByType(const std::string& type, bool* borrowed = nullptr);
 
   void addTimer(Timer* timer);
   Timer* findTimerByName(const std::string& name) const;
@@ -97,8 +98,9 @@ private:
   int32_t dispatchSubscription(const std::string& caller, const std::string& selector, void* record,
                                void* copy);
   void restoreBaseNotifier(const std::string& type, const std::string& name);
-  Notifier* takeNotifier(Notifier* notifier, const std::string& type, const std::string& name);
-  void discardDisplaced(Notifier* notifier);
+  Notifier* takeNotifier(Notifier* notifier, const std::string& type, const std::string& name,
+                         bool* borrowed);
+  void discardDisplaced(Notifier* notifier, bool borrowed);
   std::string baseSuffix() const;
 
   std::map<std::pair<std::string, std::string>, utils::Callback*> subscriptions;

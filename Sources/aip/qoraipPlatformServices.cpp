@@ -39,6 +39,11 @@ void createSchedulerWindow()
   qor::plat::createCallbackWindow();
 }
 
+void destroySchedulerWindow()
+{
+  qor::plat::destroyCallbackWindow();
+}
+
 bool schedulerWindowExists()
 {
   return qor::plat::callbackWindow() != nullptr;

@@ -17,6 +17,8 @@ void* hostInstanceOfWindow(PlatformWindow window);
 void* moduleHandle();
 void debuggerOutput(const std::string& text);
 void createSchedulerWindow();
+// Destroys the scheduler's window, its timers and the callbacks still waiting for them.
+void destroySchedulerWindow();
 bool schedulerWindowExists();
 // The scheduler's hidden window (an HWND), or null.
 void* schedulerWindow();

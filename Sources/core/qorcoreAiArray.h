@@ -59,6 +59,8 @@ public:
 
   aip::IllustratorArray* impl() const { return wrapper_; }
 
+  aip::IllustratorArray* data() const { return wrapper_; }
+
 private:
   aip::IllustratorArray* wrapper_ = nullptr;
 };

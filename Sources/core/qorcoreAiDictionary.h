@@ -55,6 +55,8 @@ public:
 
   aip::IllustratorDictionary* impl() const { return wrapper_; }
 
+  aip::IllustratorDictionary* data() const { return wrapper_; }
+
 private:
   aip::IllustratorDictionary* wrapper_ = nullptr;
 };

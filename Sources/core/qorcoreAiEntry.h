@@ -73,6 +73,8 @@ public:
 
   aip::IllustratorEntry* impl() const { return wrapper_; }
 
+  aip::IllustratorEntry* data() const { return wrapper_; }
+
 private:
   aip::IllustratorEntry* wrapper_ = nullptr;
 };

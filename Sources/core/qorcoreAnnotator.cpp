@@ -55,99 +55,117 @@ FontStyle fontStyle(int32_t style)
 
 __IntAnnotatorData::~__IntAnnotatorData() { delete impl; }
 
-Annotator::Annotator() : data(new __IntAnnotatorData()) {}
+Annotator::Annotator() : data_(new __IntAnnotatorData()) {}
 
 Annotator::~Annotator() { release(); }
 
 void Annotator::release()
 {
-  if (!data)
+  if (!data_)
     return;
-  if (--data->refCount <= 0) {
-    if (data->impl) {
+  if (--data_->refCount <= 0) {
+    if (data_->impl) {
       if (aip::EventDispatcher* router = msgRouter())
-        if (router->findAnnotatorByName(data->impl->name()) == data->impl)
-          router->removeAnnotatorByName(data->impl->name());
+        if (router->findAnnotatorByName(data_->impl->name()) == data_->impl)
+          router->removeAnnotatorByName(data_->impl->name());
     }
     if (CoreGlobals* globals = msgCoreGlobals())
-      if (data->hostHandle)
-        globals->annotatorRegistry.remove(data->hostHandle);
-    delete data;
+      if (data_->hostHandle)
+        globals->annotatorRegistry.remove(data_->hostHandle);
+    delete data_;
   }
-  data = nullptr;
+  data_ = nullptr;
 }
 
 Annotator& Annotator::operator=(const Annotator& other)
 {
-  if (data == other.data || !msgCoreGlobals() || !data || !other.data)
+  if (data_ == other.data_ || !msgCoreGlobals() || !data_ || !other.data_)
     return *this;
-  __IntAnnotatorData* shared = other.data;
+  __IntAnnotatorData* shared = other.data_;
   ++shared->refCount;
   release();
-  data = shared;
+  data_ = shared;
   return *this;
 }
 
 bool Annotator::operator==(const Annotator& other) const
 {
-  if (!data || !other.data)
-    return !data && !other.data;
-  if (data->impl && other.data->impl)
-    return data->hostHandle == other.data->hostHandle;
-  return !data->impl && !other.data->impl;
+  if (!data_ || !other.data_)
+    return !data_ && !other.data_;
+  if (data_->impl && other.data_->impl)
+    return data_->hostHandle == other.data_->hostHandle;
+  return !data_->impl && !other.data_->impl;
 }
 
 bool Annotator::operator!=(const Annotator& other) const { return !(*this == other); }
-bool Annotator::isEmpty() const { return !data || !data->impl; }
+bool Annotator::isEmpty() const
+{
+  return !data_ || !data_->impl;
+}
 
 void Annotator::destroy()
 {
   CoreGlobals* globals = msgCoreGlobals();
-  if (!globals || !data || !data->impl)
+  if (!globals || !data_ || !data_->impl)
     return;
-  data->impl->disable();
+  data_->impl->disable();
   // Withdraw it from the router before it goes, or the router would draw a freed object.
   if (aip::EventDispatcher* router = msgRouter())
-    if (router->findAnnotatorByName(data->impl->name()) == data->impl)
-      router->removeAnnotatorByName(data->impl->name());
-  delete data->impl;
-  if (data->hostHandle)
-    globals->annotatorRegistry.remove(data->hostHandle);
-  data->impl = nullptr;
-  data->hostHandle = nullptr;
+    if (router->findAnnotatorByName(data_->impl->name()) == data_->impl)
+      router->removeAnnotatorByName(data_->impl->name());
+  delete data_->impl;
+  if (data_->hostHandle)
+    globals->annotatorRegistry.remove(data_->hostHandle);
+  data_->impl = nullptr;
+  data_->hostHandle = nullptr;
 }
 
-::AnnotatorHandle Annotator::hostHandle() const { return isEmpty() ? nullptr : data->impl->hostHandle(); }
-std::string Annotator::name() const { return isEmpty() ? std::string() : data->impl->name(); }
-bool Annotator::isEnabled() const { return !isEmpty() && data->impl->isEnabled(); }
+::AnnotatorHandle Annotator::hostHandle() const
+{
+  return isEmpty() ? nullptr : data_->impl->hostHandle();
+}
+std::string Annotator::name() const
+{
+  return isEmpty() ? std::string() : data_->impl->name();
+}
+bool Annotator::isEnabled() const
+{
+  return !isEmpty() && data_->impl->isEnabled();
+}
 void Annotator::setEnabled(bool enabled) { enabled ? enable() : disable(); }
 
 void Annotator::enable()
 {
   if (!isEmpty())
-    data->impl->enable();
+    data_->impl->enable();
 }
 
 void Annotator::disable()
 {
   if (!isEmpty())
-    data->impl->disable();
+    data_->impl->disable();
 }
 
-int32_t Annotator::annotatorFlags() const { return isEmpty() ? 0 : (data->impl->flags() & 7); }
+int32_t Annotator::annotatorFlags() const
+{
+  return isEmpty() ? 0 : (data_->impl->flags() & 7);
+}
 
 void Annotator::setAnnotatorFlags(int32_t flags)
 {
   if (!isEmpty())
-    data->impl->setFlags(flags & 7);
+    data_->impl->setFlags(flags & 7);
 }
 
-Callback* Annotator::callback() const { return isEmpty() ? nullptr : data->impl->callback(); }
+Callback* Annotator::callback() const
+{
+  return isEmpty() ? nullptr : data_->impl->callback();
+}
 
 void Annotator::setCallback(const Callback& callback)
 {
   if (!isEmpty())
-    data->impl->setCallback(cloneCallback(callback));
+    data_->impl->setCallback(cloneCallback(callback));
 }
 
 void invalidateAllAnnotations()

@@ -48,10 +48,12 @@ public:
   virtual Callback* callback() const;
   virtual void setCallback(const Callback& callback);
 
+  __IntAnnotatorData* data() const { return data_; }
+
 private:
   void release();
 
-  __IntAnnotatorData* data = nullptr;
+  __IntAnnotatorData* data_ = nullptr;
 };
 
 // Asks every document view of the host to redraw its annotations.

@@ -455,8 +455,9 @@ __IntDispatcherData::~__IntDispatcherData()
     }
     notifiersByType.clear();
     for (auto& entry : monolithsByType) {
+      // By its own name: whatever else holds the type is not the dispatcher's to take.
       if (entry.second && entry.second->hostNotifier)
-        router->removeNotifierByType(entry.second->hostNotifier->notifierTypeName());
+        router->removeNotifierByName(entry.second->hostNotifier->name());
       delete entry.second;
     }
     monolithsByType.clear();

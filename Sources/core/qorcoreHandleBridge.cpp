@@ -18,14 +18,14 @@ Tool wrapTool(::ToolHandle hostHandle)
   return Tool(hostHandle);
 }
 
-__IntArtData* implPointer(const Art& art)
+DocumentView wrapDocumentView(::DocViewHandle view)
 {
-  return art.data();
-}
-
-__IntLayerData* implPointer(const Layer& layer)
-{
-  return layer.data();
+  aip::DocumentView* impl = view ? new aip::DocumentView(view) : nullptr;
+  DocumentView handle(impl);
+  // Not taken when the handle could not register it (the record's own was kept, or no globals).
+  if (impl && handle.data()->impl != impl)
+    delete impl;
+  return handle;
 }
 
 } // namespace core

@@ -1,9 +1,10 @@
-// Client handles of host registrations made from bare host handles, sharing the record registered
-// for the handle, and the record behind a shared art or layer handle. The value handles keep their
-// factories and accessors beside their classes.
+// Client handles made from bare host handles, sharing the record registered for the handle, and the
+// record behind any shared handle. Handles made from implementation objects keep their factories beside
+// their classes, as the value handles keep their accessors.
 #pragma once
 
 #include "core/qorcoreArt.h"
+#include "core/qorcoreDocumentView.h"
 #include "core/qorcoreLayer.h"
 #include "core/qorcoreMenuGroup.h"
 #include "core/qorcoreMenuItem.h"
@@ -19,10 +20,15 @@ MenuItem wrapMenuItem(::MenuItemHandle hostHandle);
 MenuGroup wrapMenuGroup(::MenuGroupHandle groupHandle, ::MenuItemHandle headerItem);
 // Shares the registered tool record of the handle, else an empty handle.
 Tool wrapTool(::ToolHandle hostHandle);
+// Shares the registered record of the view, else registers a new one; empty for a null view.
+DocumentView wrapDocumentView(::DocViewHandle view);
 
-// The shared record behind the handle, no reference added; null for an empty handle.
-__IntArtData* implPointer(const Art& art);
-__IntLayerData* implPointer(const Layer& layer);
+// The record (or owned implementation) behind a shared handle, no reference added; null for an empty
+// handle. Every shared handle class offers it as data().
+template <class Handle> auto implPointer(const Handle& handle) -> decltype(handle.data())
+{
+  return handle.data();
+}
 
 } // namespace core
 } // namespace qor

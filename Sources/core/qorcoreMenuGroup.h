@@ -75,6 +75,8 @@ public:
   virtual bool optionBit0() const;
   virtual void setOptionBit0(bool set);
 
+  __IntMenuGroupContainer* data() const { return container; }
+
 private:
   void attach(__IntMenuGroupData* data);
   void release();

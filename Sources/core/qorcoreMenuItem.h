@@ -59,6 +59,8 @@ public:
   virtual Callback* callback() const;
   virtual void setCallback(const Callback& callback);
 
+  __IntMenuItemContainer* data() const { return container; }
+
 private:
   void create(const std::string& groupName, const std::string& text, const Callback& callback);
   void release();

@@ -1,8 +1,9 @@
 #include "core/qorcoreMessage.h"
 
-#include <cmath>
-
+#include "core/qorcoreHandleBridge.h"
 #include "core/qorcoreNotification.h"
+
+#include <cmath>
 
 namespace qor::core {
 
@@ -77,7 +78,7 @@ AnnotatorMessage::AnnotatorMessage(const Annotator& annotator, MessageType type,
   record->annotator = annotator;
   record->firstFlag = host->firstFlag != 0;
   record->secondFlag = host->secondFlag != 0;
-  record->view = host->view;
+  record->view = wrapDocumentView(host->view);
   if (host->drawer)
     record->drawer = host->drawer;
   for (int32_t i = 0; i < host->rectCount && host->rects; ++i) {

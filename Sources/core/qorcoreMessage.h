@@ -10,6 +10,7 @@
 #include "core/qorcoreAngle.h"
 #include "core/qorcoreAnnotator.h"
 #include "core/qorcoreArtboardPoint.h"
+#include "core/qorcoreDocumentView.h"
 #include "core/qorcoreFileFormat.h"
 #include "core/qorcoreMenuItem.h"
 #include "core/qorcoreMessageType.h"
@@ -114,7 +115,7 @@ public:
 
   Annotator annotator;
   AnnotatorDrawer drawer = nullptr;
-  DocViewHandle view = nullptr;
+  DocumentView view;
   bool firstFlag = false;
   bool secondFlag = false;
   std::vector<AnnotationRect> rects;

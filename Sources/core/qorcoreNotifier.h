@@ -61,6 +61,8 @@ public:
   // Id of the shared container (the registry key); 0 without one.
   uint32_t containerId() const;
 
+  __IntNotifierContainer* data() const { return container; }
+
 private:
   __NotifierImpl* impl() const;
   void release();

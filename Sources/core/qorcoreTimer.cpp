@@ -11,7 +11,7 @@ namespace qor::core {
 __IntTimerData::~__IntTimerData() { delete timer; }
 
 Timer::Timer(const std::string& name, double periodSeconds, const Callback& callback)
-    : data(new __IntTimerData())
+    : data_(new __IntTimerData())
 {
   CoreGlobals* globals = msgCoreGlobals();
   if (!globals)
@@ -21,45 +21,45 @@ Timer::Timer(const std::string& name, double periodSeconds, const Callback& call
     delete timer;
     return;
   }
-  data->hostHandle = timer->hostHandle();
-  data->timer = timer;
-  globals->timerRegistry.insert(data->hostHandle, data);
+  data_->hostHandle = timer->hostHandle();
+  data_->timer = timer;
+  globals->timerRegistry.insert(data_->hostHandle, data_);
   // A client timer only fires when the router knows it: hand it to the dispatcher, which enters
   // it with the router and keeps a handle by name for the timer messages.
   if (Dispatcher* dispatcher = msgDispatcher())
     dispatcher->registerTimer(*this);
 }
 
-Timer::Timer() : data(new __IntTimerData()) {}
+Timer::Timer() : data_(new __IntTimerData()) {}
 
 Timer::~Timer() { release(); }
 
 void Timer::release()
 {
-  if (!data)
+  if (!data_)
     return;
-  if (--data->refCount <= 0) {
-    if (data->timer) {
+  if (--data_->refCount <= 0) {
+    if (data_->timer) {
       // Never leave a freed timer in the router's map.
       if (aip::EventDispatcher* router = msgRouter())
-        router->removeTimerIfRegistered(data->timer);
+        router->removeTimerIfRegistered(data_->timer);
     }
     if (CoreGlobals* globals = msgCoreGlobals())
-      if (data->hostHandle)
-        globals->timerRegistry.remove(data->hostHandle);
-    delete data;
+      if (data_->hostHandle)
+        globals->timerRegistry.remove(data_->hostHandle);
+    delete data_;
   }
-  data = nullptr;
+  data_ = nullptr;
 }
 
 Timer& Timer::operator=(const Timer& other)
 {
-  if (this == &other || !msgCoreGlobals() || !data || !other.data || data == other.data)
+  if (this == &other || !msgCoreGlobals() || !data_ || !other.data_ || data_ == other.data_)
     return *this;
-  __IntTimerData* shared = other.data;
+  __IntTimerData* shared = other.data_;
   ++shared->refCount;
   release();
-  data = shared;
+  data_ = shared;
   return *this;
 }
 
@@ -77,21 +77,27 @@ bool Timer::operator!=(const Timer& other) const { return !(*this == other); }
 void Timer::destroy()
 {
   CoreGlobals* globals = msgCoreGlobals();
-  if (!globals || !data || !data->timer)
+  if (!globals || !data_ || !data_->timer)
     return;
-  data->timer->deactivate();
+  data_->timer->deactivate();
   if (aip::EventDispatcher* router = msgRouter())
-    router->removeTimerIfRegistered(data->timer);
+    router->removeTimerIfRegistered(data_->timer);
   if (Dispatcher* dispatcher = msgDispatcher())
     dispatcher->unregisterTimer(*this);
-  globals->timerRegistry.remove(data->hostHandle);
-  delete data->timer;
-  data->timer = nullptr;
-  data->hostHandle = nullptr;
+  globals->timerRegistry.remove(data_->hostHandle);
+  delete data_->timer;
+  data_->timer = nullptr;
+  data_->hostHandle = nullptr;
 }
 
-aip::Timer* Timer::hostTimer() const { return data ? data->timer : nullptr; }
-::TimerHandle Timer::hostHandle() const { return hostTimer() ? data->hostHandle : nullptr; }
+aip::Timer* Timer::hostTimer() const
+{
+  return data_ ? data_->timer : nullptr;
+}
+::TimerHandle Timer::hostHandle() const
+{
+  return hostTimer() ? data_->hostHandle : nullptr;
+}
 bool Timer::isEmpty() const { return hostTimer() == nullptr; }
 std::string Timer::name() const { return hostTimer() ? hostTimer()->name() : std::string(); }
 bool Timer::isEnabled() const { return hostTimer() && hostTimer()->isActive(); }

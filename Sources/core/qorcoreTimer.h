@@ -51,11 +51,13 @@ public:
 
   aip::Timer* hostTimer() const;
 
+  __IntTimerData* data() const { return data_; }
+
 private:
   Timer(const Timer&) = delete;
   void release();
 
-  __IntTimerData* data = nullptr;
+  __IntTimerData* data_ = nullptr;
 };
 
 } // namespace qor::core

@@ -4,6 +4,7 @@
 #include "core/qorcoreCallback.h"
 #include "core/qorcoreEnumConverters.h"
 #include "core/qorcoreHitData.h"
+#include "core/qorcoreModalDialog.h"
 #include "core/qorcoreMsgEnv.h"
 
 namespace qor::core {
@@ -14,6 +15,8 @@ __IntToolSubclass::~__IntToolSubclass()
     delete callback;
     callback = nullptr;
   }
+  delete dialogA;
+  delete dialogB;
 }
 
 void __IntToolSubclass::setOptions(int32_t options)
@@ -47,18 +50,18 @@ aip::HitData* __IntToolSubclass::hitTest(int32_t hostRequest, double tolerance)
 
 __IntToolData::~__IntToolData() { delete impl; }
 
-Tool::Tool() : data(new __IntToolData()) {}
+Tool::Tool() : data_(new __IntToolData()) {}
 
-Tool::Tool(ToolHandle hostHandle) : data(new __IntToolData())
+Tool::Tool(ToolHandle hostHandle) : data_(new __IntToolData())
 {
   CoreGlobals* globals = msgCoreGlobals();
   if (!globals || !hostHandle)
     return;
   __IntToolData* registered = nullptr;
   if (globals->toolRegistry.get(hostHandle, registered) && registered) {
-    delete data;
-    data = registered;
-    ++data->refCount;
+    delete data_;
+    data_ = registered;
+    ++data_->refCount;
   }
 }
 
@@ -66,49 +69,50 @@ Tool::~Tool() { release(); }
 
 void Tool::release()
 {
-  if (!data)
+  if (!data_)
     return;
-  if (--data->refCount <= 0) {
+  if (--data_->refCount <= 0) {
     if (CoreGlobals* globals = msgCoreGlobals()) {
       __IntToolData* registered = nullptr;
-      if (data->hostHandle && globals->toolRegistry.get(data->hostHandle, registered) && registered == data)
-        globals->toolRegistry.remove(data->hostHandle);
+      if (data_->hostHandle && globals->toolRegistry.get(data_->hostHandle, registered) &&
+          registered == data_)
+        globals->toolRegistry.remove(data_->hostHandle);
     }
-    delete data;
+    delete data_;
   }
-  data = nullptr;
+  data_ = nullptr;
 }
 
 void Tool::destroy()
 {
   CoreGlobals* globals = msgCoreGlobals();
-  if (!globals || !data)
+  if (!globals || !data_)
     return;
-  if (data->hostHandle)
-    globals->toolRegistry.remove(data->hostHandle);
-  delete data->impl;
-  data->impl = nullptr;
-  data->hostHandle = nullptr;
+  if (data_->hostHandle)
+    globals->toolRegistry.remove(data_->hostHandle);
+  delete data_->impl;
+  data_->impl = nullptr;
+  data_->hostHandle = nullptr;
 }
 
 Tool& Tool::operator=(const Tool& other)
 {
-  if (data == other.data || !msgCoreGlobals() || !data || !other.data)
+  if (data_ == other.data_ || !msgCoreGlobals() || !data_ || !other.data_)
     return *this;
-  __IntToolData* shared = other.data;
+  __IntToolData* shared = other.data_;
   ++shared->refCount;
   release();
-  data = shared;
+  data_ = shared;
   return *this;
 }
 
 bool Tool::operator==(const Tool& other) const
 {
-  if (!data || !other.data)
-    return !data && !other.data;
-  if (data->impl && other.data->impl)
-    return data->hostHandle == other.data->hostHandle;
-  return !data->impl && !other.data->impl;
+  if (!data_ || !other.data_)
+    return !data_ && !other.data_;
+  if (data_->impl && other.data_->impl)
+    return data_->hostHandle == other.data_->hostHandle;
+  return !data_->impl && !other.data_->impl;
 }
 
 bool Tool::operator!=(const Tool& other) const { return !(*this == other); }
@@ -292,6 +296,34 @@ bool Tool::flagB() const { return implementation() && implementation()->flagB();
 bool Tool::flagC() const { return implementation() && implementation()->flagC(); }
 bool Tool::flagD() const { return implementation() && implementation()->flagD(); }
 bool Tool::flagE() const { return implementation() && implementation()->flagE(); }
+void Tool::storeDialog(ModalDialog* __IntToolSubclass::*slot, const ModalDialog& dialog)
+{
+  __IntToolSubclass* impl = implementation();
+  if (!impl)
+    return;
+  // Copy first: the argument may be the stored handle itself.
+  auto* copy = new ModalDialog(dialog);
+  delete (impl->*slot);
+  (impl->*slot) = copy;
+}
+
+ModalDialog* Tool::dialogA() const
+{
+  return implementation() ? implementation()->dialogA : nullptr;
+}
+ModalDialog* Tool::dialogB() const
+{
+  return implementation() ? implementation()->dialogB : nullptr;
+}
+void Tool::setDialogA(const ModalDialog& dialog)
+{
+  storeDialog(&__IntToolSubclass::dialogA, dialog);
+}
+void Tool::setDialogB(const ModalDialog& dialog)
+{
+  storeDialog(&__IntToolSubclass::dialogB, dialog);
+}
+
 bool Tool::storedFlag() const { return implementation() && implementation()->storedFlag; }
 
 void Tool::setStoredFlag(bool flag)

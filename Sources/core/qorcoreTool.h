@@ -20,6 +20,7 @@ namespace qor::core {
 
 class Callback;
 class HitData;
+class ModalDialog;
 
 struct ToolValuePair
 {
@@ -91,6 +92,9 @@ public:
   ~__IntToolSubclass() override;
 
   Callback* callbacks[SlotCount] = {};
+  // Owned handles, each sharing the window of the handle it was copied from.
+  ModalDialog* dialogA = nullptr;
+  ModalDialog* dialogB = nullptr;
   bool storedFlag = false;
 
 protected:
@@ -174,15 +178,22 @@ public:
   virtual bool flagC() const;
   virtual bool flagD() const;
   virtual bool flagE() const;
+  // The stored dialog handles, kept by the implementation; the setters store a copy of the argument.
+  virtual ModalDialog* dialogA() const;
+  virtual void setDialogA(const ModalDialog& dialog);
+  virtual ModalDialog* dialogB() const;
+  virtual void setDialogB(const ModalDialog& dialog);
   virtual bool storedFlag() const;
   virtual void setStoredFlag(bool flag);
 
-  __IntToolSubclass* implementation() const { return data ? data->impl : nullptr; }
+  __IntToolSubclass* implementation() const { return data_ ? data_->impl : nullptr; }
+  __IntToolData* data() const { return data_; }
 
 private:
   void release();
   Callback* callbackAt(int slot) const;
   void setCallbackAt(int slot, const Callback& callback);
+  void storeDialog(ModalDialog* __IntToolSubclass::*slot, const ModalDialog& dialog);
   ToolValuePair readPair() const;
   static std::vector<ArtboardPoint> clientPoints(const utils::Vector<aip::ArtboardPoint>* list);
   HitData* hitTestListPoint(const utils::Vector<aip::ArtboardPoint>* (__IntToolSubclass::*list)() const,
@@ -191,7 +202,7 @@ private:
   static HitData* clientHit(aip::HitData* found);
   void writePair(const ToolValuePair& pair);
 
-  __IntToolData* data = nullptr;
+  __IntToolData* data_ = nullptr;
 };
 
 } // namespace qor::core

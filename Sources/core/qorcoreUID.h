@@ -31,6 +31,8 @@ public:
   UID& assign(const UID& other) { return *this = other; }
   aip::UID* impl() const { return impl_; }
 
+  aip::UID* data() const { return impl_; }
+
 private:
   aip::UID* impl_ = nullptr;
 };

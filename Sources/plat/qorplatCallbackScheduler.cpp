@@ -8,6 +8,8 @@
 #include <cmath>
 #include <mutex>
 #include <openssl/evp.h>
+#include <utility>
+#include <vector>
 
 namespace qor {
 namespace plat {
@@ -20,6 +22,7 @@ struct Scheduler
   unsigned int lastId = 0;
   HWND window = nullptr;
   DWORD windowThread = 0;
+  std::u16string className; // of the window's class while it is registered
 };
 
 Scheduler& scheduler()
@@ -86,9 +89,45 @@ void createCallbackWindow()
     return;
   HWND window = CreateWindowExW(0, className.c_str(), className.c_str(), 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                 AfxGetInstanceHandle(), nullptr);
+  if (!window) {
+    UnregisterClassW(className.c_str(), AfxGetInstanceHandle());
+    return;
+  }
   std::lock_guard<std::mutex> guard(s.lock);
   s.window = window;
-  s.windowThread = window ? GetCurrentThreadId() : 0;
+  s.windowThread = GetCurrentThreadId();
+  s.className = className;
+}
+
+void destroyCallbackWindow()
+{
+  using namespace qorplatCallbackScheduler_detail;
+  Scheduler& s = scheduler();
+  HWND window = nullptr;
+  std::u16string className;
+  std::vector<std::pair<unsigned int, qor::utils::Callback*>> pending;
+  {
+    // From here on nothing can be scheduled: callers on other threads find no window.
+    std::lock_guard<std::mutex> guard(s.lock);
+    window = s.window;
+    className.swap(s.className);
+    s.window = nullptr;
+    s.windowThread = 0;
+    for (const auto& entry : qor::aip::scheduledCallbacks)
+      pending.emplace_back(entry.first, entry.second);
+    qor::aip::scheduledCallbacks.clear();
+  }
+  // The window, its timers and its class all point at code of this module, which the host may
+  // unload next.
+  for (const auto& entry : pending) {
+    if (window)
+      KillTimer(window, entry.first);
+    delete entry.second;
+  }
+  if (window)
+    DestroyWindow(window);
+  if (!className.empty())
+    UnregisterClassW(className.c_str(), AfxGetInstanceHandle());
 }
 
 HWND callbackWindow()

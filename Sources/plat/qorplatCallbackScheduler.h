@@ -14,6 +14,9 @@ namespace plat {
 
 // Creates the hidden window once; does nothing when it exists. Its thread becomes the UI thread.
 void createCallbackWindow();
+// Destroys the hidden window with its timers and class, and deletes the callbacks still waiting;
+// scheduling fails from then on until the window is created again.
+void destroyCallbackWindow();
 // The hidden window, null until createCallbackWindow succeeds.
 HWND callbackWindow();
 

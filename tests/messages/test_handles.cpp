@@ -1,14 +1,18 @@
 // Typed messages read from host records, and the notifier, tool and file-format handles.
 #include "MessagesFixture.h"
 #include "aip/qoraipNotifier.h"
-#include "hostsimAnnotations.h"
-#include "utils/qorutilsCallback.h"
 #include "core/qorcoreFileFormat.h"
 #include "core/qorcoreMessage.h"
+#include "core/qorcoreModalDialog.h"
 #include "core/qorcoreNotification.h"
 #include "core/qorcoreNotifier.h"
 #include "core/qorcoreTool.h"
+#include "hostsimAnnotations.h"
 #include "hostsimNotifiers.h"
+#include "pui/qorpuiBasePlugin.h"
+#include "pui/qorpuiUiGlobals.h"
+#include "pui/qorpuiWindowLists.h"
+#include "utils/qorutilsCallback.h"
 
 namespace messagesTest_handles {
 
@@ -89,6 +93,10 @@ TEST_F(Handles, MessagesAreValidOnlyForTheirOwnTypesAndARecord)
   EXPECT_EQ(drawn.record().rects[0].height, 40);
   EXPECT_TRUE(drawn.record().secondFlag);
   EXPECT_FALSE(drawn.record().firstFlag);
+  EXPECT_TRUE(drawn.record().view.isEmpty());
+  annotation.view = reinterpret_cast<DocViewHandle>(0x61);
+  AnnotatorMessage viewed(annotator, AnnotatorInvalidateMessageType, &annotation);
+  EXPECT_EQ(viewed.record().view.hostHandle(), annotation.view);
 }
 
 TEST_F(Handles, SymbolSetNotificationsOnlyForTheirType)
@@ -193,6 +201,47 @@ TEST_F(Handles, ToolHandlesForwardToTheImplementation)
     EXPECT_TRUE(tool != empty);
   }
   EXPECT_FALSE(globals().toolRegistry.contains(host));
+}
+
+// The tool keeps copies of the dialog handles it is given: each shares the given dialog's window,
+// a new one replaces the old (also when it is the stored handle itself), and the last handle of a
+// window takes it along, whichever of them goes last.
+TEST_F(Handles, ToolDialogHandlesAreCopiesSharingTheWindow)
+{
+  auto openDialogs = [] { return qor::pui::BasePlugin::instance()->uiGlobals()->modalDialogs.size(); };
+  auto windowOf = [](const ModalDialog* handle) { return handle ? handle->dialog() : nullptr; };
+  ToolHandle host = reinterpret_cast<ToolHandle>(0x930);
+  auto* data = new __IntToolData();
+  data->hostHandle = host;
+  data->impl = new FixedTool(host);
+  globals().toolRegistry.insert(host, data);
+  size_t before = openDialogs();
+  {
+    ModalDialog first(new qor::pui::ModalDialog());
+    {
+      Tool tool(host);
+      data->refCount = 1; // the registering implementation holds no handle of its own here
+      EXPECT_EQ(tool.dialogA(), nullptr);
+      EXPECT_EQ(tool.dialogB(), nullptr);
+      tool.setDialogA(first);
+      ASSERT_NE(tool.dialogA(), nullptr);
+      EXPECT_NE(tool.dialogA(), &first);
+      EXPECT_EQ(windowOf(tool.dialogA()), windowOf(&first));
+      tool.setDialogA(*tool.dialogA());
+      EXPECT_EQ(windowOf(tool.dialogA()), windowOf(&first));
+      {
+        ModalDialog second(new qor::pui::ModalDialog());
+        tool.setDialogB(second);
+        tool.setDialogA(second);
+        EXPECT_EQ(windowOf(tool.dialogA()), windowOf(&second));
+        EXPECT_NE(tool.dialogA(), tool.dialogB());
+      }
+      EXPECT_EQ(openDialogs(), before + 2) << "the tool's copies keep the second window";
+      Tool().setDialogA(first); // an empty tool keeps nothing
+    }
+    EXPECT_EQ(openDialogs(), before + 1) << "the tool's copies went with its record";
+  }
+  EXPECT_EQ(openDialogs(), before);
 }
 
 TEST(FileFormats, EmptinessEqualityAndCopies)

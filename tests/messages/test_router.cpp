@@ -61,6 +61,38 @@ TEST_F(Router, ClientDocumentChangedCallbackIsNotLostToTheBaseSubscription)
   EXPECT_EQ(changed.runs, 3);
 }
 
+// A repeated start-up must not put the base layer's subscription back over the client's: the
+// client would stop hearing of document changes, and the displaced notifiers would be lost track of.
+TEST_F(Router, RepeatedStartupLeavesTheClientsDocumentSubscriptionInPlace)
+{
+  workspace().newDocument("first");
+  if (!qor::aip::msgCurrentDocument())
+    GTEST_SKIP() << "the simulated host does not publish its document suites";
+  Probe changed;
+  watch(DocumentChangedNotifierType, changed);
+  app->startup();
+  app->sendNotification(kDocumentChanged);
+  EXPECT_EQ(changed.runs, 1);
+  int active = 0;
+  for (const auto& s : app->area<hostsim::Notifiers>().subscriptions())
+    active += s.type == kDocumentChanged && s.active;
+  EXPECT_EQ(active, 1);
+}
+
+// Nothing of the plug-in may still be called for a notification once it has shut down, including
+// the base layer's subscriptions that have no callback of their own.
+TEST_F(Router, ShutdownLeavesNoSubscriptionActive)
+{
+  Probe changed;
+  watch(DocumentChangedNotifierType, changed);
+  app->applicationShutdown();
+  app->shutdown();
+  ASSERT_FALSE(app->area<hostsim::Notifiers>().subscriptions().empty());
+  for (const auto& s : app->area<hostsim::Notifiers>().subscriptions())
+    EXPECT_FALSE(s.active) << s.name;
+  app.reset();
+}
+
 TEST_F(Router, WithoutADocumentOnlyTheDocumentFreeNotificationsPass)
 {
   workspace().closeAll();
