@@ -314,6 +314,13 @@ LRESULT DefDlgProcW(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
       SetFocus(next);
     return 0;
   }
+  case WM_ACTIVATE:
+    // An activated dialog keeps the focus inside: on its first tab stop, else on itself.
+    if (LOWORD(wParam) != 0 && !belongsTo(dialog, GetFocus())) {
+      HWND first = GetNextDlgTabItem(dialog, nullptr, FALSE);
+      SetFocus(first ? first : dialog);
+    }
+    return 0;
   case WM_NCDESTROY:
     forgetData(&ControlState::dialogs, dialog);
     return DefWindowProcW(dialog, message, wParam, lParam);
