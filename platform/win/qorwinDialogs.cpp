@@ -184,8 +184,13 @@ LRESULT CALLBACK buttonProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       item.hwndItem = window;
       item.hDC = dc;
       item.rcItem = client;
+      // The owner draws with the button's font selected.
+      auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0));
+      HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
       if (HWND parent = GetParent(window))
         SendMessageW(parent, WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+      if (oldFont)
+        SelectObject(dc, oldFont);
     } else {
       // A plain button: a frame and its centred caption.
       HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0));
