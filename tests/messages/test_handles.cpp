@@ -9,7 +9,9 @@
 #include "core/qorcoreTool.h"
 #include "hostsimAnnotations.h"
 #include "hostsimNotifiers.h"
+#include "aip/qoraipSize.h"
 #include "pui/qorpuiBasePlugin.h"
+#include "pui/qorpuiModalDialog.h"
 #include "pui/qorpuiUiGlobals.h"
 #include "pui/qorpuiWindowLists.h"
 #include "utils/qorutilsCallback.h"
@@ -217,7 +219,7 @@ TEST_F(Handles, ToolDialogHandlesAreCopiesSharingTheWindow)
   globals().toolRegistry.insert(host, data);
   size_t before = openDialogs();
   {
-    ModalDialog first(new qor::pui::ModalDialog());
+    ModalDialog first(new qor::pui::ModalDialog("Tool options", qor::aip::Size(200, 100)));
     {
       Tool tool(host);
       data->refCount = 1; // the registering implementation holds no handle of its own here
@@ -230,7 +232,7 @@ TEST_F(Handles, ToolDialogHandlesAreCopiesSharingTheWindow)
       tool.setDialogA(*tool.dialogA());
       EXPECT_EQ(windowOf(tool.dialogA()), windowOf(&first));
       {
-        ModalDialog second(new qor::pui::ModalDialog());
+        ModalDialog second(new qor::pui::ModalDialog("Tool options", qor::aip::Size(200, 100)));
         tool.setDialogB(second);
         tool.setDialogA(second);
         EXPECT_EQ(windowOf(tool.dialogA()), windowOf(&second));
