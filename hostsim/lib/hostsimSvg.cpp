@@ -1,6 +1,7 @@
 #include "hostsimSvg.h"
 
 #include "hostsimPaint.h"
+#include "hostsimTextSvg.h"
 
 #include <algorithm>
 #include <charconv>
@@ -609,6 +610,7 @@ bool consumed(const char* elem, const char* name)
       {"line", {"x1", "y1", "x2", "y2"}},
       {"polyline", {"points"}},
       {"polygon", {"points"}},
+      {"text", {"x", "y"}},
   };
   for (auto& g : geometry)
     if (!std::strcmp(elem, g.elem))
@@ -746,7 +748,7 @@ Art* Reader::readElement(const pugi::xml_node& node, const Context& parentCtx)
   bool geometric = !std::strcmp(name, "g") || !std::strcmp(name, "path") || !std::strcmp(name, "rect") ||
                    !std::strcmp(name, "circle") || !std::strcmp(name, "ellipse") ||
                    !std::strcmp(name, "line") || !std::strcmp(name, "polyline") ||
-                   !std::strcmp(name, "polygon");
+                   !std::strcmp(name, "polygon") || !std::strcmp(name, "text");
   if (!geometric) {
     // Kept verbatim as a foreign object.
     Art* art = doc_.newArt(Art::kForeign);
@@ -774,6 +776,12 @@ Art* Reader::readGeometry(const pugi::xml_node& node, Context& ctx)
   if (node.attribute("transform"))
     ctx.ctm = parseTransform(node.attribute("transform").value()).then(ctx.ctm);
   readPaint(node, ctx.paint);
+  if (!std::strcmp(name, "text")) {
+    Art* frame = TextSvg::read(doc_, node, ctx.ctm);
+    keepAttrs(node, frame);
+    applyPaint(frame, ctx.paint);
+    return frame;
+  }
   if (!std::strcmp(name, "g")) {
     Art* group = doc_.newArt(Art::kGroup);
     keepAttrs(node, group);
@@ -915,10 +923,13 @@ void Writer::art(pugi::xml_node parent, const Art* a)
   // A symbol instance is saved as a group holding its placed copy of the definition.
   bool instance = a->type == Art::kSymbolInstance;
   bool group = a->type == Art::kGroup || a->type == Art::kPluginGroup || instance;
-  pugi::xml_node node = parent.append_child(group ? "g" : "path");
+  bool text = a->type == Art::kTextFrame;
+  pugi::xml_node node = parent.append_child(group ? "g" : text ? "text" : "path");
   if (!a->svgId.empty())
     setAttr(node, "id", a->svgId);
-  if (!group) {
+  if (text) {
+    TextSvg::write(node, *a);
+  } else if (!group) {
     std::string d;
     if (a->type == Art::kPath) {
       Svg::appendPathData(d, a->segments, a->closed);

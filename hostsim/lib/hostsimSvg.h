@@ -1,8 +1,8 @@
 #pragma once
 // Reads an SVG drawing into a simulated document and writes a document back as SVG.
 // Shapes become paths (arcs and quadratics as cubic Beziers) with every transform applied; top-level
-// groups are layers; ids, presentation attributes, hidden and locked state are kept for output.
-// Elements that are not drawing geometry (defs, style, text, images...) are kept verbatim.
+// groups are layers; text elements are text frames; ids, presentation attributes, hidden and locked state
+// are kept for output. Other elements (defs, style, images...) are kept verbatim.
 #include "hostsimDocument.h"
 
 #include <string>
