@@ -2,11 +2,20 @@
 
 #include "aip/qoraipHostValueTests.h"
 #include "aip/qoraipPersistentDictionary.h"
+#include "core/qorcoreArrayPref.h"
+#include "core/qorcoreArtColorPref.h"
+#include "core/qorcoreArtboardPointPref.h"
+#include "core/qorcoreArtboardRectPref.h"
 #include "core/qorcoreBoolPref.h"
+#include "core/qorcoreColorPref.h"
 #include "core/qorcoreCoreGlobals.h"
 #include "core/qorcoreDictionaryPref.h"
 #include "core/qorcoreNumberPref.h"
+#include "core/qorcorePointPref.h"
+#include "core/qorcoreRectPref.h"
+#include "core/qorcoreSizePref.h"
 #include "core/qorcoreStringPref.h"
+#include "core/qorcoreTransformMatrixPref.h"
 #include "json/qorjsonReader.h"
 #include "json/qorjsonWriter.h"
 #include "pui/qorpuiBasePlugin.h"
@@ -42,7 +51,16 @@ PrefData::PrefData(const PrefData &other) {
 
 void PrefData::dropRecord() {
     CoreGlobals *globals = reachableGlobals();
-    if (!globals || !data_) return;
+    if (!data_) return;
+    if (!globals) {
+        // Without the plug-in nothing registered may be touched; a record that never held a value
+        // belongs to no registry, so its last handle still frees it.
+        if (!data_->value && !data_->node && --data_->refCount <= 0) {
+            delete data_;
+            data_ = nullptr;
+        }
+        return;
+    }
     if (--data_->refCount <= 0) {
         // Several records can stand for one node: erase the entry only when it names this record.
         __IntPrefData *registered = nullptr;
@@ -122,6 +140,14 @@ std::unique_ptr<PrefData> PrefData::fromJSON(const std::string &text) {
     return std::unique_ptr<PrefData>(handle);
 }
 
+plat::PersistentDataVector PrefData::valuesOf(const std::vector<PrefData *> *handles) {
+    plat::PersistentDataVector values;
+    if (handles)
+        for (PrefData *h : *handles)
+            if (h && prefDataImpl(*h)) values.pushBack(prefDataImpl(*h));
+    return values;
+}
+
 bool PrefData::handOut(plat::PersistentData *owned, std::unique_ptr<PrefData> &out) {
     std::unique_ptr<PrefData> handle(wrapPrefData(owned));
     delete owned;
@@ -136,9 +162,12 @@ PrefData *wrapPrefData(plat::PersistentData *&value) {
     if (!value || !value->nodeRef()) return nullptr;
     PrefData *handle = nullptr;
     switch (value->kind()) {
+    case plat::PersistentDataType::Array: handle = new ArrayPref(ArrayPref::Empty{}); break;
+    case plat::PersistentDataType::ArtboardPoint: handle = new ArtboardPointPref; break;
+    case plat::PersistentDataType::ArtboardRect: handle = new ArtboardRectPref; break;
+    case plat::PersistentDataType::ArtColor: handle = new ArtColorPref; break;
     case plat::PersistentDataType::Bool: handle = new BoolPref; break;
-    case plat::PersistentDataType::Number: handle = new NumberPref; break;
-    case plat::PersistentDataType::String: handle = new StringPref; break;
+    case plat::PersistentDataType::Color: handle = new ColorPref; break;
     case plat::PersistentDataType::Dictionary: {
         auto *dict = dynamic_cast<plat::PersistentDictionary *>(value);
         // Style values have no handle class in this build; they are not taken for plain dictionaries.
@@ -149,6 +178,12 @@ PrefData *wrapPrefData(plat::PersistentData *&value) {
         handle = new DictionaryPref(DictionaryPref::Empty{});
         break;
     }
+    case plat::PersistentDataType::Matrix: handle = new TransformMatrixPref; break;
+    case plat::PersistentDataType::Number: handle = new NumberPref; break;
+    case plat::PersistentDataType::Point: handle = new PointPref; break;
+    case plat::PersistentDataType::Rect: handle = new RectPref; break;
+    case plat::PersistentDataType::Size: handle = new SizePref; break;
+    case plat::PersistentDataType::String: handle = new StringPref; break;
     default: return nullptr;
     }
     handle->adoptValue(value);
