@@ -67,6 +67,43 @@ int32_t TextRange::size() const { return range_.getCharacterCount(); }
 void TextRange::setRange(int32_t start, int32_t end) { range_.setRange(start, end); }
 int32_t TextRange::position37(int32_t value) const { return range_.position37(value); }
 
+void TextRange::position36(int32_t engineValue) { range_.position36(engineValue); }
+void TextRange::position48(int32_t engineValue) { range_.position48(engineValue); }
+
+TextRange* TextRange::position38() const
+{
+  ATE::ITextRange range = range_.position38();
+  return range.isNull() ? nullptr : getTextRange(range.ref());
+}
+
+// The engine takes zero-terminated UTF-16, converted through a host string.
+bool TextRange::position18(const std::string& utf8) { return range_.position18(utf8ToHostString(utf8).toWString().c_str()); }
+bool TextRange::position19(const std::string& utf8) { return range_.position19(utf8ToHostString(utf8).toWString().c_str()); }
+void TextRange::position39(const std::string& utf8) { range_.position39(utf8ToHostString(utf8).toWString().c_str()); }
+void TextRange::position40(const std::string& utf8) { range_.position40(utf8ToHostString(utf8).toWString().c_str()); }
+
+void TextRange::position41(const TextRange* other)
+{
+  if (other)
+    range_.position41(other->ateTextRange());
+}
+
+void TextRange::position42(const TextRange* other)
+{
+  if (other)
+    range_.position42(other->ateTextRange());
+}
+
+void TextRange::position20() { range_.position20(); }
+void TextRange::position21() { range_.position21(); }
+void TextRange::position30() { range_.position30(); }
+void TextRange::position33() { range_.position33(); }
+void TextRange::position49() { range_.position49(); }
+void TextRange::position50() { range_.position50(); }
+bool TextRange::position24() const { return range_.position24(); }
+bool TextRange::position25() const { return range_.position25(); }
+void TextRange::position46(bool flag) { range_.position46(flag); }
+
 std::string TextRange::contents(const std::string& lineEnding) const
 {
   // A negative count is read as an empty range, and the count copied is kept within the buffer, so

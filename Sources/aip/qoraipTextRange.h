@@ -36,6 +36,27 @@ public:
   // Narrows the range to the characters start to end, end exclusive.
   void setRange(int32_t start, int32_t end);
   int32_t position37(int32_t value) const;
+  // Engine functions passed through as they are; the client converts the enumerated values.
+  void position36(int32_t engineValue);
+  void position48(int32_t engineValue);
+  // A new range object for the engine's answer, with one count for the caller; null for a null range.
+  TextRange* position38() const;
+  bool position18(const std::string& utf8);
+  bool position19(const std::string& utf8);
+  void position39(const std::string& utf8);
+  void position40(const std::string& utf8);
+  // Nothing for a null range.
+  void position41(const TextRange* other);
+  void position42(const TextRange* other);
+  void position20();
+  void position21();
+  void position30();
+  void position33();
+  void position49();
+  void position50();
+  bool position24() const;
+  bool position25() const;
+  void position46(bool flag);
   // The text as UTF-8, every "\r\n" and then every "\r" written as the line ending.
   std::string contents(const std::string& lineEnding) const;
   void contents(std::string& out, const std::string& lineEnding) const { out = contents(lineEnding); }

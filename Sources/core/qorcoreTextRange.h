@@ -46,12 +46,38 @@ public:
   virtual int32_t size() const;
   // Narrows the range to the characters start to end, end exclusive.
   virtual void setRange(int32_t start, int32_t end);
+  // 10 or 20; any other value calls nothing.
+  virtual void position36(int32_t value);
   virtual int32_t position37(int32_t value) const;
+  // A new handle of the range the engine hands out, owned by the caller; null for none.
+  virtual std::unique_ptr<TextRange> position38() const;
+  virtual bool position18(const std::string& utf8);
+  virtual bool position19(const std::string& utf8);
+  virtual void position39(const std::string& utf8);
+  virtual void position40(const std::string& utf8);
+  // Nothing when either handle is empty.
+  virtual void position41(const TextRange& other);
+  virtual void position42(const TextRange& other);
+  virtual void position20();
+  virtual void position21();
+  virtual void position30();
+  virtual void position33();
+  virtual void position49();
+  virtual void position50();
+  virtual bool position24() const;
+  virtual bool position25() const;
+  virtual void position46(bool flag);
+  // The same with false.
+  virtual void position46();
+  // 10, 20, 30 or 40; any other value calls nothing.
+  virtual void position48(int32_t value);
   // The text as UTF-8 with every line break (engine "\r" or "\r\n") written as lineEnding.
   virtual std::string contents(const std::string& lineEnding) const;
 
 private:
   friend aip::TextRange* implPointer(const TextRange& range);
+  // Calls a member without arguments when the handle is not empty.
+  void forward(void (aip::TextRange::*member)());
   aip::TextRange* impl_ = nullptr;
 };
 

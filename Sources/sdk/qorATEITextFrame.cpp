@@ -4,9 +4,7 @@ namespace ATE {
 
 ITextRange ITextFrame::getTextRange(int32_t flag) const
 {
-  AteTextRangeRef range = nullptr;
-  call(&AteTextFrameSuite::getTextRange, flag, &range);
-  return ITextRange(range);
+  return ITextRange(callFor<AteTextRangeRef>(&AteTextFrameSuite::getTextRange, flag));
 }
 
 }  // namespace ATE

@@ -66,6 +66,15 @@ protected:
       throwException(err);
   }
 
+  // The same, for a function whose last argument is one output: its value.
+  template <class Out, class Fn, class... Args>
+  Out callFor(Fn SuiteTable::*function, Args... args) const
+  {
+    Out out{};
+    call(function, args..., &out);
+    return out;
+  }
+
   Ref ref_ = nullptr;
 };
 

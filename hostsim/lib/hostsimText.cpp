@@ -135,6 +135,69 @@ HostErr position37(AteTextRangeRef r, int32_t value, int32_t* out)
   });
 }
 
+HostErr record(AteTextRangeRef r, int32_t position, int32_t value = 0, std::u16string text = {})
+{
+  return withRange(r, [&](TextEngine::Object&, int32_t, int32_t) {
+    engine().calls.push_back({position, value, std::move(text)});
+    return kHostNoErr;
+  });
+}
+
+template <int Position> HostErr recordOnly(AteTextRangeRef r) { return record(r, Position); }
+template <int Position> HostErr recordValue(AteTextRangeRef r, int32_t value) { return record(r, Position, value); }
+HostErr position46(AteTextRangeRef r, bool8 flag) { return record(r, 46, flag); }
+
+template <int Position> HostErr recordText(AteTextRangeRef r, const char16_t* text, int32_t length)
+{
+  if (!text)
+    return kHostErrBadParameter;
+  return record(r, Position, length, length < 0 ? std::u16string(text) : std::u16string(text, size_t(length)));
+}
+
+template <int Position> HostErr recordTextForFlag(AteTextRangeRef r, const char16_t* text, bool8* outFlag)
+{
+  if (!outFlag)
+    return kHostErrBadParameter;
+  HostErr err = recordText<Position>(r, text, -1);
+  if (!err)
+    *outFlag = 1;
+  return err;
+}
+
+template <int Position> HostErr recordRange(AteTextRangeRef r, AteTextRangeRef other)
+{
+  TextEngine::Object* o = engine().find(other, TextEngine::Kind::Range);
+  if (!o)
+    return kHostErrBadParameter;
+  int32_t start = 0, end = 0;
+  TextEngine::bounds(*o, start, end);
+  return record(r, Position, start);
+}
+
+HostErr position24(AteTextRangeRef r, bool8* out)
+{
+  return withRange(r, [&](TextEngine::Object&, int32_t start, int32_t end) {
+    return out ? (*out = start == end, kHostNoErr) : kHostErrBadParameter;
+  });
+}
+
+HostErr position25(AteTextRangeRef r, bool8* out)
+{
+  return withRange(r, [&](TextEngine::Object& range, int32_t start, int32_t end) {
+    return out ? (*out = start == 0 && end == storySize(range.frame), kHostNoErr) : kHostErrBadParameter;
+  });
+}
+
+HostErr position38(AteTextRangeRef r, AteTextRangeRef* out)
+{
+  return withRange(r, [&](TextEngine::Object& range, int32_t start, int32_t end) {
+    if (!out)
+      return kHostErrBadParameter;
+    *out = static_cast<AteTextRangeRef>(engine().create(TextEngine::Kind::Range, range.frame, start, end));
+    return kHostNoErr;
+  });
+}
+
 HostErr getContents(AteTextRangeRef r, char16_t* buffer, int32_t capacity, int32_t* outCount)
 {
   return withRange(r, [&](TextEngine::Object& range, int32_t start, int32_t end) {
@@ -237,6 +300,24 @@ void install(HostApp& app)
   range.setRange = &setRange;
   range.position37 = &position37;
   range.getContents = &getContents;
+  range.position18 = &recordTextForFlag<18>;
+  range.position19 = &recordTextForFlag<19>;
+  range.position20 = &recordOnly<20>;
+  range.position21 = &recordOnly<21>;
+  range.position24 = &position24;
+  range.position25 = &position25;
+  range.position30 = &recordOnly<30>;
+  range.position33 = &recordOnly<33>;
+  range.position36 = &recordValue<36>;
+  range.position38 = &position38;
+  range.position39 = &recordText<39>;
+  range.position40 = &recordText<40>;
+  range.position41 = &recordRange<41>;
+  range.position42 = &recordRange<42>;
+  range.position46 = &position46;
+  range.position48 = &recordValue<48>;
+  range.position49 = &recordOnly<49>;
+  range.position50 = &recordOnly<50>;
 
   auto& story =
       app.publishSuite<AteStorySuite>(kAteSuites[kAteSuiteStory].name, kAteSuites[kAteSuiteStory].version);

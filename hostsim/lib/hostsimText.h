@@ -6,7 +6,9 @@
 //
 // Host choices: a range is {story, start, end} in UTF-16 units. setRange, setStart and setEnd clamp
 // their values to the story and put a reversed pair in order; every operation on a range reads its
-// bounds clamped to the story's current size. Glyphs: one 5 x 8 box per visible character, 6 units
+// bounds clamped to the story's current size. The range positions whose meaning is the engine's own are
+// recorded (TextEngine::calls); position 38 hands out a new range over the same span, 24 answers whether
+// the range is empty and 25 whether it spans the whole story, 18 and 19 answer true. Glyphs: one 5 x 8 box per visible character, 6 units
 // apart, lines 10 units apart with the last line sitting on the frame's bottom; white space and control
 // characters have no glyph.
 #include "hostapi/HostTypes.h"
@@ -52,6 +54,15 @@ public:
   Object* find(const void* ref, Kind kind);
   HostErr addRef(const void* ref, Kind kind);
   HostErr release(const void* ref, Kind kind);
+  // A call of a range position whose effect the engine keeps to itself: recorded for tests.
+  struct Call
+  {
+    int32_t position;
+    int32_t value = 0;
+    std::u16string text;
+  };
+  std::vector<Call> calls;
+
   // References held on live engine objects: zero again once the plug-in let go of everything.
   int32_t liveRefs() const;
 

@@ -141,15 +141,37 @@ struct AteTextRangeSuite
   // UTF-16 units.
   HostErr (*getCharacterCount)(AteTextRangeRef range, int32_t* outCount);
   HostErr (*getStory)(AteTextRangeRef range, AteStoryRef* outStory);
-  HostStubProc reserved9[26];
+  HostStubProc reserved9[9];
+  HostErr (*position18)(AteTextRangeRef range, const char16_t* text, bool8* outFlag);
+  HostErr (*position19)(AteTextRangeRef range, const char16_t* text, bool8* outFlag);
+  HostErr (*position20)(AteTextRangeRef range);
+  HostErr (*position21)(AteTextRangeRef range);
+  HostStubProc reserved22[2];
+  HostErr (*position24)(AteTextRangeRef range, bool8* outFlag);
+  HostErr (*position25)(AteTextRangeRef range, bool8* outFlag);
+  HostStubProc reserved26[4];
+  HostErr (*position30)(AteTextRangeRef range);
+  HostStubProc reserved31[2];
+  HostErr (*position33)(AteTextRangeRef range);
+  HostStubProc reserved34;
   // Narrows the range to the characters start to end, end exclusive.
   HostErr (*setRange)(AteTextRangeRef range, int32_t start, int32_t end);
   HostErr (*position36)(AteTextRangeRef range, int32_t value);
   HostErr (*position37)(AteTextRangeRef range, int32_t value, int32_t* outValue);
-  HostStubProc reserved38[5];
+  HostErr (*position38)(AteTextRangeRef range, AteTextRangeRef* outRange);
+  // Zero-terminated UTF-16 text; the length -1 says so.
+  HostErr (*position39)(AteTextRangeRef range, const char16_t* text, int32_t length);
+  HostErr (*position40)(AteTextRangeRef range, const char16_t* text, int32_t length);
+  HostErr (*position41)(AteTextRangeRef range, AteTextRangeRef other);
+  HostErr (*position42)(AteTextRangeRef range, AteTextRangeRef other);
   // Copies at most capacity UTF-16 units (no terminator) and reports how many it copied.
   HostErr (*getContents)(AteTextRangeRef range, char16_t* buffer, int32_t capacity, int32_t* outCount);
-  HostStubProc reserved44[7];
+  HostStubProc reserved44[2];
+  HostErr (*position46)(AteTextRangeRef range, bool8 flag);
+  HostStubProc reserved47;
+  HostErr (*position48)(AteTextRangeRef range, int32_t value);
+  HostErr (*position49)(AteTextRangeRef range);
+  HostErr (*position50)(AteTextRangeRef range);
 };
 
 // "ATE Story Suite" 1.
@@ -181,7 +203,15 @@ static_assert(offsetof(AteTextRangeSuite, getCharacterCount) == 7 * sizeof(void*
 static_assert(offsetof(AteTextRangeSuite, getStory) == 8 * sizeof(void*));
 static_assert(offsetof(AteTextRangeSuite, setRange) == 35 * sizeof(void*));
 static_assert(offsetof(AteTextRangeSuite, position37) == 37 * sizeof(void*));
+static_assert(offsetof(AteTextRangeSuite, position18) == 18 * sizeof(void*));
+static_assert(offsetof(AteTextRangeSuite, position24) == 24 * sizeof(void*));
+static_assert(offsetof(AteTextRangeSuite, position30) == 30 * sizeof(void*));
+static_assert(offsetof(AteTextRangeSuite, position33) == 33 * sizeof(void*));
+static_assert(offsetof(AteTextRangeSuite, position38) == 38 * sizeof(void*));
+static_assert(offsetof(AteTextRangeSuite, position42) == 42 * sizeof(void*));
 static_assert(offsetof(AteTextRangeSuite, getContents) == 43 * sizeof(void*));
+static_assert(offsetof(AteTextRangeSuite, position46) == 46 * sizeof(void*));
+static_assert(offsetof(AteTextRangeSuite, position50) == 50 * sizeof(void*));
 static_assert(sizeof(AteTextRangeSuite) == 51 * sizeof(void*));
 static_assert(offsetof(AteStorySuite, getSize) == 4 * sizeof(void*));
 static_assert(offsetof(AteStorySuite, getTextRange) == 6 * sizeof(void*));

@@ -345,3 +345,68 @@ TEST_F(Text, SvgTextRoundTrip)
 }
 
 }  // namespace textTest
+
+namespace textTest {
+
+TEST_F(Text, PassThroughOperationsReachTheirPositions)
+{
+  doc = open("<text id='t' x='0' y='0'>abcdef</text>");
+  RangePtr impl(frameRange("t"));
+  ASSERT_TRUE(impl);
+  qor::core::TextRange range(impl.get());
+  qor::core::TextRange other(impl.get());
+  qor::core::TextRange empty;
+  range.setRange(1, 3);
+  using Op = void (*)(qor::core::TextRange&, qor::core::TextRange&);
+  struct Case {
+    const char* what;
+    Op op;
+    int32_t position;  // -1: no engine call
+    int32_t value;
+    std::u16string text;
+    bool onEmpty = false;  // the second handle is the empty one
+  } cases[] = {
+      {"36: 10 is engine 0", [](auto& r, auto&) { r.position36(10); }, 36, 0, u""},
+      {"36: 20 is engine 1", [](auto& r, auto&) { r.position36(20); }, 36, 1, u""},
+      {"36: 30 calls nothing", [](auto& r, auto&) { r.position36(30); }, -1, 0, u""},
+      {"48: 40 is engine 3", [](auto& r, auto&) { r.position48(40); }, 48, 3, u""},
+      {"48: 0 calls nothing", [](auto& r, auto&) { r.position48(0); }, -1, 0, u""},
+      {"48: 50 calls nothing", [](auto& r, auto&) { r.position48(50); }, -1, 0, u""},
+      {"46 without a flag passes false", [](auto& r, auto&) { r.position46(); }, 46, 0, u""},
+      {"46 with true", [](auto& r, auto&) { r.position46(true); }, 46, 1, u""},
+      {"39 passes zero-terminated UTF-16", [](auto& r, auto&) { r.position39("h\xC3\xA9"); }, 39, -1, u"h\u00e9"},
+      {"40 with an empty text", [](auto& r, auto&) { r.position40(""); }, 40, -1, u""},
+      {"18", [](auto& r, auto&) { EXPECT_TRUE(r.position18("x")); }, 18, -1, u"x"},
+      {"41 passes the other range (the engine answers with its start)", [](auto& r, auto& o) { r.position41(o); },
+       41, 1, u""},
+      {"42 with an empty range calls nothing", [](auto& r, auto&) { r.position42(qor::core::TextRange()); }, -1, 0,
+       u""},
+      {"20", [](auto& r, auto&) { r.position20(); }, 20, 0, u""},
+      {"50", [](auto& r, auto&) { r.position50(); }, 50, 0, u""},
+      {"an empty handle calls nothing", [](auto&, auto& o) { o.position20(); }, -1, 0, u"", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    engine().calls.clear();
+    c.op(range, c.onEmpty ? empty : other);
+    if (c.position < 0) {
+      EXPECT_TRUE(engine().calls.empty());
+      continue;
+    }
+    ASSERT_EQ(engine().calls.size(), 1u);
+    EXPECT_EQ(engine().calls[0].position, c.position);
+    EXPECT_EQ(engine().calls[0].value, c.value);
+    EXPECT_TRUE(engine().calls[0].text == c.text);
+  }
+
+  EXPECT_FALSE(range.position24()) << "not empty";
+  EXPECT_FALSE(range.position25()) << "not the whole story";
+  EXPECT_FALSE(empty.position24());
+  std::unique_ptr<qor::core::TextRange> copy = range.position38();
+  ASSERT_TRUE(copy);
+  EXPECT_TRUE(*copy != range) << "another engine range";
+  EXPECT_EQ(copy->contents("\n"), "bc");
+  EXPECT_EQ(empty.position38(), nullptr);
+}
+
+}  // namespace textTest
