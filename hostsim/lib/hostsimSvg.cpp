@@ -1334,7 +1334,7 @@ Art* Reader::readGeometry(const pugi::xml_node& node, Context& ctx)
   if (!std::strcmp(name, "text")) {
     Art* frame = TextSvg::read(doc_, node, ctx.ctm);
     keepAttrs(node, frame);
-    applyPaint(frame, ctx.paint);
+    applyPaint(frame, node, ctx);
     return frame;
   }
   if (!std::strcmp(name, "g")) {
