@@ -2,6 +2,7 @@
 #include "hostsimContainers.h"
 #include "hostsimDocumentSuites.h"
 #include "hostsimPaint.h"
+#include "hostsimText.h"
 #include "hostsimWorkspace.h"
 
 #include <cstdlib>
@@ -66,11 +67,7 @@ HostErr duplicateArt(ArtHandle h, int32_t order, ArtHandle target, ArtHandle* ou
 
 HostErr getFirstArtOfLayer(LayerHandle h, ArtHandle* out)
 {
-  Layer* l = lookup<Layer>(h);
-  if (!l || !out)
-    return kErrParam;
-  *out = handleOf(l->group);
-  return 0;
+  return answer(lookup<Layer>(h), out, [&](Layer& l) { return handleOf(l.group); });
 }
 
 HostErr getLayerOfArt(ArtHandle h, LayerHandle* out)
@@ -87,11 +84,7 @@ HostErr getLayerOfArt(ArtHandle h, LayerHandle* out)
 
 HostErr getArtType(ArtHandle h, int16_t* out)
 {
-  Art* a = art(h);
-  if (!a || !out)
-    return kErrParam;
-  *out = a->type;
-  return 0;
+  return answer(art(h), out, [&](Art& a) { return a.type; });
 }
 
 HostErr getArtUserAttributes(ArtHandle h, int32_t mask, int32_t* out)
@@ -149,11 +142,7 @@ HostErr updateArtBounds(ArtHandle h)
 
 HostErr getArtCenterPointVisible(ArtHandle h, bool8* out)
 {
-  Art* a = art(h);
-  if (!a || !out)
-    return kErrParam;
-  *out = a->centerVisible;
-  return 0;
+  return answer(art(h), out, [&](Art& a) { return a.centerVisible; });
 }
 
 HostErr setArtCenterPointVisible(ArtHandle h, bool8 visible)
@@ -224,11 +213,7 @@ HostErr getArtDictionary(ArtHandle h, DictHandle* out)
 
 HostErr isArtLayerGroup(ArtHandle h, bool8* out)
 {
-  Art* a = art(h);
-  if (!a || !out)
-    return kErrParam;
-  *out = a->layer != nullptr;
-  return 0;
+  return answer(art(h), out, [&](Art& a) { return a.layer != nullptr; });
 }
 
 bool8 isArtStyled(ArtHandle h)
@@ -246,11 +231,7 @@ HostErr artCall74(ArtHandle h)
 
 HostErr getSegmentCount(ArtHandle h, int16_t* out)
 {
-  Art* a = pathArt(h);
-  if (!a || !out)
-    return kErrParam;
-  *out = static_cast<int16_t>(a->segments.size());
-  return 0;
+  return answer(pathArt(h), out, [&](Art& a) { return static_cast<int16_t>(a.segments.size()); });
 }
 
 HostErr setSegmentCount(ArtHandle h, int16_t count)
@@ -317,11 +298,7 @@ HostErr deletePathSegments(ArtHandle h, int16_t first, int16_t count)
 
 HostErr getPathClosed(ArtHandle h, bool8* out)
 {
-  Art* a = pathArt(h);
-  if (!a || !out)
-    return kErrParam;
-  *out = a->closed;
-  return 0;
+  return answer(pathArt(h), out, [&](Art& a) { return a.closed; });
 }
 
 HostErr setPathClosed(ArtHandle h, bool8 closed)
@@ -335,11 +312,7 @@ HostErr setPathClosed(ArtHandle h, bool8 closed)
 
 HostErr getPathIsGuide(ArtHandle h, bool8* out)
 {
-  Art* a = pathArt(h);
-  if (!a || !out)
-    return kErrParam;
-  *out = a->guide;
-  return 0;
+  return answer(pathArt(h), out, [&](Art& a) { return a.guide; });
 }
 
 HostErr reversePath(ArtHandle h)
@@ -353,11 +326,7 @@ HostErr reversePath(ArtHandle h)
 
 HostErr getPathArea(ArtHandle h, double* out)
 {
-  Art* a = pathArt(h);
-  if (!a || !out)
-    return kErrParam;
-  *out = a->area();
-  return 0;
+  return answer(pathArt(h), out, [&](Art& a) { return a.area(); });
 }
 
 HostErr getPathLength(ArtHandle h, double* out, double flatness)
@@ -462,8 +431,8 @@ HostErr getPluginGroupResultArt(ArtHandle h, ArtHandle* out)
 
 // ---- Expand, transform, matching art, isolation ----
 
-// Replaces the art by a group: the glyphs of a text frame as one small rectangle per visible character,
-// anything else as a copy. The unique id moves to the group.
+// Replaces the art by a group: the glyphs of a text frame as one triangle in the box of each visible
+// character (the text engine's layout), anything else as a copy. The unique id moves to the group.
 HostErr expandArt(ArtHandle h, int32_t, int32_t)
 {
   Art* a = art(h);
@@ -473,22 +442,12 @@ HostErr expandArt(ArtHandle h, int32_t, int32_t)
   Art* group = doc->newArt(Art::kGroup);
   group->svgId = a->svgId;
   if (a->type == Art::kTextFrame) {
-    Rect r;
-    a->bounds(r);
-    double x = r.left;
-    for (unsigned char c : a->text) {
-      if ((c & 0xC0) == 0x80)
-        continue; // continuation bytes of one character
-      if (c != ' ') {
-        Art* glyph =
-            doc->newPath({{{x, r.bottom}, {x, r.bottom}, {x, r.bottom}, true},
-                          {{x + 5, r.bottom}, {x + 5, r.bottom}, {x + 5, r.bottom}, true},
-                          {{x + 5, r.bottom + 8}, {x + 5, r.bottom + 8}, {x + 5, r.bottom + 8}, true}},
-                         true);
-        // Glyphs are painted in text order: the last character is the topmost, the first child.
-        group->insertFirst(glyph);
-      }
-      x += 6;
+    for (const Rect& r : TextEngine::glyphBoxes(*a)) {
+      std::vector<Segment> box;
+      for (Pt p : {Pt{r.left, r.bottom}, Pt{r.right, r.bottom}, Pt{r.right, r.top}})
+        box.push_back({p, p, p, true});
+      // Glyphs are painted in text order: the last character is the topmost, the first child.
+      group->insertFirst(doc->newPath(std::move(box), true));
     }
   } else {
     group->insertLast(doc->duplicate(a));
