@@ -27,6 +27,15 @@ aip::Color hostColor(int32_t component, int32_t state)
   return aip::Color(record);
 }
 
+// The host's colour of (component, state 0), lightened by 0.09 in the light interface.
+aip::Color controlBase(int32_t component, bool dark)
+{
+  aip::Color base = hostColor(component, 0);
+  if (!dark)
+    base.lighten(0.09);
+  return base;
+}
+
 bool darkUI()
 {
   aip::Illustrator* app = aip::Illustrator::instance();
@@ -38,15 +47,12 @@ bool darkUI()
 bool themeBoxColors(int32_t component, ThemeColorSet& set)
 {
   bool dark = qorpuiTheme_detail::darkUI();
-  aip::Color base = qorpuiTheme_detail::hostColor(component, 0);
+  set.color1 = qorpuiTheme_detail::controlBase(component, dark);
   set.color2 = qorpuiTheme_detail::hostColor(component, 1);
   if (dark) {
-    set.color1 = base;
     set.color3 = qorpuiTheme_detail::grey(0.4);
     set.color4 = qorpuiTheme_detail::grey(127.0 / 255.0);
   } else {
-    base.lighten(0.09);
-    set.color1 = base;
     set.color3 = qorpuiTheme_detail::grey(137.0 / 255.0);
     set.color4 = qorpuiTheme_detail::grey(225.0 / 255.0);
   }
@@ -56,9 +62,7 @@ bool themeBoxColors(int32_t component, ThemeColorSet& set)
 bool themeControlColors(int32_t component, int32_t state, ThemeColorSet& set)
 {
   bool dark = qorpuiTheme_detail::darkUI();
-  aip::Color base = qorpuiTheme_detail::hostColor(component, 0);
-  if (!dark)
-    base.lighten(0.09);
+  aip::Color base = qorpuiTheme_detail::controlBase(component, dark);
   set.color4 = base;
   set.color1 = base;
   double amount = state == 1 ? 0.15 : state == 4 ? 0.35 : 0.0;
@@ -77,9 +81,7 @@ bool themeSliderColors(int32_t component, int32_t state, ThemeSliderColorSet& se
 {
   bool dark = qorpuiTheme_detail::darkUI();
   // Read as the host's painters do, though the set is fixed.
-  aip::Color base = qorpuiTheme_detail::hostColor(component, 0);
-  if (!dark)
-    base.lighten(0.09);
+  qorpuiTheme_detail::controlBase(component, dark);
   if (state < 0 || state > 4)
     return dark;
   const aip::Color accentA(50.0 / 255.0, 164.0 / 255.0, 241.0 / 255.0, 1.0);

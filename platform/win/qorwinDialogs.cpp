@@ -75,6 +75,43 @@ bool pointInClient(HWND window, LPARAM point)
   return PtInRect(&client, POINT{GET_X_LPARAM(point), GET_Y_LPARAM(point)}) != FALSE;
 }
 
+// The control's own font selected into a DC for as long as the object lives.
+struct ControlFont
+{
+  ControlFont(HWND window, HDC dc) : dc(dc)
+  {
+    auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0));
+    old = font ? SelectObject(dc, font) : nullptr;
+  }
+  ~ControlFont()
+  {
+    if (old)
+      SelectObject(dc, old);
+  }
+  ControlFont(const ControlFont&) = delete;
+  ControlFont& operator=(const ControlFont&) = delete;
+  HDC dc;
+  HGDIOBJ old;
+};
+
+// A control's own text drawn transparently in its font.
+void drawOwnText(HWND window, HDC dc, RECT rect, UINT format)
+{
+  ControlFont font(window, dc);
+  std::u16string text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, u'\0');
+  int n = GetWindowTextW(window, &text[0], static_cast<int>(text.size()));
+  SetBkMode(dc, TRANSPARENT);
+  DrawTextW(dc, text.c_str(), n, &rect, format);
+}
+
+// A new text repaints the control, background included.
+LRESULT setTextAndRepaint(HWND window, WPARAM wParam, LPARAM lParam)
+{
+  LRESULT result = DefWindowProcW(window, WM_SETTEXT, wParam, lParam);
+  InvalidateRect(window, nullptr, TRUE);
+  return result;
+}
+
 LRESULT CALLBACK buttonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
   DWORD type = styleOf(window) & BS_TYPEMASK;
@@ -163,11 +200,8 @@ LRESULT CALLBACK buttonProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     if (lParam)
       InvalidateRect(window, nullptr, FALSE);
     return 0;
-  case WM_SETTEXT: {
-    LRESULT result = DefWindowProcW(window, message, wParam, lParam);
-    InvalidateRect(window, nullptr, TRUE);
-    return result;
-  }
+  case WM_SETTEXT:
+    return setTextAndRepaint(window, wParam, lParam);
   case WM_PAINT: {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
@@ -185,25 +219,15 @@ LRESULT CALLBACK buttonProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       item.hDC = dc;
       item.rcItem = client;
       // The owner draws with the button's font selected.
-      auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0));
-      HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
+      ControlFont font(window, dc);
       if (HWND parent = GetParent(window))
         SendMessageW(parent, WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
-      if (oldFont)
-        SelectObject(dc, oldFont);
     } else {
       // A plain button: a frame and its centred caption.
-      HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0));
-      HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
       FrameRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-      std::u16string text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, u'\0');
-      int n = GetWindowTextW(window, &text[0], static_cast<int>(text.size()));
-      SetBkMode(dc, TRANSPARENT);
       if (!IsWindowEnabled(window))
         SetTextColor(dc, RGB(128, 128, 128));
-      DrawTextW(dc, text.c_str(), n, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-      if (oldFont)
-        SelectObject(dc, oldFont);
+      drawOwnText(window, dc, client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
     EndPaint(window, &ps);
     return 0;
@@ -223,11 +247,8 @@ LRESULT CALLBACK staticProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     return DLGC_STATIC;
   case WM_NCHITTEST:
     return (styleOf(window) & SS_NOTIFY) ? HTCLIENT : HTTRANSPARENT;
-  case WM_SETTEXT: {
-    LRESULT result = DefWindowProcW(window, message, wParam, lParam);
-    InvalidateRect(window, nullptr, TRUE);
-    return result;
-  }
+  case WM_SETTEXT:
+    return setTextAndRepaint(window, wParam, lParam);
   case WM_PAINT: {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
@@ -240,17 +261,10 @@ LRESULT CALLBACK staticProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       if (brush)
         FillRect(dc, &client, brush);
     }
-    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0));
-    HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
     DWORD style = styleOf(window);
-    UINT format = DT_WORDBREAK | ((style & SS_NOPREFIX) ? DT_NOPREFIX : 0) |
-                  ((style & 3) == SS_CENTER ? DT_CENTER : (style & 3) == SS_RIGHT ? DT_RIGHT : DT_LEFT);
-    std::u16string text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, u'\0');
-    int n = GetWindowTextW(window, &text[0], static_cast<int>(text.size()));
-    SetBkMode(dc, TRANSPARENT);
-    DrawTextW(dc, text.c_str(), n, &client, format);
-    if (oldFont)
-      SelectObject(dc, oldFont);
+    drawOwnText(window, dc, client,
+                DT_WORDBREAK | ((style & SS_NOPREFIX) ? DT_NOPREFIX : 0) |
+                    ((style & 3) == SS_CENTER ? DT_CENTER : (style & 3) == SS_RIGHT ? DT_RIGHT : DT_LEFT));
     EndPaint(window, &ps);
     return 0;
   }
