@@ -4,8 +4,16 @@
 #include "aip/qoraipPersistentDictionary.h"
 #include "core/qorcoreBoolPref.h"
 #include "core/qorcoreCoreGlobals.h"
+#include "core/qorcoreDashStyleMapPref.h"
+#include "core/qorcoreDashStylePref.h"
 #include "core/qorcoreDictionaryPref.h"
+#include "core/qorcoreFillStyleMapPref.h"
+#include "core/qorcoreFillStylePref.h"
 #include "core/qorcoreNumberPref.h"
+#include "core/qorcorePathStyleMapPref.h"
+#include "core/qorcorePathStylePref.h"
+#include "core/qorcoreStrokeStyleMapPref.h"
+#include "core/qorcoreStrokeStylePref.h"
 #include "core/qorcoreStringPref.h"
 #include "json/qorjsonReader.h"
 #include "json/qorjsonWriter.h"
@@ -42,7 +50,16 @@ PrefData::PrefData(const PrefData &other) {
 
 void PrefData::dropRecord() {
     CoreGlobals *globals = reachableGlobals();
-    if (!globals || !data_) return;
+    if (!globals) {
+        // Without the globals a record is left alone, except one that never held anything (it was
+        // never registered), which would otherwise leak.
+        if (data_ && !data_->value && !data_->node && --data_->refCount <= 0) {
+            delete data_;
+            data_ = nullptr;
+        }
+        return;
+    }
+    if (!data_) return;
     if (--data_->refCount <= 0) {
         // Several records can stand for one node: erase the entry only when it names this record.
         __IntPrefData *registered = nullptr;
@@ -74,6 +91,23 @@ void PrefData::adoptValue(plat::PersistentData *value) {
     data_->value = value;
     data_->node = value->node().detach();
     if (globals && data_->node) globals->prefRegistry.insert(data_->node, data_);
+}
+
+void PrefData::adoptShared(plat::PersistentData *value) {
+    CoreGlobals *globals = reachableGlobals();
+    if (!globals || !data_ || !value || !value->nodeRef()) {
+        delete value;
+        return;
+    }
+    __IntPrefData *found = nullptr;
+    if (!globals->prefRegistry.get(value->nodeRef(), found) || !found) {
+        adoptValue(value);
+        return;
+    }
+    if (found->value != value) delete value;
+    ++found->refCount;
+    delete data_;
+    data_ = found;
 }
 
 bool PrefData::isEmpty() const { return !data_ || !data_->value; }
@@ -141,12 +175,18 @@ PrefData *wrapPrefData(plat::PersistentData *&value) {
     case plat::PersistentDataType::String: handle = new StringPref; break;
     case plat::PersistentDataType::Dictionary: {
         auto *dict = dynamic_cast<plat::PersistentDictionary *>(value);
-        // Style values have no handle class in this build; they are not taken for plain dictionaries.
-        if (!dict || isDashStyleMapDict(dict) || isDashStyleDict(dict) || isFillStyleMapDict(dict) ||
-            isFillStyleDict(dict) || isStrokeStyleMapDict(dict) || isStrokeStyleDict(dict) ||
-            isPathStyleMapDict(dict) || isPathStyleDict(dict))
-            return nullptr;
-        handle = new DictionaryPref(DictionaryPref::Empty{});
+        if (!dict) return nullptr;
+        // The first style whose members the dictionary holds decides; maps before their styles, and
+        // strokes before fills, since a stroke holds every member a fill has.
+        if (isDashStyleMapDict(dict)) handle = new DashStyleMapPref;
+        else if (isDashStyleDict(dict)) handle = new DashStylePref;
+        else if (isStrokeStyleMapDict(dict)) handle = new StrokeStyleMapPref;
+        else if (isStrokeStyleDict(dict)) handle = new StrokeStylePref;
+        else if (isFillStyleMapDict(dict)) handle = new FillStyleMapPref;
+        else if (isFillStyleDict(dict)) handle = new FillStylePref;
+        else if (isPathStyleMapDict(dict)) handle = new PathStyleMapPref;
+        else if (isPathStyleDict(dict)) handle = new PathStylePref;
+        else handle = new DictionaryPref(DictionaryPref::Empty{});
         break;
     }
     default: return nullptr;
