@@ -31,6 +31,11 @@ public:
     plat::PersistentData *elementAt(uint32_t index) override;
     plat::PersistentArray *getArray(uint32_t index) override;
     plat::PersistentArray *getOrCreateArray(uint32_t index, const plat::PersistentDataVector *values) override;
+    // The same as getArray, under the name the document and the dictionary give it.
+    plat::PersistentArray *getHostArray(uint32_t index) { return getArray(index); }
+    plat::PersistentArray *getOrCreateHostArray(uint32_t index, const plat::PersistentDataVector *values) {
+        return getOrCreateArray(index, values);
+    }
     virtual plat::PersistentDictionary *getHostDictionary(uint32_t index);
     virtual plat::PersistentDictionary *getOrCreateHostDictionary(uint32_t index,
                                                                   const plat::PersistentDataVector *values);

@@ -34,6 +34,11 @@ public:
     plat::PersistentDictionary *getDictionary(const std::string &key) override;
     plat::PersistentDictionary *getOrCreateDictionary(const std::string &key,
                                                       const plat::PersistentDataVector *values) override;
+    // The same as getDictionary, under the name the document and the array give it.
+    plat::PersistentDictionary *getHostDictionary(const std::string &key) { return getDictionary(key); }
+    plat::PersistentDictionary *getOrCreateHostDictionary(const std::string &key, const plat::PersistentDataVector *values) {
+        return getOrCreateDictionary(key, values);
+    }
     virtual PersistentArray *getHostArray(const std::string &key);
     virtual PersistentArray *getOrCreateHostArray(const std::string &key, const plat::PersistentDataVector *values);
     virtual PersistentArtboardPoint *getArtboardPoint(const std::string &key);

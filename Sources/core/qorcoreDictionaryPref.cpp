@@ -1,73 +1,108 @@
 #include "core/qorcoreDictionaryPref.h"
 
 #include "aip/qoraipPersistentDictionary.h"
-#include "core/qorcoreBoolPref.h"
-#include "core/qorcoreNumberPref.h"
-#include "core/qorcoreStringPref.h"
-#include "plat/qorplatPersistentBool.h"
-#include "plat/qorplatPersistentNumber.h"
-#include "plat/qorplatPersistentString.h"
 
 namespace qor {
 namespace core {
 
-plat::PersistentDataVector DictionaryPref::valuesOf(const std::vector<PrefData *> *members) {
-    plat::PersistentDataVector values;
-    if (members)
-        for (PrefData *m : *members)
-            if (m && prefDataImpl(*m)) values.pushBack(prefDataImpl(*m));
-    return values;
+DictionaryPref::DictionaryPref(const std::vector<PrefData*>* members, const std::string& name)
+{
+  if (!reachableGlobals())
+    return;
+  plat::PersistentDataVector values = valuesOf(members);
+  adoptValue(new aip::PersistentDictionary(&values, name));
 }
 
-DictionaryPref::DictionaryPref(const std::vector<PrefData *> *members, const std::string &name) {
-    if (!reachableGlobals()) return;
-    plat::PersistentDataVector values = valuesOf(members);
-    adoptValue(new aip::PersistentDictionary(&values, name));
+aip::PersistentDictionary* DictionaryPref::getterStore() const
+{
+  return stored<aip::PersistentDictionary>();
 }
 
-plat::PersistentDictionary *DictionaryPref::dict() const { return dynamic_cast<plat::PersistentDictionary *>(value()); }
-
-bool DictionaryPref::addPref(const PrefData &pref) {
-    return dict() && prefDataImpl(pref) && dict()->add(prefDataImpl(pref));
+bool DictionaryPref::addPref(const PrefData& pref)
+{
+  return getterStore() && prefDataImpl(pref) && getterStore()->add(prefDataImpl(pref));
 }
 
-bool DictionaryPref::getPref(const std::string &key, std::unique_ptr<PrefData> &out) {
-    return dict() && handOut(dict()->member(key), out);
+bool DictionaryPref::getPref(const std::string& key, std::unique_ptr<PrefData>& out)
+{
+  return getterStore() && handOut(getterStore()->member(key), out);
 }
 
-bool DictionaryPref::takePref(const std::string &key, std::unique_ptr<PrefData> &out) {
-    return dict() && handOut(dict()->take(key), out);
+bool DictionaryPref::takePref(const std::string& key, std::unique_ptr<PrefData>& out)
+{
+  return getterStore() && handOut(getterStore()->take(key), out);
 }
 
-bool DictionaryPref::getBool(const std::string &key, BoolPref &out) {
-    return dict() && assignWrapped(dict()->getBool(key), PrefDataType::Bool, out);
+DictionaryPref::Iterator DictionaryPref::begin() const
+{
+  return Iterator(*this);
 }
-bool DictionaryPref::getOrCreateBool(const std::string &key, bool value, BoolPref &out) {
-    return dict() && assignWrapped(dict()->getOrCreateBool(key, value), PrefDataType::Bool, out);
+
+__IntDictPrefIterData::~__IntDictPrefIterData()
+{
+  delete dictionary;
+  delete position;
 }
-bool DictionaryPref::getDictionary(const std::string &key, DictionaryPref &out) {
-    return dict() && assignWrapped(dict()->getDictionary(key), PrefDataType::Dictionary, out);
+
+DictionaryPref::Iterator::Iterator(const DictionaryPref& dictionary) : data_(new __IntDictPrefIterData)
+{
+  data_->dictionary = new DictionaryPref(dictionary);
+  aip::PersistentDictionary* store = dictionary.getterStore();
+  const json::MemberMap* members = store && store->nodeRef() ? store->nodeRef()->members() : nullptr;
+  if (members && !members->empty())
+    data_->position = new std::string(members->begin()->first.view());
 }
-bool DictionaryPref::getOrCreateDictionary(const std::string &key, const std::vector<PrefData *> *members,
-                                           DictionaryPref &out) {
-    if (!dict()) return false;
-    plat::PersistentDataVector values = valuesOf(members);
-    return assignWrapped(dict()->getOrCreateDictionary(key, &values), PrefDataType::Dictionary, out);
+
+DictionaryPref::Iterator::Iterator(const Iterator& other) : data_(new __IntDictPrefIterData)
+{
+  data_->dictionary = new DictionaryPref(*other.data_->dictionary);
+  if (other.data_->position)
+    data_->position = new std::string(*other.data_->position);
 }
-bool DictionaryPref::getNumber(const std::string &key, NumberPref &out) {
-    return dict() && assignWrapped(dict()->getNumber(key), PrefDataType::Number, out);
+
+DictionaryPref::Iterator& DictionaryPref::Iterator::operator=(const Iterator& other)
+{
+  if (&other != this) {
+    Iterator copy(other);
+    std::swap(data_, copy.data_);
+  }
+  return *this;
 }
-bool DictionaryPref::getOrCreateNumber(const std::string &key, int64_t value, NumberPref &out) {
-    return dict() && assignWrapped(dict()->getOrCreateNumber(key, value), PrefDataType::Number, out);
+
+DictionaryPref::Iterator::~Iterator()
+{
+  delete data_;
 }
-bool DictionaryPref::getOrCreateNumber(const std::string &key, double value, NumberPref &out) {
-    return dict() && assignWrapped(dict()->getOrCreateNumber(key, value), PrefDataType::Number, out);
+
+bool DictionaryPref::Iterator::atEnd() const
+{
+  return !data_->position;
 }
-bool DictionaryPref::getString(const std::string &key, StringPref &out) {
-    return dict() && assignWrapped(dict()->getString(key), PrefDataType::String, out);
+
+std::string DictionaryPref::Iterator::key() const
+{
+  return data_->position ? *data_->position : std::string();
 }
-bool DictionaryPref::getOrCreateString(const std::string &key, const std::string &value, StringPref &out) {
-    return dict() && assignWrapped(dict()->getOrCreateString(key, value), PrefDataType::String, out);
+
+bool DictionaryPref::Iterator::current(std::unique_ptr<PrefData>& out) const
+{
+  return data_->position && data_->dictionary->getPref(*data_->position, out);
+}
+
+DictionaryPref::Iterator& DictionaryPref::Iterator::operator++()
+{
+  if (!data_->position)
+    return *this;
+  aip::PersistentDictionary* store = data_->dictionary->getterStore();
+  const json::MemberMap* members = store && store->nodeRef() ? store->nodeRef()->members() : nullptr;
+  auto next = members ? members->upper_bound(*data_->position) : nullptr;
+  if (members && next != members->end()) {
+    *data_->position = std::string(next->first.view());
+  } else {
+    delete data_->position;
+    data_->position = nullptr;
+  }
+  return *this;
 }
 
 } // namespace core

@@ -1,52 +1,79 @@
-// The preference handle of a named group of preference values (a JSON object), with the typed get and
-// get-or-create operations by member name.
+// The preference handle of a named group of preference values (a JSON object): adding, looking up and
+// taking out members, iteration in key order, and the typed get and get-or-create operations by name.
 #pragma once
 
+#include "core/qorcorePrefGetters.h"
+#include "core/qorcorePrefHandle.h"
+
+#include <memory>
+#include <string>
 #include <vector>
 
-#include "core/qorcorePrefData.h"
-
 namespace qor {
+namespace aip {
+class PersistentDictionary;
+}
 namespace core {
 
-class BoolPref;
-class NumberPref;
-class StringPref;
+class DictionaryPref;
 
-class DictionaryPref : public PrefData {
+// The state of a member iterator: a handle sharing the iterated dictionary's record and the key of the
+// current member (null once past the last).
+class __IntDictPrefIterData
+{
 public:
-    // An empty handle that wrapPrefData fills.
-    struct Empty {};
-    explicit DictionaryPref(Empty) {}
-    // A new dictionary named name holding the values of members (first of equal keys wins; null
-    // entries and empty handles left out). Empty when the plug-in's globals are not reachable.
-    explicit DictionaryPref(const std::vector<PrefData *> *members = nullptr, const std::string &name = std::string());
-    DictionaryPref(const DictionaryPref &other) = default;
-    PrefData *clone() const override { return new DictionaryPref(*this); }
-    virtual DictionaryPref &operator=(const DictionaryPref &other) {
-        PrefData::operator=(other);
-        return *this;
-    }
-    using PrefData::operator=;
+  virtual ~__IntDictPrefIterData();
+  DictionaryPref* dictionary = nullptr;
+  std::string* position = nullptr;
+};
 
-    virtual bool addPref(const PrefData &pref);
-    virtual bool getPref(const std::string &key, std::unique_ptr<PrefData> &out);
-    virtual bool takePref(const std::string &key, std::unique_ptr<PrefData> &out);
-    virtual bool getBool(const std::string &key, BoolPref &out);
-    virtual bool getOrCreateBool(const std::string &key, bool value, BoolPref &out);
-    virtual bool getDictionary(const std::string &key, DictionaryPref &out);
-    virtual bool getOrCreateDictionary(const std::string &key, const std::vector<PrefData *> *members, DictionaryPref &out);
-    virtual bool getNumber(const std::string &key, NumberPref &out);
-    virtual bool getOrCreateNumber(const std::string &key, int64_t value, NumberPref &out);
-    virtual bool getOrCreateNumber(const std::string &key, double value, NumberPref &out);
-    virtual bool getString(const std::string &key, StringPref &out);
-    virtual bool getOrCreateString(const std::string &key, const std::string &value, StringPref &out);
+class DictionaryPref : public PrefHandle<DictionaryPref>,
+                       public PrefGetters<aip::PersistentDictionary, std::string>
+{
+public:
+  // Walks the members in the byte order of their keys. It remembers the current key, not a place in the
+  // member map, so removing the current member while iterating is safe.
+  class Iterator
+  {
+  public:
+    explicit Iterator(const DictionaryPref& dictionary);
+    Iterator(const Iterator& other);
+    Iterator& operator=(const Iterator& other);
+    ~Iterator();
 
-    // The persistent values of the non-null, non-empty handles, in order.
-    static plat::PersistentDataVector valuesOf(const std::vector<PrefData *> *members);
+    bool atEnd() const;
+    // The current member's key; "" at the end.
+    std::string key() const;
+    // The current member as a new handle of its class (deleting what out held); false at the end or
+    // when the member has gone.
+    bool current(std::unique_ptr<PrefData>& out) const;
+    // On to the member with the next greater key.
+    Iterator& operator++();
 
-private:
-    plat::PersistentDictionary *dict() const;
+  private:
+    __IntDictPrefIterData* data_;
+  };
+
+  // An empty handle that wrapPrefData fills.
+  struct Empty
+  {
+  };
+  explicit DictionaryPref(Empty) {}
+  // A new dictionary named name holding the values of members (first of equal keys wins; null
+  // entries and empty handles left out). Empty when the plug-in's globals are not reachable.
+  explicit DictionaryPref(const std::vector<PrefData*>* members = nullptr,
+                          const std::string& name = std::string());
+  DictionaryPref(const DictionaryPref& other) = default;
+  DictionaryPref& operator=(const DictionaryPref& other) = default;
+  using PrefData::operator=;
+
+  virtual bool addPref(const PrefData& pref);
+  virtual bool getPref(const std::string& key, std::unique_ptr<PrefData>& out);
+  virtual bool takePref(const std::string& key, std::unique_ptr<PrefData>& out);
+  virtual Iterator begin() const;
+
+protected:
+  aip::PersistentDictionary* getterStore() const override;
 };
 
 } // namespace core

@@ -2,7 +2,12 @@
 
 #include "aip/qoraipHostValueTests.h"
 #include "aip/qoraipPersistentDictionary.h"
+#include "core/qorcoreArrayPref.h"
+#include "core/qorcoreArtColorPref.h"
+#include "core/qorcoreArtboardPointPref.h"
+#include "core/qorcoreArtboardRectPref.h"
 #include "core/qorcoreBoolPref.h"
+#include "core/qorcoreColorPref.h"
 #include "core/qorcoreCoreGlobals.h"
 #include "core/qorcoreDashStyleMapPref.h"
 #include "core/qorcoreDashStylePref.h"
@@ -12,9 +17,13 @@
 #include "core/qorcoreNumberPref.h"
 #include "core/qorcorePathStyleMapPref.h"
 #include "core/qorcorePathStylePref.h"
+#include "core/qorcorePointPref.h"
+#include "core/qorcoreRectPref.h"
+#include "core/qorcoreSizePref.h"
+#include "core/qorcoreStringPref.h"
 #include "core/qorcoreStrokeStyleMapPref.h"
 #include "core/qorcoreStrokeStylePref.h"
-#include "core/qorcoreStringPref.h"
+#include "core/qorcoreTransformMatrixPref.h"
 #include "json/qorjsonReader.h"
 #include "json/qorjsonWriter.h"
 #include "pui/qorpuiBasePlugin.h"
@@ -50,16 +59,16 @@ PrefData::PrefData(const PrefData &other) {
 
 void PrefData::dropRecord() {
     CoreGlobals *globals = reachableGlobals();
+    if (!data_) return;
     if (!globals) {
-        // Without the globals a record is left alone, except one that never held anything (it was
-        // never registered), which would otherwise leak.
-        if (data_ && !data_->value && !data_->node && --data_->refCount <= 0) {
+        // Without the plug-in nothing registered may be touched; a record that never held a value
+        // belongs to no registry, so its last handle still frees it.
+        if (!data_->value && !data_->node && --data_->refCount <= 0) {
             delete data_;
             data_ = nullptr;
         }
         return;
     }
-    if (!data_) return;
     if (--data_->refCount <= 0) {
         // Several records can stand for one node: erase the entry only when it names this record.
         __IntPrefData *registered = nullptr;
@@ -156,6 +165,14 @@ std::unique_ptr<PrefData> PrefData::fromJSON(const std::string &text) {
     return std::unique_ptr<PrefData>(handle);
 }
 
+plat::PersistentDataVector PrefData::valuesOf(const std::vector<PrefData *> *handles) {
+    plat::PersistentDataVector values;
+    if (handles)
+        for (PrefData *h : *handles)
+            if (h && prefDataImpl(*h)) values.pushBack(prefDataImpl(*h));
+    return values;
+}
+
 bool PrefData::handOut(plat::PersistentData *owned, std::unique_ptr<PrefData> &out) {
     std::unique_ptr<PrefData> handle(wrapPrefData(owned));
     delete owned;
@@ -170,9 +187,12 @@ PrefData *wrapPrefData(plat::PersistentData *&value) {
     if (!value || !value->nodeRef()) return nullptr;
     PrefData *handle = nullptr;
     switch (value->kind()) {
+    case plat::PersistentDataType::Array: handle = new ArrayPref(ArrayPref::Empty{}); break;
+    case plat::PersistentDataType::ArtboardPoint: handle = new ArtboardPointPref; break;
+    case plat::PersistentDataType::ArtboardRect: handle = new ArtboardRectPref; break;
+    case plat::PersistentDataType::ArtColor: handle = new ArtColorPref; break;
     case plat::PersistentDataType::Bool: handle = new BoolPref; break;
-    case plat::PersistentDataType::Number: handle = new NumberPref; break;
-    case plat::PersistentDataType::String: handle = new StringPref; break;
+    case plat::PersistentDataType::Color: handle = new ColorPref; break;
     case plat::PersistentDataType::Dictionary: {
         auto *dict = dynamic_cast<plat::PersistentDictionary *>(value);
         if (!dict) return nullptr;
@@ -189,6 +209,12 @@ PrefData *wrapPrefData(plat::PersistentData *&value) {
         else handle = new DictionaryPref(DictionaryPref::Empty{});
         break;
     }
+    case plat::PersistentDataType::Matrix: handle = new TransformMatrixPref; break;
+    case plat::PersistentDataType::Number: handle = new NumberPref; break;
+    case plat::PersistentDataType::Point: handle = new PointPref; break;
+    case plat::PersistentDataType::Rect: handle = new RectPref; break;
+    case plat::PersistentDataType::Size: handle = new SizePref; break;
+    case plat::PersistentDataType::String: handle = new StringPref; break;
     default: return nullptr;
     }
     handle->adoptValue(value);

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "json/qorjsonNode.h"
 #include "plat/qorplatPersistentData.h"
@@ -78,6 +79,11 @@ public:
     static CoreGlobals *reachableGlobals();
 
 protected:
+    template <class Store, class Key>
+    friend class PrefGetters;
+
+    // The persistent values of the non-null, non-empty handles, in order.
+    static plat::PersistentDataVector valuesOf(const std::vector<PrefData *> *handles);
     // Wraps an owned persistent value and, when the handle has the code, shares it into out.
     template <class Out>
     static bool assignWrapped(plat::PersistentData *owned, PrefDataType code, Out &out) {

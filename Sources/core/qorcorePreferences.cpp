@@ -1,14 +1,8 @@
 #include "core/qorcorePreferences.h"
 
 #include "aip/qoraipPreferences.h"
-#include "core/qorcoreBoolPref.h"
+#include "aip/qoraipPersistentDictionary.h"
 #include "core/qorcoreCoreGlobals.h"
-#include "core/qorcoreDictionaryPref.h"
-#include "core/qorcoreNumberPref.h"
-#include "core/qorcoreStringPref.h"
-#include "plat/qorplatPersistentBool.h"
-#include "plat/qorplatPersistentNumber.h"
-#include "plat/qorplatPersistentString.h"
 
 namespace qor {
 namespace core {
@@ -22,7 +16,7 @@ __IntPrefsData::~__IntPrefsData() {
 
 Preferences::Preferences() : data_(new __IntPrefsData) { data_->refCount = 1; }
 
-Preferences::Preferences(const Preferences &other) {
+Preferences::Preferences(const Preferences &other) : PrefGetters(other) {
     if (other.data_) {
         data_ = other.data_;
         ++data_->refCount;
@@ -34,7 +28,15 @@ Preferences::Preferences(const Preferences &other) {
 
 void Preferences::dropRecord() {
     CoreGlobals *globals = PrefData::reachableGlobals();
-    if (!globals || !data_) return;
+    if (!data_) return;
+    if (!globals) {
+        // As for preference values: a record that never held a document is still freed by its last handle.
+        if (!data_->document && !data_->node && --data_->refCount <= 0) {
+            delete data_;
+            data_ = nullptr;
+        }
+        return;
+    }
     if (--data_->refCount <= 0) {
         __IntPrefsData *registered = nullptr;
         if (data_->node && globals->prefsRegistry.get(data_->node, registered) && registered == data_)
@@ -92,35 +94,18 @@ bool Preferences::removePref(const PrefData &pref) {
     return document() && prefDataImpl(pref) && document()->remove(prefDataImpl(pref));
 }
 
-bool Preferences::getBool(const std::string &key, BoolPref &out) {
-    return document() && Access::assignWrapped(document()->getBool(key), PrefDataType::Bool, out);
-}
-bool Preferences::getOrCreateBool(const std::string &key, bool value, BoolPref &out) {
-    return document() && Access::assignWrapped(document()->getOrCreateBool(key, value), PrefDataType::Bool, out);
-}
-bool Preferences::getDictionary(const std::string &key, DictionaryPref &out) {
-    return document() && Access::assignWrapped(document()->getHostDictionary(key), PrefDataType::Dictionary, out);
-}
-bool Preferences::getOrCreateDictionary(const std::string &key, const std::vector<PrefData *> *members,
-                                        DictionaryPref &out) {
-    if (!document()) return false;
-    plat::PersistentDataVector values = DictionaryPref::valuesOf(members);
-    return Access::assignWrapped(document()->getOrCreateHostDictionary(key, &values), PrefDataType::Dictionary, out);
-}
-bool Preferences::getNumber(const std::string &key, NumberPref &out) {
-    return document() && Access::assignWrapped(document()->getNumber(key), PrefDataType::Number, out);
-}
-bool Preferences::getOrCreateNumber(const std::string &key, int64_t value, NumberPref &out) {
-    return document() && Access::assignWrapped(document()->getOrCreateNumber(key, value), PrefDataType::Number, out);
-}
-bool Preferences::getOrCreateNumber(const std::string &key, double value, NumberPref &out) {
-    return document() && Access::assignWrapped(document()->getOrCreateNumber(key, value), PrefDataType::Number, out);
-}
-bool Preferences::getString(const std::string &key, StringPref &out) {
-    return document() && Access::assignWrapped(document()->getString(key), PrefDataType::String, out);
-}
-bool Preferences::getOrCreateString(const std::string &key, const std::string &value, StringPref &out) {
-    return document() && Access::assignWrapped(document()->getOrCreateString(key, value), PrefDataType::String, out);
+Preferences::Iterator Preferences::begin() const {
+    // The iterator holds the "Prefs" object only when it reads as a plain dictionary.
+    std::unique_ptr<PrefData> wrapped;
+    if (document()) {
+        plat::PersistentData *members = new aip::PersistentDictionary(document()->node().detach());
+        wrapped.reset(wrapPrefData(members));
+        delete members;
+    }
+    auto *dictionary = wrapped && wrapped->dataType() == PrefDataType::Dictionary
+                           ? dynamic_cast<DictionaryPref *>(wrapped.get())
+                           : nullptr;
+    return Iterator(dictionary ? *dictionary : DictionaryPref(DictionaryPref::Empty{}));
 }
 
 int32_t Preferences::versionNumber() const { return document() ? document()->versionNumber() : 0; }

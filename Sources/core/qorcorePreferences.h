@@ -6,18 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "core/qorcorePrefData.h"
+#include "core/qorcoreDictionaryPref.h"
+#include "core/qorcorePrefGetters.h"
 
 namespace qor {
 namespace aip {
 class Preferences;
 }
 namespace core {
-
-class BoolPref;
-class DictionaryPref;
-class NumberPref;
-class StringPref;
 
 class __IntPrefsData {
 public:
@@ -27,8 +23,12 @@ public:
     aip::Preferences *document = nullptr;
 };
 
-class Preferences {
+class Preferences : public PrefGetters<aip::Preferences, std::string> {
 public:
+    // Walks the top-level members of the document's "Prefs" object in key order; over nothing for an
+    // empty handle.
+    using Iterator = DictionaryPref::Iterator;
+
     Preferences();
     Preferences(const Preferences &other);
     virtual ~Preferences();
@@ -41,15 +41,7 @@ public:
     virtual bool addPref(const PrefData &pref);
     virtual bool getPref(const std::string &key, std::unique_ptr<PrefData> &out);
     virtual bool removePref(const PrefData &pref);
-    virtual bool getBool(const std::string &key, BoolPref &out);
-    virtual bool getOrCreateBool(const std::string &key, bool value, BoolPref &out);
-    virtual bool getDictionary(const std::string &key, DictionaryPref &out);
-    virtual bool getOrCreateDictionary(const std::string &key, const std::vector<PrefData *> *members, DictionaryPref &out);
-    virtual bool getNumber(const std::string &key, NumberPref &out);
-    virtual bool getOrCreateNumber(const std::string &key, int64_t value, NumberPref &out);
-    virtual bool getOrCreateNumber(const std::string &key, double value, NumberPref &out);
-    virtual bool getString(const std::string &key, StringPref &out);
-    virtual bool getOrCreateString(const std::string &key, const std::string &value, StringPref &out);
+    virtual Iterator begin() const;
     virtual int32_t versionNumber() const;
     virtual bool setVersionNumber(int32_t number);
     virtual std::string versionString() const;
@@ -57,10 +49,12 @@ public:
 
     static bool loadInto(const std::string &path, Preferences &target);
 
+protected:
+    aip::Preferences *getterStore() const override { return document(); }
+
 private:
-    // Shares typed getters' wrapping with the preference handles.
+    // Shares the handing out of handles with the preference handles.
     struct Access : PrefData {
-        using PrefData::assignWrapped;
         using PrefData::handOut;
     };
     aip::Preferences *document() const { return data_ ? data_->document : nullptr; }

@@ -6,46 +6,13 @@
 #include "core/qorcoreNumberPref.h"
 #include "core/qorcorePreferences.h"
 #include "core/qorcoreStringPref.h"
-#include "hostsimApp.h"
-#include "prefsTestSupport.h"
+#include "corePrefsFixture.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-extern "C" int32_t PluginMain(const char *caller, const char *selector, void *message);
-
 using namespace qor::core;
-
-class CorePrefs : public ::testing::Test {
-protected:
-    void SetUp() override {
-        app = std::make_unique<hostsim::HostApp>();
-        app->connect(&PluginMain, QOR_PLUGIN_MODULE);
-        app->startup();
-        app->applicationStarted();
-        ASSERT_NE(PrefData::reachableGlobals(), nullptr);
-        // The plug-in itself holds its own preference document and values while it runs.
-        prefCountAtStart = PrefData::reachableGlobals()->prefRegistry.size();
-        prefsCountAtStart = PrefData::reachableGlobals()->prefsRegistry.size();
-        path = dir.file("Preferences");
-    }
-    void TearDown() override {
-        // Every handle of the test is gone by now: the registries hold only the plug-in's own again.
-        if (CoreGlobals *g = PrefData::reachableGlobals()) {
-            EXPECT_EQ(g->prefRegistry.size(), prefCountAtStart);
-            EXPECT_EQ(g->prefsRegistry.size(), prefsCountAtStart);
-        }
-        app->applicationShutdown();
-        app->shutdown();
-        app.reset();
-    }
-    std::unique_ptr<hostsim::HostApp> app;
-    prefsTest::TempFolder dir;
-    std::string path;
-    size_t prefCountAtStart = 0;
-    size_t prefsCountAtStart = 0;
-};
 
 TEST_F(CorePrefs, TheClientsOptionsRoundTripThroughTheFile) {
     {
