@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 
 #include "aip/qoraipPoint.h"
 #include "aip/qoraipSize.h"
@@ -20,7 +21,7 @@ class ControlBar;
 class Panel;
 class Widget;
 class Window;
-class Bitmap;
+class CGdiPlusBitmapResource;
 }  // namespace pui
 }  // namespace qor
 
@@ -66,6 +67,6 @@ struct UiGlobals
   qor::pui::Window* svgHostWindow = nullptr;
   qor::pui::Window* svgRenderView = nullptr;
   qor::aip::Size svgPageSize{1000.0, 1000.0};
-  // Rendered SVG bitmaps by resource id, then by colour key.
-  std::map<int32_t, std::map<uint32_t, qor::pui::Bitmap*>> svgBitmapCache;
+  // Rendered SVG bitmaps by resource id, then by colour, brightness and pixel size.
+  std::map<uint16_t, std::map<uint64_t, std::shared_ptr<qor::pui::CGdiPlusBitmapResource>>> svgBitmapCache;
 };
