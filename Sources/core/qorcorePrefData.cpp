@@ -14,6 +14,7 @@
 #include "core/qorcoreDictionaryPref.h"
 #include "core/qorcoreFillStyleMapPref.h"
 #include "core/qorcoreFillStylePref.h"
+#include "core/qorcoreFontPref.h"
 #include "core/qorcoreNumberPref.h"
 #include "core/qorcorePathStyleMapPref.h"
 #include "core/qorcorePathStylePref.h"
@@ -209,6 +210,7 @@ PrefData *wrapPrefData(plat::PersistentData *&value) {
         else handle = new DictionaryPref(DictionaryPref::Empty{});
         break;
     }
+    case plat::PersistentDataType::Font: handle = new FontPref; break;
     case plat::PersistentDataType::Matrix: handle = new TransformMatrixPref; break;
     case plat::PersistentDataType::Number: handle = new NumberPref; break;
     case plat::PersistentDataType::Point: handle = new PointPref; break;

@@ -34,6 +34,8 @@ class DashStylePref;
 class DictionaryPref;
 class FillStyleMapPref;
 class FillStylePref;
+class Font;
+class FontPref;
 class NumberPref;
 class PathStyleMapPref;
 class PathStylePref;
@@ -77,6 +79,9 @@ public:
   virtual bool getOrCreateFillStyle(const Key& key, const FillStyle& value, FillStylePref& out);
   virtual bool getFillStyleMap(const Key& key, FillStyleMapPref& out);
   virtual bool getOrCreateFillStyleMap(const Key& key, const FillStyle::Map& value, FillStyleMapPref& out);
+  virtual bool getFont(const Key& key, FontPref& out);
+  // An empty font stores the host's default font.
+  virtual bool getOrCreateFont(const Key& key, const Font& font, double size, FontPref& out);
   virtual bool getTransformMatrix(const Key& key, TransformMatrixPref& out);
   virtual bool getOrCreateTransformMatrix(const Key& key, const TransformMatrix& value,
                                           TransformMatrixPref& out);
