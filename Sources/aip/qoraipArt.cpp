@@ -10,6 +10,7 @@
 #include "aip/qoraipHostRefs.h"
 #include "aip/qoraipIllustrator.h"
 #include "aip/qoraipIllustratorDictionary.h"
+#include "aip/qoraipTextArt.h"
 #include "aip/qoraipLayer.h"
 #include "aip/qoraipPath.h"
 #include "aip/qoraipSuite.h"
@@ -53,12 +54,20 @@ Art::Art(ArtHandle art)
 
 Art::~Art()
 {
+    delete textArt_;
     delete path_;
     if (dictionary_)
         dictionary_->release();
 }
 
 ArtHandle Art::hostHandle() const { return art_; }
+
+TextArt* Art::textArt()
+{
+    if (!textArt_)
+        textArt_ = new TextArt(this, false);
+    return textArt_;
+}
 
 Art* Art::clone() const
 {

@@ -21,6 +21,7 @@ class IllustratorDictionary;
 class Layer;
 class Path;
 class Symbol;
+class TextArt;
 class UID;
 
 class Art {
@@ -120,6 +121,8 @@ public:
     virtual ArtIterator* siblingIterator();
     // The art's dictionary, looked up on first use; the art holds one count of it.
     virtual IllustratorDictionary* dictionary();
+    // The art's text part, made on first use and deleted with the art.
+    virtual TextArt* textArt();
 
     // The art below or within this one that matches any host spec, as new implementations in the
     // host's order (empty when the host refuses).
@@ -148,6 +151,7 @@ private:
     ArtHandle art_;
     Path* path_ = nullptr;
     IllustratorDictionary* dictionary_ = nullptr;
+    TextArt* textArt_ = nullptr;
 };
 
 }  // namespace aip

@@ -14,6 +14,9 @@
 #include "aip/qoraipLayer.h"
 #include "aip/qoraipLineIntersection.h"
 #include "aip/qoraipPath.h"
+#include "aip/qoraipHostRefs.h"
+#include "aip/qoraipTextArt.h"
+#include "aip/qoraipTextRange.h"
 #include "aip/qoraipSuitePointers.h"
 
 namespace qor {
@@ -34,6 +37,17 @@ uint32_t next(const std::string& s, size_t& i)
     i = k;
     // A cut or stray sequence stands for one visible replacement character.
     return n < extra || (extra == 0 && c >= 0x80) ? 0xFFFD : cp;
+}
+
+// The UTF-16 offset of the character at a code-point index of a UTF-8 text; past the end, the offset of
+// the end.
+int32_t utf16Offset(const std::string& s, int32_t character)
+{
+    int32_t units = 0;
+    size_t i = 0;
+    for (int32_t c = 0; c < character && i < s.size(); ++c)
+        units += next(s, i) >= 0x10000 ? 2 : 1;
+    return units;
 }
 
 // Characters without a glyph: ASCII white space and control characters (tested as unsigned values),
@@ -199,7 +213,7 @@ HitData::HitData(const HitData& other)
       pieceIndex_(other.pieceIndex_),
       t_(other.t_),
       bezier_(other.bezier_ ? new Bezier(*other.bezier_) : nullptr),
-      textRange_(other.textRange_)
+      textRange_(retain(other.textRange_))
 {
 }
 
@@ -207,6 +221,8 @@ HitData::~HitData()
 {
     delete art_;
     delete bezier_;
+    if (textRange_)
+        textRange_->release();
 }
 
 int32_t HitData::requestFlags() const { return request_; }
@@ -298,9 +314,25 @@ TextRange* HitData::textRange()
 {
     if (textRange_)
         return textRange_;
-    // The frame's text range comes from the text model; until it exists only the glyph can be found.
-    glyphUnderHit();
-    return nullptr;
+    int32_t glyph = glyphUnderHit();
+    if (glyph < 0)
+        return nullptr;
+    TextRange* range = art_->textArt()->textRange();
+    if (!range)
+        return nullptr;
+    std::string text = range->contents("\n");
+    int32_t character = characterOfGlyph(text, glyph);
+    if (character < 0) {
+        // The outlines and the text disagree: there is no character to point at.
+        range->release();
+        return nullptr;
+    }
+    // Offsets count from the frame's first character, in UTF-16 units as the engine does.
+    int32_t start = range->start() + qoraipHitData_detail::utf16Offset(text, character);
+    int32_t units = qoraipHitData_detail::utf16Offset(text, character + 1) - qoraipHitData_detail::utf16Offset(text, character);
+    range->setRange(start, start + units);
+    textRange_ = range;
+    return textRange_;
 }
 
 int32_t HitData::glyphUnderHit() const
@@ -308,16 +340,29 @@ int32_t HitData::glyphUnderHit() const
     using namespace qoraipHitData_detail;
     if (!hit() || art_->type() != textFrameType)
         return -1;
+    Illustrator* app = Illustrator::instance();
+    Document* doc = app ? app->currentDocument() : nullptr;
+    uint32_t layersBefore = doc ? doc->layerCount() : 0;
     ArtPtr copy(art_->duplicate(5, nullptr));
     if (!copy)
         return -1;
-    copy->expand(2, 1);
-    ArtPtr last(copy->type() == groupType ? copy->lastChild() : nullptr);
-    if (!last) {
-        copy->dispose();
+    // Without an unlocked visible layer the host made one to hold the copy; it goes with the copy.
+    std::unique_ptr<Layer> madeLayer(doc && doc->layerCount() > layersBefore ? copy->layer() : nullptr);
+    int32_t glyph = outlinedGlyph(*copy);
+    copy->dispose();
+    if (madeLayer)
+        madeLayer->deleteLayer();
+    return glyph;
+}
+
+int32_t HitData::outlinedGlyph(Art& copy) const
+{
+    using namespace qoraipHitData_detail;
+    copy.expand(2, 1);
+    ArtPtr last(copy.type() == groupType ? copy.lastChild() : nullptr);
+    if (!last)
         return -1;
-    }
-    HitData outlines(copy.get(), point_, -65537, 2.0, true);
+    HitData outlines(&copy, point_, -65537, 2.0, true);
     ArtHandle target = outlines.hit() ? outlines.art()->hostHandle() : nullptr;
     int32_t glyph = -1;
     double nearest = kFar;
@@ -328,10 +373,8 @@ int32_t HitData::glyphUnderHit() const
             if (!holds && child->type() == compoundPathType)
                 for (ArtPtr part(child->firstChild()); part && !holds; part.reset(part->nextSibling()))
                     holds = part->hostHandle() == target;
-            if (holds) {
-                glyph = count;
-                break;
-            }
+            if (holds)
+                return count;
         } else {
             double d = child->bounds66().center().distanceTo(point_);
             if (d < nearest) {
@@ -340,7 +383,6 @@ int32_t HitData::glyphUnderHit() const
             }
         }
     }
-    copy->dispose();
     return glyph;
 }
 

@@ -33,9 +33,8 @@ public:
     virtual ArtboardPoint point() const;
     // The Bezier piece under the hit, kept by the record until the next call.
     virtual Bezier* bezier();
-    // The character of a hit text frame as a text range, kept by the record. The text model that would
-    // hand out the frame's range is not part of this system yet, so this is null for now; the glyph
-    // under the hit is found all the same (glyphUnderHit).
+    // The character of a hit text frame as a text range, kept by the record (which holds one count of
+    // it); null without a hit on a text frame.
     virtual TextRange* textRange();
     virtual bool hitPoint(ArtboardPoint& out) const;
     virtual bool hitPointForPart(int32_t part, ArtboardPoint& out) const;
@@ -62,6 +61,8 @@ private:
     static bool maskContains(const Art& mask, const ArtboardPoint& where, double tol);
     void record(const Art& art, int32_t part, const ArtboardPoint& where, int32_t segment, int32_t piece, double t);
     bool onOpenPath(int32_t& segmentCount) const;
+    // The glyph under the hit among the outlines of a copy of the hit frame.
+    int32_t outlinedGlyph(Art& copy) const;
 
     int32_t request_ = 0;
     bool hit_ = false;

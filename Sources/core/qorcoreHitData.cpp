@@ -6,6 +6,7 @@
 #include "core/qorcoreArt.h"
 #include "core/qorcoreBezier.h"
 #include "core/qorcoreEnumConverters.h"
+#include "core/qorcoreTextRange.h"
 
 namespace qor {
 namespace core {
@@ -111,9 +112,10 @@ Bezier* HitData::bezier() const
 
 TextRange* HitData::textRange() const
 {
-    if (hit())
-        data_->impl->textRange();
-    return nullptr;
+    if (!hit())
+        return nullptr;
+    aip::TextRange* range = data_->impl->textRange();
+    return range ? new TextRange(wrapTextRange(range)) : nullptr;
 }
 
 bool HitData::hitPoint(ArtboardPoint& point) const

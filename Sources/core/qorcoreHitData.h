@@ -51,7 +51,7 @@ public:
     virtual ArtboardPoint point() const;
     // A new copy of the hit Bezier piece, owned by the caller; null without a hit.
     virtual Bezier* bezier() const;
-    // The character under the hit; the text model is not part of this system yet, so always null.
+    // A new handle of the character under a hit on a text frame, owned by the caller; else null.
     virtual TextRange* textRange() const;
     virtual bool hitPoint(ArtboardPoint& point) const;
     virtual bool hitPointForPart(int32_t part, ArtboardPoint& point) const;

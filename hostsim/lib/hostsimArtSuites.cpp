@@ -2,6 +2,7 @@
 #include "hostsimContainers.h"
 #include "hostsimDocumentSuites.h"
 #include "hostsimPaint.h"
+#include "hostsimText.h"
 #include "hostsimWorkspace.h"
 
 #include <cstdlib>
@@ -430,8 +431,8 @@ HostErr getPluginGroupResultArt(ArtHandle h, ArtHandle* out)
 
 // ---- Expand, transform, matching art, isolation ----
 
-// Replaces the art by a group: the glyphs of a text frame as one small rectangle per visible character,
-// anything else as a copy. The unique id moves to the group.
+// Replaces the art by a group: the glyphs of a text frame as one triangle in the box of each visible
+// character (the text engine's layout), anything else as a copy. The unique id moves to the group.
 HostErr expandArt(ArtHandle h, int32_t, int32_t)
 {
   Art* a = art(h);
@@ -441,22 +442,12 @@ HostErr expandArt(ArtHandle h, int32_t, int32_t)
   Art* group = doc->newArt(Art::kGroup);
   group->svgId = a->svgId;
   if (a->type == Art::kTextFrame) {
-    Rect r;
-    a->bounds(r);
-    double x = r.left;
-    for (unsigned char c : a->text) {
-      if ((c & 0xC0) == 0x80)
-        continue; // continuation bytes of one character
-      if (c != ' ') {
-        Art* glyph =
-            doc->newPath({{{x, r.bottom}, {x, r.bottom}, {x, r.bottom}, true},
-                          {{x + 5, r.bottom}, {x + 5, r.bottom}, {x + 5, r.bottom}, true},
-                          {{x + 5, r.bottom + 8}, {x + 5, r.bottom + 8}, {x + 5, r.bottom + 8}, true}},
-                         true);
-        // Glyphs are painted in text order: the last character is the topmost, the first child.
-        group->insertFirst(glyph);
-      }
-      x += 6;
+    for (const Rect& r : TextEngine::glyphBoxes(*a)) {
+      std::vector<Segment> box;
+      for (Pt p : {Pt{r.left, r.bottom}, Pt{r.right, r.bottom}, Pt{r.right, r.top}})
+        box.push_back({p, p, p, true});
+      // Glyphs are painted in text order: the last character is the topmost, the first child.
+      group->insertFirst(doc->newPath(std::move(box), true));
     }
   } else {
     group->insertLast(doc->duplicate(a));

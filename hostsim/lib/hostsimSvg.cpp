@@ -1,6 +1,7 @@
 #include "hostsimSvg.h"
 
 #include "hostsimPaint.h"
+#include "hostsimTextSvg.h"
 #include "hostsimPaintSvg.h"
 
 #include <algorithm>
@@ -637,6 +638,7 @@ bool consumed(const char* elem, const char* name)
       {"line", {"x1", "y1", "x2", "y2"}},
       {"polyline", {"points"}},
       {"polygon", {"points"}},
+      {"text", {"x", "y"}},
       {"use", {"href", "xlink:href", "x", "y"}},
   };
   for (auto& g : geometry)
@@ -1288,7 +1290,7 @@ Art* Reader::readElement(const pugi::xml_node& node, const Context& parentCtx)
   }
   bool geometric = named(node, "g") || named(node, "path") || named(node, "rect") || named(node, "circle") ||
                    named(node, "ellipse") || named(node, "line") || named(node, "polyline") ||
-                   named(node, "polygon");
+                   named(node, "polygon") || named(node, "text");
   if (named(node, "use")) {
     // An instance of a symbol; a use of anything else is kept verbatim.
     pugi::xml_node used;
@@ -1329,6 +1331,12 @@ Art* Reader::readGeometry(const pugi::xml_node& node, Context& ctx)
   if (node.attribute("transform"))
     ctx.ctm = parseTransform(node.attribute("transform").value()).then(ctx.ctm);
   readPaint(node, ctx.paint);
+  if (!std::strcmp(name, "text")) {
+    Art* frame = TextSvg::read(doc_, node, ctx.ctm);
+    keepAttrs(node, frame);
+    applyPaint(frame, node, ctx);
+    return frame;
+  }
   if (!std::strcmp(name, "g")) {
     Art* group = doc_.newArt(Art::kGroup);
     keepAttrs(node, group);
@@ -1686,7 +1694,8 @@ void Writer::art(pugi::xml_node parent, const Art* a)
   }
   bool instance = a->type == Art::kSymbolInstance;
   bool group = a->type == Art::kGroup || a->type == Art::kPluginGroup;
-  pugi::xml_node node = parent.append_child(instance ? "use" : group ? "g" : "path");
+  bool text = a->type == Art::kTextFrame;
+  pugi::xml_node node = parent.append_child(instance ? "use" : group ? "g" : text ? "text" : "path");
   if (!a->svgId.empty())
     setAttr(node, "id", a->svgId);
   if (instance) {
@@ -1696,6 +1705,8 @@ void Writer::art(pugi::xml_node parent, const Art* a)
     Matrix t = kFlip.then(a->placement).then(kFlip);
     if (!t.identity())
       setAttr(node, "transform", matrixText(t));
+  } else if (text) {
+    TextSvg::write(node, *a);
   } else if (!group) {
     std::string d;
     if (a->type == Art::kPath) {

@@ -1,11 +1,11 @@
 #pragma once
 // Reads an SVG drawing into a simulated document and writes a document back as SVG.
 // Shapes become paths (arcs and quadratics as cubic Beziers) with every transform applied; top-level
-// groups are layers; ids, presentation attributes, hidden and locked state are kept for output.
-// Gradients, patterns, solid (spot) colours and symbols become document objects, and a <use> of a symbol
-// a placed instance; they are written back as one <defs>, with an element of their own for each place a
-// gradient or moved pattern paints. Other elements that are not drawing geometry (style, text, images...)
-// are kept verbatim.
+// groups are layers; text elements are text frames; ids, presentation attributes, hidden and locked state
+// are kept for output. Gradients, patterns, solid (spot) colours and symbols become document objects, and a
+// <use> of a symbol a placed instance; they are written back as one <defs>, with an element of their own
+// for each place a gradient or moved pattern paints. Other elements that are not drawing geometry (style,
+// images...) are kept verbatim.
 #include "hostsimDocument.h"
 
 #include <string>

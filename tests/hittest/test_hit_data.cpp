@@ -9,6 +9,7 @@
 #include "aip/qoraipDocumentView.h"
 #include "aip/qoraipIllustrator.h"
 #include "aip/qoraipHitData.h"
+#include "aip/qoraipTextRange.h"
 #include "core/qorcoreArt.h"
 #include "core/qorcoreBezier.h"
 #include "core/qorcoreHitData.h"
@@ -198,7 +199,10 @@ TEST_F(Hits, GlyphOfATextFrameUnderTheHit)
     EXPECT_EQ(h.hitPart(), HitData::ObjectPart);
     EXPECT_EQ(h.glyphUnderHit(), c.glyph) << c.x;
     EXPECT_EQ(HitData::characterOfGlyph(frame->text, c.glyph), c.character);
-    EXPECT_EQ(h.textRange(), nullptr) << "no text model to hand out the range";
+    qor::aip::TextRange* range = h.textRange();
+    ASSERT_NE(range, nullptr);
+    EXPECT_EQ(range->start(), c.character);
+    EXPECT_EQ(range->size(), 1);
   }
   EXPECT_EQ(doc->layers.front()->group->childCount(), before) << "the outlined copy is gone again";
   EXPECT_EQ(doc->layers.size(), 1u);
