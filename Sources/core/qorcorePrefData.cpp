@@ -9,13 +9,21 @@
 #include "core/qorcoreBoolPref.h"
 #include "core/qorcoreColorPref.h"
 #include "core/qorcoreCoreGlobals.h"
+#include "core/qorcoreDashStyleMapPref.h"
+#include "core/qorcoreDashStylePref.h"
 #include "core/qorcoreDictionaryPref.h"
+#include "core/qorcoreFillStyleMapPref.h"
+#include "core/qorcoreFillStylePref.h"
 #include "core/qorcoreFontPref.h"
 #include "core/qorcoreNumberPref.h"
+#include "core/qorcorePathStyleMapPref.h"
+#include "core/qorcorePathStylePref.h"
 #include "core/qorcorePointPref.h"
 #include "core/qorcoreRectPref.h"
 #include "core/qorcoreSizePref.h"
 #include "core/qorcoreStringPref.h"
+#include "core/qorcoreStrokeStyleMapPref.h"
+#include "core/qorcoreStrokeStylePref.h"
 #include "core/qorcoreTransformMatrixPref.h"
 #include "json/qorjsonReader.h"
 #include "json/qorjsonWriter.h"
@@ -95,6 +103,23 @@ void PrefData::adoptValue(plat::PersistentData *value) {
     if (globals && data_->node) globals->prefRegistry.insert(data_->node, data_);
 }
 
+void PrefData::adoptShared(plat::PersistentData *value) {
+    CoreGlobals *globals = reachableGlobals();
+    if (!globals || !data_ || !value || !value->nodeRef()) {
+        delete value;
+        return;
+    }
+    __IntPrefData *found = nullptr;
+    if (!globals->prefRegistry.get(value->nodeRef(), found) || !found) {
+        adoptValue(value);
+        return;
+    }
+    if (found->value != value) delete value;
+    ++found->refCount;
+    delete data_;
+    data_ = found;
+}
+
 bool PrefData::isEmpty() const { return !data_ || !data_->value; }
 
 bool PrefData::operator==(const PrefData &other) const {
@@ -171,12 +196,18 @@ PrefData *wrapPrefData(plat::PersistentData *&value) {
     case plat::PersistentDataType::Color: handle = new ColorPref; break;
     case plat::PersistentDataType::Dictionary: {
         auto *dict = dynamic_cast<plat::PersistentDictionary *>(value);
-        // Style values have no handle class in this build; they are not taken for plain dictionaries.
-        if (!dict || isDashStyleMapDict(dict) || isDashStyleDict(dict) || isFillStyleMapDict(dict) ||
-            isFillStyleDict(dict) || isStrokeStyleMapDict(dict) || isStrokeStyleDict(dict) ||
-            isPathStyleMapDict(dict) || isPathStyleDict(dict))
-            return nullptr;
-        handle = new DictionaryPref(DictionaryPref::Empty{});
+        if (!dict) return nullptr;
+        // The first style whose members the dictionary holds decides; maps before their styles, and
+        // strokes before fills, since a stroke holds every member a fill has.
+        if (isDashStyleMapDict(dict)) handle = new DashStyleMapPref;
+        else if (isDashStyleDict(dict)) handle = new DashStylePref;
+        else if (isStrokeStyleMapDict(dict)) handle = new StrokeStyleMapPref;
+        else if (isStrokeStyleDict(dict)) handle = new StrokeStylePref;
+        else if (isFillStyleMapDict(dict)) handle = new FillStyleMapPref;
+        else if (isFillStyleDict(dict)) handle = new FillStylePref;
+        else if (isPathStyleMapDict(dict)) handle = new PathStyleMapPref;
+        else if (isPathStyleDict(dict)) handle = new PathStylePref;
+        else handle = new DictionaryPref(DictionaryPref::Empty{});
         break;
     }
     case plat::PersistentDataType::Font: handle = new FontPref; break;

@@ -99,6 +99,10 @@ protected:
 
     // Takes the value over: a new record holding it and a reference to its node, registered.
     void adoptValue(plat::PersistentData *value);
+    // For a fresh handle: shares the record already registered for the value's node (the value is then
+    // deleted unless the record holds it), else adopts the value as adoptValue does. Without the
+    // globals or a node the value is deleted and the handle stays empty.
+    void adoptShared(plat::PersistentData *value);
     plat::PersistentData *value() const { return data_ ? data_->value : nullptr; }
     void dropRecord();
 

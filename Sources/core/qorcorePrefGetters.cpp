@@ -18,13 +18,21 @@
 #include "core/qorcoreArtboardRectPref.h"
 #include "core/qorcoreBoolPref.h"
 #include "core/qorcoreColorPref.h"
+#include "core/qorcoreDashStyleMapPref.h"
+#include "core/qorcoreDashStylePref.h"
 #include "core/qorcoreDictionaryPref.h"
+#include "core/qorcoreFillStyleMapPref.h"
+#include "core/qorcoreFillStylePref.h"
 #include "core/qorcoreFontPref.h"
 #include "core/qorcoreNumberPref.h"
+#include "core/qorcorePathStyleMapPref.h"
+#include "core/qorcorePathStylePref.h"
 #include "core/qorcorePointPref.h"
 #include "core/qorcoreRectPref.h"
 #include "core/qorcoreSizePref.h"
 #include "core/qorcoreStringPref.h"
+#include "core/qorcoreStrokeStyleMapPref.h"
+#include "core/qorcoreStrokeStylePref.h"
 #include "core/qorcoreTransformMatrixPref.h"
 #include "plat/qorplatPersistentBool.h"
 #include "plat/qorplatPersistentNumber.h"
@@ -237,6 +245,80 @@ bool PrefGetters<Store, Key>::getOrCreateStyle(const Key& key, const Default& va
   if (prefDataImpl(out))
     qorcorePrefGetters_detail::place(*store, key, prefDataImpl(out));
   return true;
+}
+
+// The eight style kinds.
+template <class S, class K> bool PrefGetters<S, K>::getDashStyle(const K& key, DashStylePref& out)
+{
+  return getStyle(key, PrefDataType::DashStyle, out);
+}
+template <class S, class K>
+bool PrefGetters<S, K>::getOrCreateDashStyle(const K& key, const DashStyle& value, DashStylePref& out)
+{
+  return getOrCreateStyle(key, value, PrefDataType::DashStyle, out);
+}
+template <class S, class K> bool PrefGetters<S, K>::getDashStyleMap(const K& key, DashStyleMapPref& out)
+{
+  return getStyle(key, PrefDataType::DashStyleMap, out);
+}
+template <class S, class K>
+bool PrefGetters<S, K>::getOrCreateDashStyleMap(const K& key, const DashStyle::Map& value, DashStyleMapPref& out)
+{
+  return getOrCreateStyle(key, value, PrefDataType::DashStyleMap, out);
+}
+template <class S, class K> bool PrefGetters<S, K>::getFillStyle(const K& key, FillStylePref& out)
+{
+  return getStyle(key, PrefDataType::FillStyle, out);
+}
+template <class S, class K>
+bool PrefGetters<S, K>::getOrCreateFillStyle(const K& key, const FillStyle& value, FillStylePref& out)
+{
+  return getOrCreateStyle(key, value, PrefDataType::FillStyle, out);
+}
+template <class S, class K> bool PrefGetters<S, K>::getFillStyleMap(const K& key, FillStyleMapPref& out)
+{
+  return getStyle(key, PrefDataType::FillStyleMap, out);
+}
+template <class S, class K>
+bool PrefGetters<S, K>::getOrCreateFillStyleMap(const K& key, const FillStyle::Map& value, FillStyleMapPref& out)
+{
+  return getOrCreateStyle(key, value, PrefDataType::FillStyleMap, out);
+}
+template <class S, class K> bool PrefGetters<S, K>::getPathStyle(const K& key, PathStylePref& out)
+{
+  return getStyle(key, PrefDataType::PathStyle, out);
+}
+template <class S, class K>
+bool PrefGetters<S, K>::getOrCreatePathStyle(const K& key, const PathStyle& value, PathStylePref& out)
+{
+  return getOrCreateStyle(key, value, PrefDataType::PathStyle, out);
+}
+template <class S, class K> bool PrefGetters<S, K>::getPathStyleMap(const K& key, PathStyleMapPref& out)
+{
+  return getStyle(key, PrefDataType::PathStyleMap, out);
+}
+template <class S, class K>
+bool PrefGetters<S, K>::getOrCreatePathStyleMap(const K& key, const PathStyle::Map& value, PathStyleMapPref& out)
+{
+  return getOrCreateStyle(key, value, PrefDataType::PathStyleMap, out);
+}
+template <class S, class K> bool PrefGetters<S, K>::getStrokeStyle(const K& key, StrokeStylePref& out)
+{
+  return getStyle(key, PrefDataType::StrokeStyle, out);
+}
+template <class S, class K>
+bool PrefGetters<S, K>::getOrCreateStrokeStyle(const K& key, const StrokeStyle& value, StrokeStylePref& out)
+{
+  return getOrCreateStyle(key, value, PrefDataType::StrokeStyle, out);
+}
+template <class S, class K> bool PrefGetters<S, K>::getStrokeStyleMap(const K& key, StrokeStyleMapPref& out)
+{
+  return getStyle(key, PrefDataType::StrokeStyleMap, out);
+}
+template <class S, class K>
+bool PrefGetters<S, K>::getOrCreateStrokeStyleMap(const K& key, const StrokeStyle::Map& value, StrokeStyleMapPref& out)
+{
+  return getOrCreateStyle(key, value, PrefDataType::StrokeStyleMap, out);
 }
 
 template class PrefGetters<aip::Preferences, std::string>;

@@ -9,6 +9,7 @@
 // anything holds the place.
 #pragma once
 
+#include "core/qorcorePathStyle.h"
 #include "core/qorcorePrefData.h"
 
 #include <cstdint>
@@ -28,10 +29,16 @@ class ArtColorPref;
 class BoolPref;
 class Color;
 class ColorPref;
+class DashStyleMapPref;
+class DashStylePref;
 class DictionaryPref;
+class FillStyleMapPref;
+class FillStylePref;
 class Font;
 class FontPref;
 class NumberPref;
+class PathStyleMapPref;
+class PathStylePref;
 class Point;
 class PointPref;
 class Rect;
@@ -39,6 +46,8 @@ class RectPref;
 class Size;
 class SizePref;
 class StringPref;
+class StrokeStyleMapPref;
+class StrokeStylePref;
 class TransformMatrix;
 class TransformMatrixPref;
 
@@ -59,9 +68,17 @@ public:
   virtual bool getOrCreateBool(const Key& key, bool value, BoolPref& out);
   virtual bool getColor(const Key& key, ColorPref& out);
   virtual bool getOrCreateColor(const Key& key, const Color& value, ColorPref& out);
+  virtual bool getDashStyle(const Key& key, DashStylePref& out);
+  virtual bool getOrCreateDashStyle(const Key& key, const DashStyle& value, DashStylePref& out);
+  virtual bool getDashStyleMap(const Key& key, DashStyleMapPref& out);
+  virtual bool getOrCreateDashStyleMap(const Key& key, const DashStyle::Map& value, DashStyleMapPref& out);
   virtual bool getDictionary(const Key& key, DictionaryPref& out);
   virtual bool getOrCreateDictionary(const Key& key, const std::vector<PrefData*>* members,
                                      DictionaryPref& out);
+  virtual bool getFillStyle(const Key& key, FillStylePref& out);
+  virtual bool getOrCreateFillStyle(const Key& key, const FillStyle& value, FillStylePref& out);
+  virtual bool getFillStyleMap(const Key& key, FillStyleMapPref& out);
+  virtual bool getOrCreateFillStyleMap(const Key& key, const FillStyle::Map& value, FillStyleMapPref& out);
   virtual bool getFont(const Key& key, FontPref& out);
   // An empty font stores the host's default font.
   virtual bool getOrCreateFont(const Key& key, const Font& font, double size, FontPref& out);
@@ -71,6 +88,10 @@ public:
   virtual bool getNumber(const Key& key, NumberPref& out);
   virtual bool getOrCreateNumber(const Key& key, int64_t value, NumberPref& out);
   virtual bool getOrCreateNumber(const Key& key, double value, NumberPref& out);
+  virtual bool getPathStyle(const Key& key, PathStylePref& out);
+  virtual bool getOrCreatePathStyle(const Key& key, const PathStyle& value, PathStylePref& out);
+  virtual bool getPathStyleMap(const Key& key, PathStyleMapPref& out);
+  virtual bool getOrCreatePathStyleMap(const Key& key, const PathStyle::Map& value, PathStyleMapPref& out);
   virtual bool getPoint(const Key& key, PointPref& out);
   virtual bool getOrCreatePoint(const Key& key, const Point& value, PointPref& out);
   virtual bool getRect(const Key& key, RectPref& out);
@@ -79,6 +100,11 @@ public:
   virtual bool getOrCreateSize(const Key& key, const Size& value, SizePref& out);
   virtual bool getString(const Key& key, StringPref& out);
   virtual bool getOrCreateString(const Key& key, const std::string& value, StringPref& out);
+  virtual bool getStrokeStyle(const Key& key, StrokeStylePref& out);
+  virtual bool getOrCreateStrokeStyle(const Key& key, const StrokeStyle& value, StrokeStylePref& out);
+  virtual bool getStrokeStyleMap(const Key& key, StrokeStyleMapPref& out);
+  virtual bool getOrCreateStrokeStyleMap(const Key& key, const StrokeStyle::Map& value,
+                                         StrokeStyleMapPref& out);
 
 protected:
   PrefGetters() = default;

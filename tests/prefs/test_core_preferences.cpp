@@ -117,7 +117,7 @@ TEST_F(CorePrefs, FromJsonPicksTheHandleClass) {
                  {"\"s\"", PrefDataType::String},
                  {"true", PrefDataType::Bool},
                  {"{\"a\":1}", PrefDataType::Dictionary},
-                 {"{\"__lens\":[],\"__ct\":0,\"__off\":0}", PrefDataType::None},
+                 {"{\"__ct\":0,\"__lens\":[],\"__off\":0}", PrefDataType::DashStyle},
                  {"{\"__ct\":0,\"__lens\":[]}", PrefDataType::Dictionary},
                  {"null", PrefDataType::None},
                  {"[1", PrefDataType::None}};
