@@ -273,29 +273,4 @@ bool msgCurrentArtboardIndex(int32_t& index)
   return true;
 }
 
-FontKey msgFontKeyByName(const std::string& name)
-{
-  const FontSuite* suite = qoraipMsgEnv_detail::acquired(fontSuite, kFontSuiteName, kFontSuiteVersion);
-  int32_t count = 0;
-  if (!suite || suite->countFonts(&count) != 0)
-    return nullptr;
-  std::u16string wanted;
-  {
-    ai::HostUnicodeString text(name, ai::HostUnicodeString::kUtf8);
-    wanted = text.toWString();
-  }
-  std::vector<char16_t> buffer(4096);
-  for (int32_t i = 0; i < count; ++i) {
-    FontKey font = nullptr;
-    if (suite->getNthFont(i, &font) != 0 || !font)
-      continue;
-    std::fill(buffer.begin(), buffer.end(), u'\0');
-    if (suite->getFontFullName(font, buffer.data(), 4095) != 0)
-      continue;
-    if (std::u16string(buffer.data()) == wanted)
-      return font;
-  }
-  return nullptr;
-}
-
 } // namespace qor::aip

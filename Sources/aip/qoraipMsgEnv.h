@@ -60,7 +60,5 @@ bool msgHasCurrentView();
 int32_t msgArtboardCount();
 bool msgArtboardAt(int32_t index, RealRect& bounds, RealPoint& rulerOrigin, std::string& name);
 bool msgCurrentArtboardIndex(int32_t& index);
-// The host font key of a font by full name; null when the host has none.
-FontKey msgFontKeyByName(const std::string& name);
 
 } // namespace qor::aip

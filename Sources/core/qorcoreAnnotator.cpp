@@ -4,6 +4,8 @@
 
 #include "aip/qoraipAnnotator.h"
 #include "aip/qoraipEventDispatcher.h"
+#include "aip/qoraipFont.h"
+#include "aip/qoraipIllustrator.h"
 #include "core/qorcoreCallback.h"
 #include "core/qorcoreMsgEnv.h"
 
@@ -213,12 +215,14 @@ void setAnnotationDrawFont(int32_t style)
   if (!drawer || !suite)
     return;
   FontStyle chosen = fontStyle(style);
-  ::FontKey font = aip::msgFontKeyByName(chosen.face);
-  if (!font)
-    font = aip::msgFontKeyByName("Tahoma");
+  aip::Illustrator* host = aip::Illustrator::instance();
+  aip::Font* font = host ? host->fontByName(chosen.face) : nullptr;
+  if (!font && host)
+    font = host->fontByName("Tahoma");
   if (font)
-    suite->setDrawFont(drawer, font);
+    suite->setDrawFont(drawer, font->key());
   suite->setDrawFontSize(drawer, chosen.size);
+  aip::Font::resetRef(font);
 }
 
 } // namespace qor::core

@@ -1,5 +1,6 @@
 // The host event router: notification filters, the base layer's displaced subscription, view
 // tracking, nested routing and annotation drawing.
+#include <algorithm>
 #include <stdexcept>
 
 #include "MessagesFixture.h"
@@ -7,6 +8,7 @@
 #include "aip/qoraipEventDispatcher.h"
 #include "core/qorcoreNotifier.h"
 #include "hostsimAnnotations.h"
+#include "hostsimFonts.h"
 #include "hostsimNotifiers.h"
 #include "hostsimWorkspace.h"
 #include "utils/qorutilsCallback.h"
@@ -219,6 +221,11 @@ TEST_F(Router, AnnotationDrawsWithTheHostsDrawerAndLetsGoOfIt)
     if (c != "font")
       withoutFont.push_back(c);
   EXPECT_EQ(withoutFont, expected);
+  // The default annotation font is the host's "Tahoma", found by name.
+  auto font = std::find_if(annotations().drawerCalls.begin(), annotations().drawerCalls.end(),
+                           [](const auto& call) { return call.what == "font"; });
+  ASSERT_NE(font, annotations().drawerCalls.end());
+  EXPECT_EQ(font->font, app->area<hostsim::Fonts>().findByFullName("Tahoma")->key);
   const auto& colour = annotations().drawerCalls[annotations().drawerCalls.size() - 3];
   EXPECT_EQ(colour.color.red, 65535);
   EXPECT_EQ(colour.color.green, 32768);
