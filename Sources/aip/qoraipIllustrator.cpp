@@ -6,12 +6,14 @@
 
 #include "aip/qoraipBasePlugin.h"
 #include "aip/qoraipDocument.h"
+#include "aip/qoraipFont.h"
 #include "aip/qoraipHostStrings.h"
 #include "aip/qoraipPlatformServices.h"
 #include "aip/qoraipPluginGlobals.h"
 #include "aip/qoraipSuite.h"
 #include "aip/qoraipSuitePointers.h"
 #include "sdk/qoraiSPBlockBuffer.h"
+#include "utils/qorutilsStrings.h"
 
 namespace qor {
 namespace aip {
@@ -46,7 +48,60 @@ Illustrator::Illustrator()
 
 Illustrator::~Illustrator()
 {
+  // Cached fonts hold counts of their own; leaving them would keep them alive past the plug-in.
+  clearFontCache();
   delete currentDocument_;
+}
+
+template <class Visit> void Illustrator::forEachHostFont(Visit visit) const
+{
+  int32_t count = 0;
+  if (!fontSuite || fontSuite->countFonts(&count) != 0)
+    return;
+  for (int32_t index = 0; index < count; ++index) {
+    FontKey key = nullptr;
+    if (fontSuite->getNthFont(index, &key) != 0 || !key)
+      continue;
+    if (Font* font = Font::getOrCreate(key); font && visit(font))
+      return;
+  }
+}
+
+void Illustrator::fillFontCache()
+{
+  clearFontCache();
+  forEachHostFont([this](Font* font) {
+    if (!fontCache.insert(utils::utf8ToLower(font->fullName()), font))
+      font->release();
+    return false;
+  });
+}
+
+void Illustrator::clearFontCache()
+{
+  for (auto& entry : fontCache)
+    Font::resetRef(entry.second);
+  fontCache.clear();
+}
+
+Font* Illustrator::fontByName(const std::string& name)
+{
+  const std::string wanted = utils::utf8ToLower(name);
+  Font* found = nullptr;
+  if (!fontCache.isEmpty()) {
+    if (fontCache.get(wanted, found) && found)
+      found->retain();
+    return found;
+  }
+  forEachHostFont([&](Font* font) {
+    if (utils::utf8ToLower(font->fullName()) == wanted) {
+      found = font;
+      return true;
+    }
+    font->release();
+    return false;
+  });
+  return found;
 }
 
 Illustrator* Illustrator::instance()

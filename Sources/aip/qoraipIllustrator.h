@@ -52,11 +52,21 @@ public:
   double uiBrightness() const;
   bool isUIScaled();
   double snapUIScaleFactor();
+  // Every host font under its lower-cased full name, the first font of a name winning; each entry
+  // holds one count.
+  void fillFontCache();
+  // Releases every cached font and empties the cache.
+  void clearFontCache();
+  // The host font of that name (compared lower-cased), with one count for the caller; null when none.
+  Font* fontByName(const std::string& name);
   void* hostInstance() const { return hostInstance_; }
   size_t appContextDepth() const { return appContexts.size(); }
 
 private:
   ThemeColor hostThemeItem(int32_t context, int32_t item) const;
+  // Each host font in index order, with one count for the visitor, until the visitor returns true
+  // (it then owns that count, else it must give the count back itself).
+  template <class Visit> void forEachHostFont(Visit visit) const;
 
   void* hostInstance_ = nullptr;
   utils::Vector<AppContext> appContexts;

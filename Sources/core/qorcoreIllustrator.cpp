@@ -59,6 +59,18 @@ CurrentDocument* Illustrator::currentDocument() const
   return host && host->currentDocument() ? data->currentDocument : nullptr;
 }
 
+void Illustrator::refreshFontCache() const
+{
+  if (aip::Illustrator* host = aip::Illustrator::instance())
+    host->fillFontCache();
+}
+
+void Illustrator::clearFontCache() const
+{
+  if (aip::Illustrator* host = aip::Illustrator::instance())
+    host->clearFontCache();
+}
+
 int32_t Illustrator::documentCount() const
 {
   aip::Illustrator* host = aip::Illustrator::instance();

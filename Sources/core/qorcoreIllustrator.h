@@ -37,6 +37,9 @@ public:
   // Kept in the core globals and created on first use; null while the plug-in's globals are missing.
   static Illustrator* instance();
 
+  // Fills the framework's cache of host fonts by lower-cased full name, or empties it.
+  void refreshFontCache() const;
+  void clearFontCache() const;
   // The accessor of the current document, only while the host has one; not the caller's.
   CurrentDocument* currentDocument() const;
   int32_t documentCount() const;

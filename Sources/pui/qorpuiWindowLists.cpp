@@ -15,18 +15,6 @@ UiGlobals* uiGlobals()
 }
 }  // namespace qorpuiWindowLists_detail
 
-ModalDialog::ModalDialog()
-{
-  if (UiGlobals* globals = qorpuiWindowLists_detail::uiGlobals())
-    globals->modalDialogs.pushBack(this);
-}
-
-ModalDialog::~ModalDialog()
-{
-  if (UiGlobals* globals = qorpuiWindowLists_detail::uiGlobals())
-    globals->modalDialogs.remove(this);
-}
-
 BorderlessPanel::BorderlessPanel()
 {
   if (UiGlobals* globals = qorpuiWindowLists_detail::uiGlobals())
@@ -48,8 +36,6 @@ void closeAllBorderlessPanels()
       panel->close();
 }
 
-// Windows of this system draw nothing yet, so there is nothing to repaint.
-void redrawAllModalDialogs() {}
 void adjustPanelsBrightness() {}
 
 void adjustBorderlessPanelsBrightness()
@@ -66,7 +52,6 @@ void adjustFloatingDialogsBrightness()
 
 void adjustControlBarsBrightness() {}
 
-void destroySharedTooltip() {}
 
 }  // namespace pui
 }  // namespace qor

@@ -2,17 +2,10 @@
 // each adds itself to its list when built and removes itself when destroyed.
 #pragma once
 
+#include "pui/qorpuiModalDialog.h"
+
 namespace qor {
 namespace pui {
-
-class ModalDialog
-{
-public:
-  ModalDialog();
-  ModalDialog(const ModalDialog&) = delete;
-  ModalDialog& operator=(const ModalDialog&) = delete;
-  virtual ~ModalDialog();
-};
 
 class BorderlessPanel
 {
@@ -26,7 +19,6 @@ public:
 };
 
 void closeAllBorderlessPanels();
-void redrawAllModalDialogs();
 void adjustPanelsBrightness();
 void adjustBorderlessPanelsBrightness();
 void adjustFloatingDialogsBrightness();

@@ -16,7 +16,6 @@ class CWinApp;
 // Message reflection: a parent hands a child's notification back to the child at this offset.
 #define WM_REFLECT_BASE 0xBC00
 
-#define BN_CLICKED 0
 
 typedef BOOL (*AFX_HANDLER)(CCmdTarget* target, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
@@ -170,6 +169,177 @@ protected:                                                                      
      return TRUE;                                                                                            \
    }},
 
+#define ON_WM_ERASEBKGND()                                                                                   \
+  {WM_ERASEBKGND, 0, 0, 0, nullptr, [](CCmdTarget* t, WPARAM w, LPARAM, LRESULT* r) -> BOOL {                \
+     CDC dc(reinterpret_cast<HDC>(w));                                                                       \
+     *r = AFX_TARGET(t)->OnEraseBkgnd(&dc);                                                                  \
+     return TRUE;                                                                                            \
+   }},
+#define AFX_MOUSE_ENTRY(message, memberFxn)                                                                  \
+  {message, 0, 0, 0, nullptr, [](CCmdTarget* t, WPARAM w, LPARAM l, LRESULT*) -> BOOL {                      \
+     AFX_TARGET(t)->memberFxn(static_cast<UINT>(w), CPoint(GET_X_LPARAM(l), GET_Y_LPARAM(l)));               \
+     return TRUE;                                                                                            \
+   }},
+#define ON_WM_LBUTTONDOWN() AFX_MOUSE_ENTRY(WM_LBUTTONDOWN, OnLButtonDown)
+#define ON_WM_LBUTTONUP() AFX_MOUSE_ENTRY(WM_LBUTTONUP, OnLButtonUp)
+#define ON_WM_LBUTTONDBLCLK() AFX_MOUSE_ENTRY(WM_LBUTTONDBLCLK, OnLButtonDblClk)
+#define ON_WM_RBUTTONDOWN() AFX_MOUSE_ENTRY(WM_RBUTTONDOWN, OnRButtonDown)
+#define ON_WM_RBUTTONUP() AFX_MOUSE_ENTRY(WM_RBUTTONUP, OnRButtonUp)
+#define ON_WM_MOUSEMOVE() AFX_MOUSE_ENTRY(WM_MOUSEMOVE, OnMouseMove)
+#define ON_WM_MOUSELEAVE()                                                                                   \
+  {WM_MOUSELEAVE, 0, 0, 0, nullptr, [](CCmdTarget* t, WPARAM, LPARAM, LRESULT*) -> BOOL {                    \
+     AFX_TARGET(t)->OnMouseLeave();                                                                          \
+     return TRUE;                                                                                            \
+   }},
+#define ON_WM_DRAWITEM()                                                                                     \
+  {WM_DRAWITEM, 0, 0, 0, nullptr, [](CCmdTarget* t, WPARAM w, LPARAM l, LRESULT*) -> BOOL {                  \
+     AFX_TARGET(t)->OnDrawItem(static_cast<int>(w), reinterpret_cast<LPDRAWITEMSTRUCT>(l));                  \
+     return TRUE;                                                                                            \
+   }},
+#define ON_WM_SETFOCUS()                                                                                     \
+  {WM_SETFOCUS, 0, 0, 0, nullptr, [](CCmdTarget* t, WPARAM w, LPARAM, LRESULT*) -> BOOL {                    \
+     AFX_TARGET(t)->OnSetFocus(CWnd::FromHandle(reinterpret_cast<HWND>(w)));                                 \
+     return TRUE;                                                                                            \
+   }},
+#define ON_WM_KILLFOCUS()                                                                                    \
+  {WM_KILLFOCUS, 0, 0, 0, nullptr, [](CCmdTarget* t, WPARAM w, LPARAM, LRESULT*) -> BOOL {                   \
+     AFX_TARGET(t)->OnKillFocus(CWnd::FromHandle(reinterpret_cast<HWND>(w)));                                \
+     return TRUE;                                                                                            \
+   }},
+#define ON_WM_GETDLGCODE()                                                                                   \
+  {WM_GETDLGCODE, 0, 0, 0, nullptr, [](CCmdTarget* t, WPARAM, LPARAM, LRESULT* r) -> BOOL {                  \
+     *r = static_cast<LRESULT>(AFX_TARGET(t)->OnGetDlgCode());                                               \
+     return TRUE;                                                                                            \
+   }},
+#define AFX_KEY_ENTRY(message, memberFxn)                                                                    \
+  {message, 0, 0, 0, nullptr, [](CCmdTarget* t, WPARAM w, LPARAM l, LRESULT*) -> BOOL {                      \
+     AFX_TARGET(t)->memberFxn(static_cast<UINT>(w), static_cast<UINT>(LOWORD(l)), static_cast<UINT>(HIWORD(l))); \
+     return TRUE;                                                                                            \
+   }},
+#define ON_WM_KEYDOWN() AFX_KEY_ENTRY(WM_KEYDOWN, OnKeyDown)
+#define ON_WM_KEYUP() AFX_KEY_ENTRY(WM_KEYUP, OnKeyUp)
+#define ON_WM_CHAR() AFX_KEY_ENTRY(WM_CHAR, OnChar)
+
+// Points and rectangles with the members the framework uses.
+struct CPoint : POINT
+{
+  CPoint() : POINT{0, 0} {}
+  CPoint(int x, int y) : POINT{x, y} {}
+};
+
+struct CRect : RECT
+{
+  CRect() : RECT{0, 0, 0, 0} {}
+  CRect(int l, int t, int r, int b) : RECT{l, t, r, b} {}
+  CRect(const RECT& r) : RECT(r) {}
+  int Width() const { return right - left; }
+  int Height() const { return bottom - top; }
+  operator LPRECT() { return this; }
+  operator LPCRECT() const { return this; }
+  void DeflateRect(int x, int y) { InflateRect(this, -x, -y); }
+};
+
+// GDI objects owned by an object: the handle is deleted with it.
+class CGdiObject
+{
+public:
+  CGdiObject() = default;
+  CGdiObject(const CGdiObject&) = delete;
+  CGdiObject& operator=(const CGdiObject&) = delete;
+  virtual ~CGdiObject() { DeleteObject(); }
+  HGDIOBJ m_hObject = nullptr;
+  HGDIOBJ GetSafeHandle() const { return m_hObject; }
+  BOOL Attach(HGDIOBJ object)
+  {
+    if (!object)
+      return FALSE;
+    DeleteObject();
+    m_hObject = object;
+    return TRUE;
+  }
+  HGDIOBJ Detach()
+  {
+    HGDIOBJ object = m_hObject;
+    m_hObject = nullptr;
+    return object;
+  }
+  BOOL DeleteObject()
+  {
+    if (!m_hObject)
+      return FALSE;
+    BOOL done = ::DeleteObject(m_hObject);
+    m_hObject = nullptr;
+    return done;
+  }
+};
+
+class CFont : public CGdiObject
+{
+public:
+  operator HFONT() const { return static_cast<HFONT>(m_hObject); }
+  BOOL CreateFontIndirect(const LOGFONTW* font) { return Attach(::CreateFontIndirectW(font)); }
+  BOOL CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic, BYTE underline,
+                  BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision, BYTE quality,
+                  BYTE pitchAndFamily, LPCWSTR faceName)
+  {
+    return Attach(::CreateFontW(height, width, escapement, orientation, weight, italic, underline, strikeOut,
+                                charSet, outPrecision, clipPrecision, quality, pitchAndFamily, faceName));
+  }
+};
+
+class CBrush : public CGdiObject
+{
+public:
+  CBrush() = default;
+  explicit CBrush(COLORREF color) { CreateSolidBrush(color); }
+  operator HBRUSH() const { return static_cast<HBRUSH>(m_hObject); }
+  BOOL CreateSolidBrush(COLORREF color) { return Attach(::CreateSolidBrush(color)); }
+};
+
+class CPen : public CGdiObject
+{
+public:
+  CPen() = default;
+  CPen(int style, int width, COLORREF color) { CreatePen(style, width, color); }
+  operator HPEN() const { return static_cast<HPEN>(m_hObject); }
+  BOOL CreatePen(int style, int width, COLORREF color) { return Attach(::CreatePen(style, width, color)); }
+};
+
+// A device context borrowed from its owner (a paint or a draw-item message): never released here.
+class CDC
+{
+public:
+  explicit CDC(HDC dc = nullptr) : m_hDC(dc) {}
+  HDC m_hDC;
+  HDC GetSafeHdc() const { return m_hDC; }
+  operator HDC() const { return m_hDC; }
+  int GetClipBox(LPRECT rect) const { return ::GetClipBox(m_hDC, rect); }
+  int GetDeviceCaps(int index) const { return ::GetDeviceCaps(m_hDC, index); }
+  void FillRect(const RECT* rect, HBRUSH brush) { ::FillRect(m_hDC, rect, brush); }
+  void FrameRect(const RECT* rect, HBRUSH brush) { ::FrameRect(m_hDC, rect, brush); }
+  void FillSolidRect(const RECT* rect, COLORREF color)
+  {
+    CBrush brush(color);
+    ::FillRect(m_hDC, rect, brush);
+  }
+  COLORREF SetTextColor(COLORREF color) { return ::SetTextColor(m_hDC, color); }
+  COLORREF SetBkColor(COLORREF color) { return ::SetBkColor(m_hDC, color); }
+  int SetBkMode(int mode) { return ::SetBkMode(m_hDC, mode); }
+  HGDIOBJ SelectObject(HGDIOBJ object) { return ::SelectObject(m_hDC, object); }
+  BOOL PatBlt(int x, int y, int width, int height, DWORD rop) { return ::PatBlt(m_hDC, x, y, width, height, rop); }
+  int DrawText(LPCWSTR text, int length, LPRECT rect, UINT format)
+  {
+    return ::DrawTextW(m_hDC, text, length, rect, format);
+  }
+};
+
+// Flags of CWnd::m_nFlags and of RunModalLoop.
+#define WF_MODALLOOP 0x0008
+#define WF_CONTINUEMODAL 0x0010
+#define MLF_NOIDLEMSG 0x0001
+#define MLF_NOKICKIDLE 0x0002
+#define MLF_SHOWONIDLE 0x0004
+
 // Base of every object that receives messages through a message map.
 class CCmdTarget
 {
@@ -204,8 +374,9 @@ public:
   operator HWND() const { return GetSafeHwnd(); }
 
   static CWnd* FromHandlePermanent(HWND window);
-  // The object attached to a window, or null.
-  static CWnd* FromHandle(HWND window) { return FromHandlePermanent(window); }
+  // The object attached to a window; for a window without one, a stand-in object of this thread that
+  // only carries the handle (it never owns or destroys the window). Null for a null handle.
+  static CWnd* FromHandle(HWND window);
 
   BOOL Attach(HWND window);
   HWND Detach();
@@ -270,6 +441,64 @@ public:
   }
   void GetClientRect(LPRECT rect) const { ::GetClientRect(m_hWnd, rect); }
   void GetWindowRect(LPRECT rect) const { ::GetWindowRect(m_hWnd, rect); }
+  BOOL SetWindowPos(const CWnd* insertAfter, int x, int y, int width, int height, UINT flags)
+  {
+    return ::SetWindowPos(m_hWnd, insertAfter ? insertAfter->m_hWnd : nullptr, x, y, width, height, flags);
+  }
+  void Invalidate(BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, erase); }
+  void InvalidateRect(const RECT* rect, BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, rect, erase); }
+  void UpdateWindow() { ::UpdateWindow(m_hWnd); }
+  CWnd* SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
+  static CWnd* GetFocus() { return FromHandle(::GetFocus()); }
+  static CWnd* GetActiveWindow() { return FromHandle(::GetActiveWindow()); }
+  CWnd* SetActiveWindow() { return FromHandle(::SetActiveWindow(m_hWnd)); }
+  void SetFont(CFont* font, BOOL redraw = TRUE)
+  {
+    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font ? font->m_hObject : nullptr), redraw);
+  }
+  int GetWindowTextLength() const { return ::GetWindowTextLengthW(m_hWnd); }
+  int GetWindowText(LPWSTR out, int size) const { return ::GetWindowTextW(m_hWnd, out, size); }
+  DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_STYLE)); }
+  DWORD GetExStyle() const { return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE)); }
+  BOOL ModifyStyle(DWORD remove, DWORD add, UINT flags = 0);
+  BOOL ModifyStyleEx(DWORD remove, DWORD add, UINT flags = 0);
+  void ScreenToClient(LPRECT rect) const;
+  void ClientToScreen(LPRECT rect) const;
+  CWnd* GetOwner() const { return FromHandle(::GetWindow(m_hWnd, GW_OWNER)); }
+  CWnd* GetTopLevelParent() const { return FromHandle(::GetAncestor(m_hWnd, GA_ROOT)); }
+  // Data exchange of dialogs: nothing to exchange here, so it always succeeds.
+  BOOL UpdateData(BOOL saveAndValidate = TRUE);
+
+  afx_msg BOOL OnEraseBkgnd(CDC* dc);
+  afx_msg void OnLButtonDown(UINT flags, CPoint point);
+  afx_msg void OnLButtonUp(UINT flags, CPoint point);
+  afx_msg void OnLButtonDblClk(UINT flags, CPoint point);
+  afx_msg void OnRButtonDown(UINT flags, CPoint point);
+  afx_msg void OnRButtonUp(UINT flags, CPoint point);
+  afx_msg void OnMouseMove(UINT flags, CPoint point);
+  afx_msg void OnMouseLeave();
+  // Owner drawing reflected to the control that asked for it (its DrawItem).
+  afx_msg void OnDrawItem(int id, LPDRAWITEMSTRUCT item);
+  afx_msg void OnSetFocus(CWnd* old);
+  afx_msg void OnKillFocus(CWnd* next);
+  afx_msg UINT OnGetDlgCode();
+  afx_msg void OnKeyDown(UINT key, UINT repeat, UINT flags);
+  afx_msg void OnKeyUp(UINT key, UINT repeat, UINT flags);
+  afx_msg void OnChar(UINT key, UINT repeat, UINT flags);
+
+  // Modal loops: the window's own message loop, run until EndModalLoop. The loop shows the window
+  // when it starts (MLF_SHOWONIDLE), runs the layer's modal hook (win/WinTest.h) and ends by itself
+  // with IDCANCEL when nothing is left to do.
+  int m_nFlags = 0;
+  int m_nModalResult = -1;
+  virtual int RunModalLoop(DWORD flags = 0);
+  virtual BOOL ContinueModal();
+  virtual void EndModalLoop(int result);
+  // Keyboard handling before dispatch; true when the message was handled.
+  virtual BOOL PreTranslateMessage(MSG* msg);
+  // The top-level window that owns a new dialog of `parent` (or of the thread's main window);
+  // with `top`, the top-level window to disable while it runs, which is disabled here.
+  static CWnd* GetSafeOwner(CWnd* parent = nullptr, HWND* top = nullptr);
 
 private:
   WNDPROC m_pfnSuper = nullptr; // the procedure the window had before this object took it over
@@ -279,6 +508,70 @@ private:
 
 // The procedure of every window a CWnd owns.
 LRESULT CALLBACK AfxWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// PreTranslateMessage of the message's window and of each parent up to its top-level window.
+BOOL AfxPreTranslateMessage(MSG* msg);
+
+// The thread's main window; the host runs none for a plug-in, so it is null unless one is set.
+CWnd* AfxGetMainWnd();
+void AfxSetMainWnd(CWnd* window);
+
+// A dialog made from a template of the library. Template 20 is built in: style WS_CAPTION |
+// DS_SETFONT, extended style WS_EX_CONTROLPARENT, no controls, at (0, 0), 100 × 100 dialog units,
+// caption "Dialog", font "Tahoma" 9 points; it starts hidden.
+class CDialog : public CWnd
+{
+  DECLARE_MESSAGE_MAP()
+public:
+  CDialog() = default;
+  explicit CDialog(UINT templateId, CWnd* parent = nullptr) : m_nIDHelp(templateId), m_pParentWnd(parent) {}
+  ~CDialog() override;
+
+  UINT m_nIDHelp = 0; // the template id
+  CWnd* m_pParentWnd = nullptr;
+  HWND m_hWndTop = nullptr; // the top-level window disabled while the dialog runs modally
+
+  virtual BOOL Create(UINT templateId, CWnd* parent = nullptr);
+  // Creates the window from the template when it does not exist, runs it modally and destroys it.
+  virtual INT_PTR DoModal();
+  void EndDialog(int result);
+  virtual BOOL OnInitDialog();
+  virtual void OnOK();
+  virtual void OnCancel();
+  BOOL PreTranslateMessage(MSG* msg) override;
+  BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+  DWORD GetDefID() const;
+  void SetDefID(UINT id);
+
+protected:
+  // Disables the owner's top-level window and returns the owner's window.
+  virtual HWND PreModal();
+  // Enables what PreModal disabled.
+  virtual void PostModal();
+  CFont m_templateFont;
+};
+
+// Push buttons of the "Button" class; an owner-drawn one paints through DrawItem.
+class CButton : public CWnd
+{
+public:
+  virtual BOOL Create(LPCWSTR caption, DWORD style, const RECT& rect, CWnd* parent, UINT id);
+  virtual void DrawItem(LPDRAWITEMSTRUCT item);
+  BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+  UINT GetState() const { return static_cast<UINT>(::SendMessageW(m_hWnd, BM_GETSTATE, 0, 0)); }
+  void SetState(BOOL pushed) { ::SendMessageW(m_hWnd, BM_SETSTATE, pushed, 0); }
+  int GetCheck() const { return static_cast<int>(::SendMessageW(m_hWnd, BM_GETCHECK, 0, 0)); }
+  void SetCheck(int check) { ::SendMessageW(m_hWnd, BM_SETCHECK, static_cast<WPARAM>(check), 0); }
+  UINT GetButtonStyle() const { return GetStyle() & 0xFFFF; }
+  void SetButtonStyle(UINT style, BOOL redraw = TRUE) { ::SendMessageW(m_hWnd, BM_SETSTYLE, style, redraw); }
+};
+
+// Static texts of the "Static" class.
+class CStatic : public CWnd
+{
+public:
+  virtual BOOL Create(LPCWSTR text, DWORD style, const RECT& rect, CWnd* parent, UINT id = 0xffff);
+};
 
 // The application object of a module.
 class CWinApp : public CCmdTarget
@@ -293,6 +586,9 @@ public:
 
   virtual BOOL InitInstance();
   virtual int ExitInstance();
+  // Disabled while a modal dialog runs (counted, so nested dialogs balance).
+  virtual void EnableModeless(BOOL enable);
+  int m_nDisableCount = 0;
 };
 
 struct AFX_MODULE_STATE

@@ -54,6 +54,19 @@ typedef MEMORY_BASIC_INFORMATION* PMEMORY_BASIC_INFORMATION;
 #define PAGE_EXECUTE_READ 0x20
 #define MAX_PATH 260
 
+// Memory. VirtualAlloc commits zeroed pages; MEM_RELEASE with size 0 frees a whole allocation.
+#define MEM_RESERVE 0x2000
+#define MEM_DECOMMIT 0x4000
+#define MEM_RELEASE 0x8000
+#define PAGE_NOACCESS 0x01
+#define PAGE_READONLY 0x02
+#define PAGE_READWRITE 0x04
+LPVOID VirtualAlloc(LPVOID address, SIZE_T size, DWORD allocationType, DWORD protect);
+BOOL VirtualFree(LPVOID address, SIZE_T size, DWORD freeType);
+
+// a × b / c rounded half away from zero, computed without overflow; -1 when c is 0.
+int MulDiv(int a, int b, int c);
+
 SIZE_T VirtualQuery(LPCVOID address, PMEMORY_BASIC_INFORMATION info, SIZE_T size);
 DWORD GetModuleFileNameW(HMODULE module, LPWSTR out, DWORD size);
 DWORD GetModuleFileNameA(HMODULE module, LPSTR out, DWORD size);

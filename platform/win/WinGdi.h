@@ -156,3 +156,108 @@ int EnumFontFamiliesExW(HDC dc, LPLOGFONTW font, FONTENUMPROCW proc, LPARAM para
 // 0x656D616E); table 0 is the whole file. With no buffer, answers the size from the offset on.
 DWORD GetFontData(HDC dc, DWORD table, DWORD offset, LPVOID buffer, DWORD size);
 int GetTextFaceW(HDC dc, int size, LPWSTR out);
+
+// Device capabilities. LOGPIXELSX/Y answer the display's dots per inch: 96 unless a test sets another
+// (qorwin::setDisplayDpi, win/WinTest.h).
+#define HORZRES 8
+#define VERTRES 10
+#define BITSPIXEL 12
+#define LOGPIXELSX 88
+#define LOGPIXELSY 90
+int GetDeviceCaps(HDC dc, int index);
+
+// Brushes and pens. Drawing on a DC is recorded, not rasterised: every call below adds a record to the
+// log of the DC's window (qorwin::drawRecords, win/WinTest.h), with the colours it drew in.
+#define PS_SOLID 0
+#define PS_DASH 1
+#define PS_DOT 2
+#define PS_NULL 5
+#define WHITE_BRUSH 0
+#define LTGRAY_BRUSH 1
+#define GRAY_BRUSH 2
+#define DKGRAY_BRUSH 3
+#define BLACK_BRUSH 4
+#define NULL_BRUSH 5
+#define HOLLOW_BRUSH NULL_BRUSH
+#define WHITE_PEN 6
+#define BLACK_PEN 7
+#define NULL_PEN 8
+#define OBJ_PEN 1
+#define OBJ_BRUSH 2
+#define CLR_INVALID 0xFFFFFFFF
+
+HBRUSH CreateSolidBrush(COLORREF color);
+HPEN CreatePen(int style, int width, COLORREF color);
+COLORREF GetBrushColor(HBRUSH brush);
+
+#define TRANSPARENT 1
+#define OPAQUE 2
+COLORREF SetTextColor(HDC dc, COLORREF color);
+COLORREF GetTextColor(HDC dc);
+COLORREF SetBkColor(HDC dc, COLORREF color);
+COLORREF GetBkColor(HDC dc);
+int SetBkMode(HDC dc, int mode);
+int GetBkMode(HDC dc);
+
+// The clip box is the DC's window's client rectangle (or its update rectangle while painting).
+#define NULLREGION 1
+#define SIMPLEREGION 2
+int GetClipBox(HDC dc, LPRECT rect);
+
+int FillRect(HDC dc, const RECT* rect, HBRUSH brush);
+int FrameRect(HDC dc, const RECT* rect, HBRUSH brush);
+#define PATCOPY 0x00F00021
+#define SRCCOPY 0x00CC0020
+// Fills with the selected brush.
+BOOL PatBlt(HDC dc, int x, int y, int width, int height, DWORD rop);
+BOOL MoveToEx(HDC dc, int x, int y, LPPOINT previous);
+BOOL LineTo(HDC dc, int x, int y);
+COLORREF SetPixel(HDC dc, int x, int y, COLORREF color);
+BOOL Rectangle(HDC dc, int left, int top, int right, int bottom);
+BOOL Ellipse(HDC dc, int left, int top, int right, int bottom);
+BOOL DrawFocusRect(HDC dc, const RECT* rect);
+
+// Text. Measuring uses one deterministic metric instead of the font's own glyphs, so sizes are the
+// same on every machine: with em = |lfHeight| of the selected font, every character (spaces too)
+// advances round(em / 2) pixels and a line is round(em × 1.2) pixels high. So Tahoma 9 pt at 96 dpi
+// (lfHeight −12) gives 6-pixel characters on 14-pixel lines.
+#define DT_TOP 0x00000000
+#define DT_LEFT 0x00000000
+#define DT_CENTER 0x00000001
+#define DT_RIGHT 0x00000002
+#define DT_VCENTER 0x00000004
+#define DT_BOTTOM 0x00000008
+#define DT_WORDBREAK 0x00000010
+#define DT_SINGLELINE 0x00000020
+#define DT_EXPANDTABS 0x00000040
+#define DT_NOCLIP 0x00000100
+#define DT_CALCRECT 0x00000400
+#define DT_NOPREFIX 0x00000800
+#define DT_EDITCONTROL 0x00002000
+#define DT_END_ELLIPSIS 0x00008000
+#define DT_HIDEPREFIX 0x00100000
+
+struct DRAWTEXTPARAMS
+{
+  UINT cbSize;
+  int iTabLength;
+  int iLeftMargin;
+  int iRightMargin;
+  UINT uiLengthDrawn;
+};
+typedef DRAWTEXTPARAMS* LPDRAWTEXTPARAMS;
+
+// A length of -1 means a zero-terminated text. Answers the text's height; with DT_CALCRECT the rectangle
+// is fitted to the text (its right and bottom edges move) and nothing is drawn. Without DT_NOPREFIX an
+// ampersand marks the next character as a mnemonic and is not shown ("&&" shows one). DT_WORDBREAK breaks
+// lines at spaces to fit the rectangle's width (a longer word keeps its own line); DT_SINGLELINE keeps
+// one line, line breaks included.
+int DrawTextW(HDC dc, LPCWSTR text, int length, LPRECT rect, UINT format);
+int DrawTextExW(HDC dc, LPWSTR text, int length, LPRECT rect, UINT format, LPDRAWTEXTPARAMS params);
+BOOL GetTextExtentPoint32W(HDC dc, LPCWSTR text, int length, LPSIZE size);
+BOOL GetTextMetricsW(HDC dc, TEXTMETRICW* metrics);
+#define ETO_OPAQUE 0x0002
+#define ETO_CLIPPED 0x0004
+BOOL ExtTextOutW(HDC dc, int x, int y, UINT options, const RECT* rect, LPCWSTR text, UINT length,
+                 const INT* dx);
+BOOL TextOutW(HDC dc, int x, int y, LPCWSTR text, int length);

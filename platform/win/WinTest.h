@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace qorwin {
 
@@ -40,6 +41,72 @@ void clearDebugOutput();
 void setKeyDown(int virtualKey, bool down);
 // The version VerifyVersionInfoW compares against (10.0 service pack 0 unless set).
 void setSystemVersion(DWORD major, DWORD minor, WORD servicePackMajor);
+
+// Display and screen: LOGPIXELSX/Y of every DC (96 at start) and the screen size GetSystemMetrics answers.
+void setDisplayDpi(int dpi);
+void setScreenSize(int width, int height);
+
+// What the GDI drew: one record per drawing call on a DC of the window (DCs of no window log under
+// null), oldest first. Rectangles and points are in the window's client coordinates.
+struct DrawRecord
+{
+  enum Op
+  {
+    FillRect,  // rect filled with color
+    FrameRect, // one-pixel frame of rect in color
+    PatBlt,    // rect filled with the selected brush's color
+    Line,      // from (rect.left, rect.top) to (rect.right, rect.bottom) in color (the pen's)
+    Pixel,     // (rect.left, rect.top) set to color
+    Rectangle, // outline in color (the pen's), filled with fill (the brush's) unless noFill
+    Ellipse,   // as Rectangle
+    FocusRect,
+    Text       // text drawn in color into rect (the lines' bounding box) with format
+  } op;
+  RECT rect{};
+  COLORREF color = 0;
+  COLORREF fill = 0;
+  bool noFill = false;
+  std::u16string text; // the text as shown: mnemonic ampersands removed, lines joined with '\n'
+  UINT format = 0;
+  int backgroundMode = 0; // TRANSPARENT or OPAQUE, for Text
+  COLORREF background = 0;
+  std::u16string face;    // the selected font's face name and height, for Text
+  LONG fontHeight = 0;
+};
+std::vector<DrawRecord> drawRecords(HWND window);
+void clearDrawRecords();
+
+// Paints a window and its visible descendants now, parents first (WM_ERASEBKGND, then WM_PAINT), as
+// the system does for invalid windows when a queue goes idle. Painting happens only here and in
+// UpdateWindow; tests call it after a change to see what a window draws.
+void paint(HWND window);
+// Whether the window was invalidated since it last painted, and how often in all.
+bool isInvalid(HWND window);
+int invalidationCount(HWND window);
+
+// Input, sent at once to the window (or the capture): the pointer moves to client point (x, y) of the
+// window (a window that asked for TME_LEAVE and is left gets WM_MOUSELEAVE first); a click is a move,
+// a button down and a button up there. The key flags carry MK_SHIFT and MK_CONTROL from the held keys.
+void mouseMove(HWND window, int x, int y);
+void mouseDown(HWND window, int x, int y, bool right = false);
+void mouseUp(HWND window, int x, int y, bool right = false);
+void click(HWND window, int x, int y, bool right = false);
+void doubleClick(HWND window, int x, int y);
+// Posts WM_KEYDOWN and WM_KEYUP of a key to the focused window, so a modal loop's dialog keyboard
+// handling sees them; pump (or a running modal loop) delivers them.
+void postKey(int virtualKey);
+// Posts WM_CHAR of each character to the focused window.
+void postText(const std::u16string& text);
+
+// Modal loops. The hook runs each time a modal loop starts, right after its dialog is shown, with the
+// dialog's window; it may post input or send messages to end it. A modal loop with nothing left to do
+// (no message queued and no timer of the thread: the clock is moved to the next timer first, and a
+// minute of the clock without any other message counts as nothing to do) ends as if Esc were
+// pressed: the dialog gets IDCANCEL, the loop ends with IDCANCEL if it is still running, and a
+// debugger line says so. So no modal loop waits for input that never comes.
+void setModalHook(std::function<void(HWND dialog)> hook);
+// How many modal loops run now (nested loops count each).
+int modalDepth();
 
 // Destroys every window, forgets classes, timers, queued messages, held keys, the debugger sink and the
 // version, and sets the clock back to 0. Registered message ids stay, as modules keep them in statics.

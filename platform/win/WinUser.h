@@ -120,6 +120,7 @@ typedef BOOL(CALLBACK* PROPENUMPROCW)(HWND, LPCWSTR, HANDLE);
 #define WS_EX_CONTROLPARENT 0x00010000L
 #define WS_EX_APPWINDOW 0x00040000L
 #define WS_EX_LAYERED 0x00080000L
+#define WS_EX_COMPOSITED 0x02000000L
 #define WS_EX_NOACTIVATE 0x08000000L
 
 #define CW_USEDEFAULT (static_cast<int>(0x80000000))
@@ -413,3 +414,226 @@ BOOL PtInRect(const RECT* rect, POINT point);
 BOOL IntersectRect(LPRECT out, const RECT* a, const RECT* b);
 BOOL UnionRect(LPRECT out, const RECT* a, const RECT* b);
 BOOL EqualRect(const RECT* a, const RECT* b);
+
+// Painting. A window's update region is only a flag here: InvalidateRect marks the window, painting
+// (UpdateWindow, or qorwin::paint in win/WinTest.h) sends WM_ERASEBKGND and WM_PAINT and clears it.
+BOOL InvalidateRect(HWND window, const RECT* rect, BOOL erase);
+BOOL InvalidateRgn(HWND window, HRGN region, BOOL erase);
+BOOL ValidateRect(HWND window, const RECT* rect);
+BOOL UpdateWindow(HWND window);
+BOOL GetUpdateRect(HWND window, LPRECT rect, BOOL erase);
+
+struct WINDOWPLACEMENT
+{
+  UINT length;
+  UINT flags;
+  UINT showCmd;
+  POINT ptMinPosition;
+  POINT ptMaxPosition;
+  RECT rcNormalPosition;
+};
+// showCmd is SW_SHOWNORMAL for a visible window and SW_HIDE for a hidden one.
+BOOL GetWindowPlacement(HWND window, WINDOWPLACEMENT* placement);
+
+BOOL SetPropA(HWND window, LPCSTR name, HANDLE data);
+HANDLE GetPropA(HWND window, LPCSTR name);
+HANDLE RemovePropA(HWND window, LPCSTR name);
+
+// System metrics: a screen of 1920 × 1080 pixels unless a test sets another (win/WinTest.h).
+#define SM_CXSCREEN 0
+#define SM_CYSCREEN 1
+#define SM_CXVSCROLL 2
+#define SM_CYHSCROLL 3
+#define SM_CYCAPTION 4
+#define SM_CXBORDER 5
+#define SM_CYBORDER 6
+#define SM_CXDLGFRAME 7
+#define SM_CYDLGFRAME 8
+#define SM_CXFIXEDFRAME SM_CXDLGFRAME
+#define SM_CYFIXEDFRAME SM_CYDLGFRAME
+#define SM_CXDOUBLECLK 36
+#define SM_CYDOUBLECLK 37
+#define SM_CXDRAG 68
+#define SM_CYDRAG 69
+int GetSystemMetrics(int index);
+
+// Mouse: the cursor position, capture and leave tracking.
+#define MK_LBUTTON 0x0001
+#define MK_RBUTTON 0x0002
+#define MK_SHIFT 0x0004
+#define MK_CONTROL 0x0008
+#define MK_MBUTTON 0x0010
+
+struct CURSORINFO
+{
+  DWORD cbSize;
+  DWORD flags;
+  HCURSOR hCursor;
+  POINT ptScreenPos;
+};
+typedef CURSORINFO* PCURSORINFO;
+#define CURSOR_SHOWING 0x00000001
+
+BOOL GetCursorPos(LPPOINT point);
+BOOL SetCursorPos(int x, int y);
+BOOL GetCursorInfo(PCURSORINFO info);
+HWND SetCapture(HWND window);
+BOOL ReleaseCapture();
+HWND GetCapture();
+
+#define TME_HOVER 0x00000001
+#define TME_LEAVE 0x00000002
+#define TME_NONCLIENT 0x00000010
+#define TME_QUERY 0x40000000
+#define TME_CANCEL 0x80000000
+#define HOVER_DEFAULT 0xFFFFFFFF
+struct TRACKMOUSEEVENT
+{
+  DWORD cbSize;
+  DWORD dwFlags;
+  HWND hwndTrack;
+  DWORD dwHoverTime;
+};
+typedef TRACKMOUSEEVENT* LPTRACKMOUSEEVENT;
+// A window that asks for TME_LEAVE gets one WM_MOUSELEAVE when the pointer next moves off it.
+BOOL TrackMouseEvent(LPTRACKMOUSEEVENT track);
+
+// Dialogs. Dialog windows are of the class "#32770", whose procedure is DefDlgProcW; the modal loop
+// lives in the MFC layer (CWnd::RunModalLoop, win/Afx.h).
+#define IDOK 1
+#define IDCANCEL 2
+#define IDABORT 3
+#define IDRETRY 4
+#define IDIGNORE 5
+#define IDYES 6
+#define IDNO 7
+
+#define DS_ABSALIGN 0x01L
+#define DS_SYSMODAL 0x02L
+#define DS_LOCALEDIT 0x20L
+#define DS_SETFONT 0x40L
+#define DS_MODALFRAME 0x80L
+#define DS_NOIDLEMSG 0x100L
+#define DS_CENTER 0x0800L
+
+#define WC_DIALOG (u"#32770")
+#define DWLP_MSGRESULT 0
+#define DM_GETDEFID (WM_USER + 0)
+#define DM_SETDEFID (WM_USER + 1)
+#define DC_HASDEFID 0x534B
+
+// Answers of WM_GETDLGCODE.
+#define DLGC_WANTARROWS 0x0001
+#define DLGC_WANTTAB 0x0002
+#define DLGC_WANTALLKEYS 0x0004
+#define DLGC_WANTMESSAGE 0x0004
+#define DLGC_HASSETSEL 0x0008
+#define DLGC_DEFPUSHBUTTON 0x0010
+#define DLGC_UNDEFPUSHBUTTON 0x0020
+#define DLGC_RADIOBUTTON 0x0040
+#define DLGC_WANTCHARS 0x0080
+#define DLGC_STATIC 0x0100
+#define DLGC_BUTTON 0x2000
+
+LRESULT DefDlgProcW(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+// Ends a dialog: records the result and hides the window; the modal loop that runs it then returns.
+BOOL EndDialog(HWND dialog, INT_PTR result);
+// Keyboard handling of a dialog for a message taken from the queue: Enter presses the default button
+// (IDOK unless DM_GETDEFID says otherwise), Esc IDCANCEL, Tab and Shift+Tab move the focus through the
+// WS_TABSTOP controls; a control that answers WM_GETDLGCODE with DLGC_WANTALLKEYS keeps all keys, and
+// one with DLGC_WANTTAB keeps Tab. Every other message of the dialog's windows is dispatched.
+// False when the message is for no window of the dialog.
+BOOL IsDialogMessageW(HWND dialog, LPMSG msg);
+HWND GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous);
+BOOL MapDialogRect(HWND dialog, LPRECT rect);
+LONG GetDialogBaseUnits();
+
+// Buttons and static texts: the system classes "Button" and "Static".
+#define BS_PUSHBUTTON 0x00000000L
+#define BS_DEFPUSHBUTTON 0x00000001L
+#define BS_CHECKBOX 0x00000002L
+#define BS_AUTOCHECKBOX 0x00000003L
+#define BS_RADIOBUTTON 0x00000004L
+#define BS_GROUPBOX 0x00000007L
+#define BS_AUTORADIOBUTTON 0x00000009L
+#define BS_OWNERDRAW 0x0000000BL
+#define BS_TYPEMASK 0x0000000FL
+#define BS_NOTIFY 0x00004000L
+
+#define BN_CLICKED 0
+#define BN_DOUBLECLICKED 5
+#define BN_SETFOCUS 6
+#define BN_KILLFOCUS 7
+
+#define BM_GETCHECK 0x00F0
+#define BM_SETCHECK 0x00F1
+#define BM_GETSTATE 0x00F2
+#define BM_SETSTATE 0x00F3
+#define BM_SETSTYLE 0x00F4
+#define BM_CLICK 0x00F5
+#define BST_UNCHECKED 0x0000
+#define BST_CHECKED 0x0001
+#define BST_PUSHED 0x0004
+#define BST_FOCUS 0x0008
+
+#define SS_LEFT 0x00000000L
+#define SS_CENTER 0x00000001L
+#define SS_RIGHT 0x00000002L
+#define SS_NOPREFIX 0x00000080L
+#define SS_NOTIFY 0x00000100L
+
+#define WM_NEXTDLGCTL 0x0028
+
+// Owner drawing: a BS_OWNERDRAW button sends WM_DRAWITEM to its parent whenever it paints.
+#define ODT_MENU 1
+#define ODT_LISTBOX 2
+#define ODT_COMBOBOX 3
+#define ODT_BUTTON 4
+#define ODT_STATIC 5
+#define ODA_DRAWENTIRE 0x0001
+#define ODA_SELECT 0x0002
+#define ODA_FOCUS 0x0004
+#define ODS_SELECTED 0x0001
+#define ODS_GRAYED 0x0002
+#define ODS_DISABLED 0x0004
+#define ODS_CHECKED 0x0008
+#define ODS_FOCUS 0x0010
+#define ODS_DEFAULT 0x0020
+#define ODS_HOTLIGHT 0x0040
+#define ODS_NOACCEL 0x0100
+#define ODS_NOFOCUSRECT 0x0200
+
+struct DRAWITEMSTRUCT
+{
+  UINT CtlType;
+  UINT CtlID;
+  UINT itemID;
+  UINT itemAction;
+  UINT itemState;
+  HWND hwndItem;
+  HDC hDC;
+  RECT rcItem;
+  ULONG_PTR itemData;
+};
+typedef DRAWITEMSTRUCT* LPDRAWITEMSTRUCT;
+
+struct MEASUREITEMSTRUCT
+{
+  UINT CtlType;
+  UINT CtlID;
+  UINT itemID;
+  UINT itemWidth;
+  UINT itemHeight;
+  ULONG_PTR itemData;
+};
+typedef MEASUREITEMSTRUCT* LPMEASUREITEMSTRUCT;
+
+#define HTERROR (-2)
+#define HTTRANSPARENT (-1)
+#define HTNOWHERE 0
+#define HTCLIENT 1
+
+// Edit-control messages the framework sends to its text controls.
+#define EM_GETSEL 0x00B0
+#define EM_SETSEL 0x00B1
+#define EM_SCROLLCARET 0x00B7

@@ -4,6 +4,7 @@
 #include "qorwinState.h"
 #include "win/WinBase.h"
 #include "win/WinGdi.h"
+#include "win/WinTest.h"
 
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
@@ -35,13 +36,26 @@ struct GdiObject
   enum Kind
   {
     Font,
-    Dc
+    Dc,
+    Brush,
+    Pen
   } kind = Font;
   LOGFONTW font{};
   bool stock = false;
   HWND window = nullptr;
   HGDIOBJ selectedFont = nullptr;
   int face = -1; // resolved face of a font, -1 until first needed
+  // A brush or pen: its colour; a null one draws nothing.
+  COLORREF color = 0;
+  bool null = false;
+  // A DC's drawing state.
+  HGDIOBJ selectedBrush = nullptr;
+  HGDIOBJ selectedPen = nullptr;
+  COLORREF textColor = 0;
+  COLORREF bkColor = RGB(255, 255, 255);
+  int bkMode = OPAQUE;
+  POINT position{0, 0};
+  RECT clip{};
 };
 
 struct Gdi
@@ -53,6 +67,7 @@ struct Gdi
   bool catalogued = false;
   std::vector<FontFace> faces;
   FT_Library freetype = nullptr;
+  std::map<HWND, std::vector<qorwin::DrawRecord>> records;
 };
 
 Gdi& gdi()
@@ -295,6 +310,26 @@ HGDIOBJ stockLocked(Gdi& g, int index)
     object.font.lfWeight = FW_NORMAL;
     setFaceName(object.font, u"MS Sans Serif");
     break;
+  case WHITE_BRUSH:
+  case LTGRAY_BRUSH:
+  case GRAY_BRUSH:
+  case DKGRAY_BRUSH:
+  case BLACK_BRUSH:
+  case NULL_BRUSH: {
+    static const COLORREF greys[] = {RGB(255, 255, 255), RGB(192, 192, 192), RGB(128, 128, 128),
+                                     RGB(64, 64, 64), RGB(0, 0, 0), 0};
+    object.kind = GdiObject::Brush;
+    object.color = greys[index];
+    object.null = index == NULL_BRUSH;
+    break;
+  }
+  case WHITE_PEN:
+  case BLACK_PEN:
+  case NULL_PEN:
+    object.kind = GdiObject::Pen;
+    object.color = index == WHITE_PEN ? RGB(255, 255, 255) : 0;
+    object.null = index == NULL_PEN;
+    break;
   default:
     return nullptr;
   }
@@ -305,12 +340,18 @@ HGDIOBJ stockLocked(Gdi& g, int index)
 
 HDC newDc(HWND window)
 {
+  RECT client{};
+  if (window)
+    GetClientRect(window, &client);
   auto& g = gdi();
   std::lock_guard<std::mutex> guard(g.lock);
   GdiObject dc;
   dc.kind = GdiObject::Dc;
   dc.window = window;
   dc.selectedFont = stockLocked(g, SYSTEM_FONT);
+  dc.selectedBrush = stockLocked(g, WHITE_BRUSH);
+  dc.selectedPen = stockLocked(g, BLACK_PEN);
+  dc.clip = client;
   return static_cast<HDC>(addGdiLocked(g, dc));
 }
 
@@ -338,6 +379,17 @@ HDC BeginPaint(HWND window, LPPAINTSTRUCT paint)
   *paint = PAINTSTRUCT{};
   GetClientRect(window, &paint->rcPaint);
   paint->hdc = newDc(window);
+  bool erase = false;
+  {
+    std::lock_guard<std::mutex> guard(state().lock);
+    if (Window* w = findLocked(window)) {
+      erase = w->erase;
+      w->invalid = w->erase = false;
+    }
+  }
+  // The background is erased before painting when the invalidation asked for it.
+  if (erase)
+    paint->fErase = SendMessageW(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(paint->hdc), 0) ? FALSE : TRUE;
   return paint->hdc;
 }
 
@@ -400,12 +452,16 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ object)
   auto& g = gdi();
   std::lock_guard<std::mutex> guard(g.lock);
   GdiObject* d = findGdiLocked(g, dc, GdiObject::Dc);
-  if (!d || !findGdiLocked(g, object, GdiObject::Font)) {
+  auto it = g.objects.find(reinterpret_cast<uintptr_t>(object));
+  if (!d || it == g.objects.end() || it->second.kind == GdiObject::Dc) {
     SetLastError(ERROR_INVALID_HANDLE);
     return nullptr;
   }
-  HGDIOBJ previous = d->selectedFont;
-  d->selectedFont = object;
+  HGDIOBJ* slot = it->second.kind == GdiObject::Font    ? &d->selectedFont
+                  : it->second.kind == GdiObject::Brush ? &d->selectedBrush
+                                                        : &d->selectedPen;
+  HGDIOBJ previous = *slot;
+  *slot = object;
   return previous;
 }
 
@@ -414,13 +470,15 @@ BOOL DeleteObject(HGDIOBJ object)
   using namespace qorwin_detail;
   auto& g = gdi();
   std::lock_guard<std::mutex> guard(g.lock);
-  GdiObject* o = findGdiLocked(g, object, GdiObject::Font);
-  if (!o)
+  auto it = g.objects.find(reinterpret_cast<uintptr_t>(object));
+  if (it == g.objects.end() || it->second.kind == GdiObject::Dc)
     return FALSE;
-  if (o->stock)
+  if (it->second.stock)
     return TRUE;
   for (auto& entry : g.objects)
-    if (entry.second.kind == GdiObject::Dc && entry.second.selectedFont == object)
+    if (entry.second.kind == GdiObject::Dc &&
+        (entry.second.selectedFont == object || entry.second.selectedBrush == object ||
+         entry.second.selectedPen == object))
       return FALSE;
   g.objects.erase(reinterpret_cast<uintptr_t>(object));
   return TRUE;
@@ -449,7 +507,9 @@ HGDIOBJ GetCurrentObject(HDC dc, UINT type)
   auto& g = gdi();
   std::lock_guard<std::mutex> guard(g.lock);
   GdiObject* d = findGdiLocked(g, dc, GdiObject::Dc);
-  return d && type == OBJ_FONT ? d->selectedFont : nullptr;
+  if (!d)
+    return nullptr;
+  return type == OBJ_FONT ? d->selectedFont : type == OBJ_BRUSH ? d->selectedBrush : type == OBJ_PEN ? d->selectedPen : nullptr;
 }
 
 HFONT CreateFontIndirectW(const LOGFONTW* font)
@@ -641,3 +701,489 @@ int GetTextFaceW(HDC dc, int size, LPWSTR out)
   out[n] = 0;
   return n + 1;
 }
+
+// Drawing: records instead of pixels, and the deterministic text metric.
+
+namespace qorwin_detail {
+
+struct TextMetric
+{
+  LONG em;
+  LONG advance;
+  LONG line;
+};
+
+TextMetric metricOf(const LOGFONTW& font)
+{
+  LONG em = font.lfHeight < 0 ? -font.lfHeight : font.lfHeight;
+  if (em == 0)
+    em = 12;
+  return TextMetric{em, (em + 1) / 2, (em * 6 + 2) / 5};
+}
+
+// The DC and, for drawing, the font it has selected; lock held.
+GdiObject* dcLocked(Gdi& g, HDC dc)
+{
+  return findGdiLocked(g, dc, GdiObject::Dc);
+}
+
+TextMetric dcMetricLocked(Gdi& g, GdiObject* d)
+{
+  GdiObject* font = findGdiLocked(g, d->selectedFont, GdiObject::Font);
+  return metricOf(font ? font->font : LOGFONTW{});
+}
+
+COLORREF objectColorLocked(Gdi& g, HGDIOBJ object, bool* null)
+{
+  auto it = g.objects.find(reinterpret_cast<uintptr_t>(object));
+  if (it == g.objects.end() || (it->second.kind != GdiObject::Brush && it->second.kind != GdiObject::Pen)) {
+    if (null)
+      *null = true;
+    return 0;
+  }
+  if (null)
+    *null = it->second.null;
+  return it->second.color;
+}
+
+void recordLocked(Gdi& g, GdiObject* d, qorwin::DrawRecord record)
+{
+  g.records[d->window].push_back(std::move(record));
+}
+
+HGDIOBJ addColorObject(GdiObject::Kind kind, COLORREF color, bool null)
+{
+  auto& g = gdi();
+  std::lock_guard<std::mutex> guard(g.lock);
+  GdiObject object;
+  object.kind = kind;
+  object.color = color & 0x00FFFFFF;
+  object.null = null;
+  return addGdiLocked(g, object);
+}
+
+// The text as shown: without DT_NOPREFIX, "&x" shows x and "&&" one ampersand.
+std::u16string shownText(LPCWSTR text, int length, UINT format)
+{
+  std::u16string raw;
+  if (text)
+    raw = length < 0 ? std::u16string(text) : std::u16string(text, static_cast<size_t>(length));
+  if (format & DT_NOPREFIX)
+    return raw;
+  std::u16string out;
+  for (size_t i = 0; i < raw.size(); ++i) {
+    if (raw[i] == u'&') {
+      if (i + 1 < raw.size())
+        out += raw[++i];
+      continue;
+    }
+    out += raw[i];
+  }
+  return out;
+}
+
+// The lines of a text for a format and a rectangle width in pixels.
+std::vector<std::u16string> textLines(const std::u16string& text, UINT format, LONG width, const TextMetric& m)
+{
+  std::vector<std::u16string> lines;
+  if (text.empty())
+    return lines;
+  if (format & DT_SINGLELINE) {
+    std::u16string line;
+    for (char16_t c : text)
+      if (c != u'\r' && c != u'\n')
+        line += c;
+    lines.push_back(line);
+    return lines;
+  }
+  std::vector<std::u16string> paragraphs(1);
+  for (char16_t c : text) {
+    if (c == u'\n')
+      paragraphs.emplace_back();
+    else if (c != u'\r')
+      paragraphs.back() += c;
+  }
+  for (const std::u16string& paragraph : paragraphs) {
+    if (!(format & DT_WORDBREAK)) {
+      lines.push_back(paragraph);
+      continue;
+    }
+    // Greedy breaking at spaces; a word wider than the rectangle keeps a line of its own.
+    std::u16string line;
+    bool any = false;
+    size_t at = 0;
+    while (at <= paragraph.size()) {
+      size_t end = paragraph.find(u' ', at);
+      if (end == std::u16string::npos)
+        end = paragraph.size();
+      std::u16string word = paragraph.substr(at, end - at);
+      at = end + 1;
+      if (word.empty())
+        continue;
+      std::u16string candidate = any ? line + u' ' + word : word;
+      if (!any || static_cast<LONG>(candidate.size()) * m.advance <= width) {
+        line = candidate;
+        any = true;
+      } else {
+        lines.push_back(line);
+        line = word;
+      }
+    }
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+int drawText(HDC dc, LPCWSTR text, int length, LPRECT rect, UINT format)
+{
+  if (!rect)
+    return 0;
+  auto& g = gdi();
+  std::lock_guard<std::mutex> guard(g.lock);
+  GdiObject* d = dcLocked(g, dc);
+  if (!d)
+    return 0;
+  TextMetric m = dcMetricLocked(g, d);
+  std::u16string shown = shownText(text, length, format);
+  std::vector<std::u16string> lines = textLines(shown, format, rect->right - rect->left, m);
+  LONG widest = 0;
+  for (const auto& line : lines)
+    widest = std::max(widest, static_cast<LONG>(line.size()) * m.advance);
+  LONG height = static_cast<LONG>(lines.size()) * m.line;
+  if (format & DT_CALCRECT) {
+    rect->right = rect->left + widest;
+    rect->bottom = rect->top + height;
+    return height;
+  }
+  if ((format & DT_END_ELLIPSIS) && lines.size() == 1 && widest > rect->right - rect->left) {
+    LONG fit = std::max<LONG>((rect->right - rect->left) / m.advance - 3, 0);
+    lines[0] = lines[0].substr(0, static_cast<size_t>(fit)) + u"...";
+    widest = static_cast<LONG>(lines[0].size()) * m.advance;
+  }
+  qorwin::DrawRecord r;
+  r.op = qorwin::DrawRecord::Text;
+  LONG top = rect->top;
+  if (format & DT_SINGLELINE) {
+    if (format & DT_VCENTER)
+      top = rect->top + (rect->bottom - rect->top - height) / 2;
+    else if (format & DT_BOTTOM)
+      top = rect->bottom - height;
+  }
+  LONG left = rect->left;
+  if (format & DT_CENTER)
+    left = rect->left + (rect->right - rect->left - widest) / 2;
+  else if (format & DT_RIGHT)
+    left = rect->right - widest;
+  r.rect = RECT{left, top, left + widest, top + height};
+  for (size_t i = 0; i < lines.size(); ++i)
+    r.text += (i ? u"\n" : u"") + lines[i];
+  r.color = d->textColor;
+  r.format = format;
+  r.backgroundMode = d->bkMode;
+  r.background = d->bkColor;
+  if (GdiObject* font = findGdiLocked(g, d->selectedFont, GdiObject::Font)) {
+    r.face = font->font.lfFaceName;
+    r.fontHeight = font->font.lfHeight;
+  }
+  recordLocked(g, d, std::move(r));
+  return height;
+}
+
+// Records a shape drawn with a colour taken from the DC; false for an unknown DC.
+bool recordShape(HDC dc, qorwin::DrawRecord::Op op, const RECT& rect, HGDIOBJ colorObject, bool useBrush,
+                 bool usePen)
+{
+  auto& g = gdi();
+  std::lock_guard<std::mutex> guard(g.lock);
+  GdiObject* d = dcLocked(g, dc);
+  if (!d)
+    return false;
+  qorwin::DrawRecord r;
+  r.op = op;
+  r.rect = rect;
+  bool null = false;
+  if (colorObject) {
+    r.color = objectColorLocked(g, colorObject, &null);
+    if (null)
+      return true;
+  }
+  if (usePen) {
+    r.color = objectColorLocked(g, d->selectedPen, &null);
+    if (null && op == qorwin::DrawRecord::Line)
+      return true;
+  }
+  if (useBrush) {
+    bool noFill = false;
+    COLORREF fill = objectColorLocked(g, d->selectedBrush, &noFill);
+    if (op == qorwin::DrawRecord::PatBlt) {
+      if (noFill)
+        return true;
+      r.color = fill;
+    } else {
+      r.fill = fill;
+      r.noFill = noFill;
+    }
+  }
+  recordLocked(g, d, std::move(r));
+  return true;
+}
+
+} // namespace qorwin_detail
+
+int GetDeviceCaps(HDC dc, int index)
+{
+  using namespace qorwin_detail;
+  {
+    auto& g = gdi();
+    std::lock_guard<std::mutex> guard(g.lock);
+    if (!dcLocked(g, dc))
+      return 0;
+  }
+  std::lock_guard<std::mutex> guard(state().lock);
+  switch (index) {
+  case LOGPIXELSX:
+  case LOGPIXELSY:
+    return state().dpi;
+  case HORZRES:
+    return state().screenWidth;
+  case VERTRES:
+    return state().screenHeight;
+  case BITSPIXEL:
+    return 32;
+  default:
+    return 0;
+  }
+}
+
+HBRUSH CreateSolidBrush(COLORREF color)
+{
+  return static_cast<HBRUSH>(qorwin_detail::addColorObject(qorwin_detail::GdiObject::Brush, color, false));
+}
+
+HPEN CreatePen(int style, int, COLORREF color)
+{
+  return static_cast<HPEN>(qorwin_detail::addColorObject(qorwin_detail::GdiObject::Pen, color, style == PS_NULL));
+}
+
+COLORREF GetBrushColor(HBRUSH brush)
+{
+  using namespace qorwin_detail;
+  auto& g = gdi();
+  std::lock_guard<std::mutex> guard(g.lock);
+  GdiObject* b = findGdiLocked(g, brush, GdiObject::Brush);
+  return b ? b->color : CLR_INVALID;
+}
+
+namespace qorwin_detail {
+
+// Reads or swaps one field of a DC's state; `fallback` for an unknown DC.
+template <class T> T swapDcField(HDC dc, T GdiObject::*field, const T* value, T fallback)
+{
+  auto& g = gdi();
+  std::lock_guard<std::mutex> guard(g.lock);
+  GdiObject* d = dcLocked(g, dc);
+  if (!d)
+    return fallback;
+  T previous = d->*field;
+  if (value)
+    d->*field = *value;
+  return previous;
+}
+
+} // namespace qorwin_detail
+
+COLORREF SetTextColor(HDC dc, COLORREF color)
+{
+  color &= 0x00FFFFFF;
+  return qorwin_detail::swapDcField(dc, &qorwin_detail::GdiObject::textColor, &color, CLR_INVALID);
+}
+
+COLORREF GetTextColor(HDC dc)
+{
+  return qorwin_detail::swapDcField<COLORREF>(dc, &qorwin_detail::GdiObject::textColor, nullptr, CLR_INVALID);
+}
+
+COLORREF SetBkColor(HDC dc, COLORREF color)
+{
+  color &= 0x00FFFFFF;
+  return qorwin_detail::swapDcField(dc, &qorwin_detail::GdiObject::bkColor, &color, CLR_INVALID);
+}
+
+COLORREF GetBkColor(HDC dc)
+{
+  return qorwin_detail::swapDcField<COLORREF>(dc, &qorwin_detail::GdiObject::bkColor, nullptr, CLR_INVALID);
+}
+
+int SetBkMode(HDC dc, int mode)
+{
+  if (mode != TRANSPARENT && mode != OPAQUE)
+    return 0;
+  return qorwin_detail::swapDcField(dc, &qorwin_detail::GdiObject::bkMode, &mode, 0);
+}
+
+int GetBkMode(HDC dc)
+{
+  return qorwin_detail::swapDcField<int>(dc, &qorwin_detail::GdiObject::bkMode, nullptr, 0);
+}
+
+int GetClipBox(HDC dc, LPRECT rect)
+{
+  if (!rect)
+    return 0;
+  RECT clip = qorwin_detail::swapDcField<RECT>(dc, &qorwin_detail::GdiObject::clip, nullptr, RECT{});
+  *rect = clip;
+  return IsRectEmpty(&clip) ? NULLREGION : SIMPLEREGION;
+}
+
+int FillRect(HDC dc, const RECT* rect, HBRUSH brush)
+{
+  return rect && qorwin_detail::recordShape(dc, qorwin::DrawRecord::FillRect, *rect, brush, false, false);
+}
+
+int FrameRect(HDC dc, const RECT* rect, HBRUSH brush)
+{
+  return rect && qorwin_detail::recordShape(dc, qorwin::DrawRecord::FrameRect, *rect, brush, false, false);
+}
+
+BOOL PatBlt(HDC dc, int x, int y, int width, int height, DWORD)
+{
+  return qorwin_detail::recordShape(dc, qorwin::DrawRecord::PatBlt, RECT{x, y, x + width, y + height}, nullptr,
+                                    true, false);
+}
+
+BOOL MoveToEx(HDC dc, int x, int y, LPPOINT previous)
+{
+  POINT to{x, y};
+  POINT old = qorwin_detail::swapDcField(dc, &qorwin_detail::GdiObject::position, &to, POINT{-1, -1});
+  if (previous)
+    *previous = old;
+  return old.x != -1 || old.y != -1 || x == -1 || y == -1;
+}
+
+BOOL LineTo(HDC dc, int x, int y)
+{
+  POINT to{x, y};
+  POINT from = qorwin_detail::swapDcField(dc, &qorwin_detail::GdiObject::position, &to, POINT{x, y});
+  return qorwin_detail::recordShape(dc, qorwin::DrawRecord::Line, RECT{from.x, from.y, x, y}, nullptr, false,
+                                    true);
+}
+
+COLORREF SetPixel(HDC dc, int x, int y, COLORREF color)
+{
+  using namespace qorwin_detail;
+  auto& g = gdi();
+  std::lock_guard<std::mutex> guard(g.lock);
+  GdiObject* d = dcLocked(g, dc);
+  if (!d)
+    return CLR_INVALID;
+  qorwin::DrawRecord r;
+  r.op = qorwin::DrawRecord::Pixel;
+  r.rect = RECT{x, y, x + 1, y + 1};
+  r.color = color & 0x00FFFFFF;
+  recordLocked(g, d, r);
+  return r.color;
+}
+
+BOOL Rectangle(HDC dc, int left, int top, int right, int bottom)
+{
+  return qorwin_detail::recordShape(dc, qorwin::DrawRecord::Rectangle, RECT{left, top, right, bottom}, nullptr,
+                                    true, true);
+}
+
+BOOL Ellipse(HDC dc, int left, int top, int right, int bottom)
+{
+  return qorwin_detail::recordShape(dc, qorwin::DrawRecord::Ellipse, RECT{left, top, right, bottom}, nullptr,
+                                    true, true);
+}
+
+BOOL DrawFocusRect(HDC dc, const RECT* rect)
+{
+  return rect && qorwin_detail::recordShape(dc, qorwin::DrawRecord::FocusRect, *rect, nullptr, false, false);
+}
+
+int DrawTextW(HDC dc, LPCWSTR text, int length, LPRECT rect, UINT format)
+{
+  return qorwin_detail::drawText(dc, text, length, rect, format);
+}
+
+int DrawTextExW(HDC dc, LPWSTR text, int length, LPRECT rect, UINT format, LPDRAWTEXTPARAMS)
+{
+  return qorwin_detail::drawText(dc, text, length, rect, format);
+}
+
+BOOL GetTextExtentPoint32W(HDC dc, LPCWSTR text, int length, LPSIZE size)
+{
+  using namespace qorwin_detail;
+  if (!size || length < 0)
+    return FALSE;
+  auto& g = gdi();
+  std::lock_guard<std::mutex> guard(g.lock);
+  GdiObject* d = dcLocked(g, dc);
+  if (!d)
+    return FALSE;
+  (void)text;
+  TextMetric m = dcMetricLocked(g, d);
+  size->cx = length * m.advance;
+  size->cy = m.line;
+  return TRUE;
+}
+
+BOOL GetTextMetricsW(HDC dc, TEXTMETRICW* metrics)
+{
+  using namespace qorwin_detail;
+  if (!metrics)
+    return FALSE;
+  auto& g = gdi();
+  std::lock_guard<std::mutex> guard(g.lock);
+  GdiObject* d = dcLocked(g, dc);
+  if (!d)
+    return FALSE;
+  TextMetric m = dcMetricLocked(g, d);
+  *metrics = TEXTMETRICW{};
+  metrics->tmHeight = m.line;
+  metrics->tmAscent = m.em;
+  metrics->tmDescent = m.line - m.em;
+  metrics->tmInternalLeading = m.line - m.em;
+  metrics->tmAveCharWidth = m.advance;
+  metrics->tmMaxCharWidth = m.advance;
+  metrics->tmWeight = FW_NORMAL;
+  metrics->tmCharSet = DEFAULT_CHARSET;
+  return TRUE;
+}
+
+BOOL ExtTextOutW(HDC dc, int x, int y, UINT options, const RECT* rect, LPCWSTR text, UINT length, const INT*)
+{
+  if (rect && (options & ETO_OPAQUE)) {
+    COLORREF back = GetBkColor(dc);
+    HBRUSH brush = CreateSolidBrush(back);
+    FillRect(dc, rect, brush);
+    DeleteObject(brush);
+  }
+  RECT at{x, y, x + 0x3FFFFFFF, y + 0x3FFFFFFF};
+  return text ? qorwin_detail::drawText(dc, text, static_cast<int>(length), &at, DT_SINGLELINE | DT_NOPREFIX) >= 0
+              : TRUE;
+}
+
+BOOL TextOutW(HDC dc, int x, int y, LPCWSTR text, int length)
+{
+  return ExtTextOutW(dc, x, y, 0, nullptr, text, static_cast<UINT>(std::max(length, 0)), nullptr);
+}
+
+namespace qorwin {
+
+std::vector<DrawRecord> drawRecords(HWND window)
+{
+  auto& g = qorwin_detail::gdi();
+  std::lock_guard<std::mutex> guard(g.lock);
+  auto it = g.records.find(window);
+  return it == g.records.end() ? std::vector<DrawRecord>() : it->second;
+}
+
+void clearDrawRecords()
+{
+  auto& g = qorwin_detail::gdi();
+  std::lock_guard<std::mutex> guard(g.lock);
+  g.records.clear();
+}
+
+} // namespace qorwin

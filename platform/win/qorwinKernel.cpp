@@ -380,24 +380,27 @@ void resetState()
       break;
     DestroyWindow(next);
   }
-  std::lock_guard<std::mutex> guard(s.lock);
-  s.windows.clear();
-  s.topLevel.clear();
-  s.messageOnly.clear();
-  s.classes.clear();
-  s.timers.clear();
-  for (auto& q : s.queues) {
-    q.second->posted.clear();
-    q.second->quit = false;
+  {
+    std::lock_guard<std::mutex> guard(s.lock);
+    s.windows.clear();
+    s.topLevel.clear();
+    s.messageOnly.clear();
+    s.classes.clear();
+    s.timers.clear();
+    for (auto& q : s.queues) {
+      q.second->posted.clear();
+      q.second->quit = false;
+    }
+    s.manualClock = 0;
+    s.realTimeClock = false;
+    s.focus = s.active = nullptr;
+    s.keys.clear();
+    s.osMajor = 10;
+    s.osMinor = 0;
+    s.osServicePack = 0;
+    wakeAllLocked();
   }
-  s.manualClock = 0;
-  s.realTimeClock = false;
-  s.focus = s.active = nullptr;
-  s.keys.clear();
-  s.osMajor = 10;
-  s.osMinor = 0;
-  s.osServicePack = 0;
-  wakeAllLocked();
+  resetUiState();
   clearDebugOutput();
 }
 

@@ -2,6 +2,7 @@
 // procedure, registered messages, timers and the layer's one clock.
 #include "qorwinState.h"
 #include "win/WinBase.h"
+#include "win/WinGdi.h"
 #include "win/WinTest.h"
 
 #include <algorithm>
@@ -348,9 +349,30 @@ LRESULT DispatchMessageW(const MSG* msg)
   return callWindow(msg->hwnd, msg->message, msg->wParam, msg->lParam);
 }
 
-BOOL TranslateMessage(const MSG*)
+BOOL TranslateMessage(const MSG* msg)
 {
-  return FALSE;
+  // A key that types a character posts its WM_CHAR: letters (lower case unless Shift is held), digits,
+  // space, Enter, Esc, Tab and Backspace.
+  if (!msg || msg->message != WM_KEYDOWN)
+    return FALSE;
+  WPARAM key = msg->wParam;
+  WPARAM c = 0;
+  if (key >= 'A' && key <= 'Z')
+    c = GetKeyState(VK_SHIFT) < 0 ? key : key - 'A' + 'a';
+  else if ((key >= '0' && key <= '9') || key == VK_SPACE)
+    c = key;
+  else if (key == VK_RETURN)
+    c = u'\r';
+  else if (key == VK_ESCAPE || key == VK_TAB || key == VK_BACK)
+    c = key;
+  if (!c)
+    return FALSE;
+  // The character comes next, before anything posted after the key.
+  using namespace qorwin_detail;
+  std::lock_guard<std::mutex> guard(state().lock);
+  ThreadQueue& q = queueLocked(GetCurrentThreadId());
+  q.posted.push_front(MSG{msg->hwnd, WM_CHAR, c, msg->lParam, static_cast<DWORD>(nowLocked()), {0, 0}});
+  return TRUE;
 }
 
 BOOL InSendMessage()
@@ -407,6 +429,13 @@ LRESULT DefWindowProcW(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     return 0;
   case WM_NCACTIVATE:
     return TRUE;
+  case WM_PAINT: {
+    // Painting nothing still validates the window.
+    PAINTSTRUCT ps;
+    if (BeginPaint(window, &ps))
+      EndPaint(window, &ps);
+    return 0;
+  }
   case WM_MOUSEACTIVATE:
     return 1; // MA_ACTIVATE
   default:
@@ -725,3 +754,36 @@ size_t timerCount()
 }
 
 } // namespace qorwin
+
+namespace qorwin_detail {
+
+bool modalLoopIdle(ULONGLONG lastActivity)
+{
+  auto& s = state();
+  DWORD thread = GetCurrentThreadId();
+  std::unique_lock<std::mutex> guard(s.lock);
+  ThreadQueue& q = queueLocked(thread);
+  auto ready = [&q] { return !q.posted.empty() || !q.sent.empty() || q.quit; };
+  if (ready())
+    return true;
+  ULONGLONG next = nextTimerLocked(thread);
+  if (!next) {
+    if (!s.realTimeClock)
+      return false;
+    // In real time another thread may still post (a worker's reply); give it a moment.
+    q.wake.wait_for(guard, std::chrono::milliseconds(200), ready);
+    return ready();
+  }
+  if (next > lastActivity + 60000)
+    return false;
+  ULONGLONG current = nowLocked();
+  if (next <= current)
+    return true;
+  if (s.realTimeClock)
+    q.wake.wait_for(guard, std::chrono::milliseconds(next - current), ready);
+  else
+    s.manualClock = next;
+  return true;
+}
+
+} // namespace qorwin_detail

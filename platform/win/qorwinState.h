@@ -50,6 +50,11 @@ struct Window
   DWORD thread = 0;
   bool destroying = false;
   bool created = false;
+  // Painting: invalid since the last paint, and whether the background is to be erased first.
+  bool invalid = false;
+  bool erase = false;
+  int invalidations = 0;
+  bool trackLeave = false; // asked for one WM_MOUSELEAVE (TrackMouseEvent)
 };
 
 // A message sent to a window of another thread, waiting for that thread to run it.
@@ -106,6 +111,13 @@ struct State
   HWND active = nullptr;
   std::map<int, bool> keys;
   DWORD osMajor = 10, osMinor = 0, osServicePack = 0;
+  // Display, pointer and capture.
+  int dpi = 96;
+  int screenWidth = 1920, screenHeight = 1080;
+  POINT cursor{0, 0};
+  HWND capture = nullptr;
+  HWND hover = nullptr; // the window the pointer was last moved over
+  int modalDepth = 0;
 };
 
 // The one state of the process; never destroyed, so windows may be used during static destruction.
@@ -138,5 +150,22 @@ void addPermanentHandle(HANDLE handle);
 
 // Drops the timers of a destroyed window (lock held).
 void killWindowTimersLocked(HWND window);
+
+// Registers the system window classes (dialog, button, static) when they are missing.
+void registerSystemClasses();
+
+// For a modal loop whose queue is empty: moves the clock to the thread's next timer (in real time,
+// waits for it or for a message) and answers true, or answers false when nothing is left to do: no
+// timer, or a minute of the clock since lastActivity (the last message other than a timer).
+bool modalLoopIdle(ULONGLONG lastActivity);
+
+// The modal-loop hook of win/WinTest.h, run with the dialog of a loop that starts.
+void runModalHook(HWND dialog);
+
+// Counts the modal loops that run.
+void changeModalDepth(int delta);
+
+// Forgets the painting, input and dialog state of the layer (resetState).
+void resetUiState();
 
 } // namespace qorwin_detail

@@ -243,6 +243,10 @@ void freeWindow(HWND window)
     s.focus = nullptr;
   if (s.active == window)
     s.active = nullptr;
+  if (s.capture == window)
+    s.capture = nullptr;
+  if (s.hover == window)
+    s.hover = nullptr;
   s.windows.erase(reinterpret_cast<uintptr_t>(window));
 }
 
@@ -339,6 +343,7 @@ HWND CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD
                      int width, int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param)
 {
   using namespace qorwin_detail;
+  registerSystemClasses();
   auto& s = state();
   HWND handle = nullptr;
   {
@@ -1157,10 +1162,13 @@ BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int he
   return TRUE;
 }
 
-BOOL MoveWindow(HWND window, int x, int y, int width, int height, BOOL)
+BOOL MoveWindow(HWND window, int x, int y, int width, int height, BOOL repaint)
 {
   using namespace qorwin_detail;
-  return SetWindowPos(window, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  BOOL moved = SetWindowPos(window, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  if (moved && repaint)
+    InvalidateRect(window, nullptr, TRUE);
+  return moved;
 }
 
 BOOL GetWindowRect(HWND window, LPRECT rect)
