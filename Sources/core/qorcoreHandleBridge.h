@@ -8,8 +8,13 @@
 #include "core/qorcoreMenuGroup.h"
 #include "core/qorcoreMenuItem.h"
 #include "core/qorcoreTool.h"
+#include "core/qorcoreWidget.h"
+#include "core/qorcoreWindow.h"
 
 namespace qor {
+namespace pui {
+class Panel;
+} // namespace pui
 namespace core {
 
 // Shares the registered container of the item, else registers a new one without callback.
@@ -23,6 +28,11 @@ Tool wrapTool(::ToolHandle hostHandle);
 // The shared record behind the handle, no reference added; null for an empty handle.
 __IntArtData* implPointer(const Art& art);
 __IntLayerData* implPointer(const Layer& layer);
+
+// The platform widget behind a widget handle; null when missing.
+pui::Widget* widgetImpl(const Widget& widget);
+// The platform host panel behind a window handle of a panel; null for any other window.
+pui::Panel* panelImpl(const Window& window);
 
 } // namespace core
 } // namespace qor

@@ -20,13 +20,18 @@ ImageWithRolloverIDs __IntImagePart::imageIDs(const pui::ImageWidget* part)
   return ids;
 }
 
+void __IntImagePart::toPlatform(const ImageWithRolloverIDs& ids, pui::ImageIds& platform)
+{
+  std::copy(ids.ids, ids.ids + ImageIDs::count, platform.ids);
+  std::copy(ids.rolloverIds, ids.rolloverIds + ImageIDs::count, platform.ids + ImageIDs::count);
+}
+
 void __IntImagePart::setImageIDs(pui::ImageWidget* part, const ImageWithRolloverIDs& ids)
 {
   if (!part)
     return;
   pui::ImageIds platform = part->imageIds();
-  std::copy(ids.ids, ids.ids + ImageIDs::count, platform.ids);
-  std::copy(ids.rolloverIds, ids.rolloverIds + ImageIDs::count, platform.ids + ImageIDs::count);
+  toPlatform(ids, platform);
   part->setImageIds(platform);
 }
 

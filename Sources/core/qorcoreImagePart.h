@@ -8,6 +8,7 @@
 namespace qor {
 namespace pui {
 class ImageWidget;
+struct ImageIds;
 }
 namespace core {
 
@@ -21,6 +22,8 @@ public:
   static SVGWithRolloverIDs svgIDs(const pui::ImageWidget* part);
   static void setSVGIDs(pui::ImageWidget* part, const SVGWithRolloverIDs& ids);
   static bool hoverHighlight(const pui::ImageWidget* part);
+  // The platform form of the ids (the order is the same on both sides), keeping the flag given.
+  static void toPlatform(const ImageWithRolloverIDs& ids, pui::ImageIds& platform);
   static void setHoverHighlight(pui::ImageWidget* part, bool highlight);
 };
 

@@ -1,7 +1,5 @@
 #include "core/qorcoreLabel.h"
 
-#include <algorithm>
-
 #include "aip/qoraipColor.h"
 #include "core/qorcoreImagePart.h"
 #include "core/qorcoreWidgetCallback.h"
@@ -24,9 +22,7 @@ Label::~Label() = default;
 Label LabelWithImage(const Rect& frame, const ImageWithRolloverIDs& ids)
 {
   pui::ImageIds platform;
-  std::copy(ids.ids, ids.ids + ImageIDs::count, platform.ids);
-  std::copy(ids.rolloverIds, ids.rolloverIds + ImageIDs::count, platform.ids + ImageIDs::count);
-  platform.hoverHighlight = false;
+  __IntImagePart::toPlatform(ids, platform);
   Label label;
   label.adopt(new pui::Label(aip::Rect(frame.origin.x, frame.origin.y, frame.size.width, frame.size.height), platform));
   return label;

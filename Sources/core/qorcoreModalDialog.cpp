@@ -1,5 +1,7 @@
 #include "core/qorcoreModalDialog.h"
 
+#include <algorithm>
+
 #include "aip/qoraipSize.h"
 #include "core/qorcoreWidget.h"
 #include "pui/qorpuiModalDialog.h"
@@ -26,7 +28,7 @@ ModalDialog::ModalDialog(pui::ModalDialog* dialog) : Window(ModalDialogWindowTyp
     delete dialog;
 }
 
-ModalDialog::ModalDialog(const ModalDialog& other)
+ModalDialog::ModalDialog(const ModalDialog& other) : Window()
 {
   takeContainer(other.container());
 }
@@ -47,7 +49,7 @@ Window* ModalDialog::clone() const
 bool ModalDialog::isVisible() const
 {
   pui::ModalDialog* platform = dialog();
-  CWnd* window = platform ? reinterpret_cast<CWnd*>(platform->dialog()) : nullptr;
+  CWnd* window = platform ? platform->dialog() : nullptr;
   return window && window->GetSafeHwnd() && ::IsWindowVisible(window->GetSafeHwnd());
 }
 
@@ -68,6 +70,10 @@ bool ModalDialog::addWidget(const Widget& widget)
 
 bool ModalDialog::removeWidget(const Widget& widget)
 {
+  // A widget of another window keeps its control: only a listed one leaves the platform dialog.
+  const std::vector<Widget*> listed = widgets();
+  if (std::none_of(listed.begin(), listed.end(), [&](const Widget* present) { return *present == widget; }))
+    return false;
   if (pui::ModalDialog* platform = dialog())
     platform->removeWidget(widget.platform());
   return Window::removeWidget(widget);
@@ -94,7 +100,7 @@ void ModalDialog::destroy()
 CWnd* ModalDialog::platformWindow() const
 {
   pui::ModalDialog* platform = dialog();
-  return platform ? reinterpret_cast<CWnd*>(platform->dialog()) : nullptr;
+  return platform ? platform->dialog() : nullptr;
 }
 
 void ModalDialog::dismiss()

@@ -58,9 +58,12 @@ TabOrder::~TabOrder()
 void TabOrder::release()
 {
   CoreGlobals* globals = qorcoreTabOrder_detail::coreGlobals();
-  if (container_ && globals && --container_->refCount <= 0) {
-    globals->tabOrderRegistry.remove(container_->id);
-    delete container_;
+  if (container_ && --container_->refCount <= 0) {
+    // Without the globals only an empty container is freed; one with data is left to the layer.
+    if (globals)
+      globals->tabOrderRegistry.remove(container_->id);
+    if (globals || !container_->data)
+      delete container_;
   }
   container_ = nullptr;
 }

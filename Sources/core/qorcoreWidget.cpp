@@ -128,6 +128,9 @@ void Widget::release()
   pui::BasePlugin* plugin = pui::BasePlugin::instance();
   UiGlobals* ui = plugin ? plugin->uiGlobals() : nullptr;
   if (!ui || !ui->coreGlobals) {
+    // Without the globals only an empty container is freed; one with data is left to the layer.
+    if (--container_->refCount <= 0 && !container_->data)
+      delete container_;
     container_ = nullptr;
     return;
   }
@@ -363,11 +366,6 @@ Widget* wrapWidget(pui::Widget* widget)
     return nullptr;
   handle->takeContainer(container);
   return handle;
-}
-
-pui::Widget* widgetImpl(const Widget& widget)
-{
-  return widget.platform();
 }
 
 }  // namespace core

@@ -155,8 +155,5 @@ bool makeWidgetWrapper(pui::Widget* widget, Widget*& handle, __IntWidgetContaine
 // makeWidgetWrapper and the hand-over in one: a new handle owned by the caller, or null.
 Widget* wrapWidget(pui::Widget* widget);
 
-// The platform widget of the handle's container, or null.
-pui::Widget* widgetImpl(const Widget& widget);
-
 }  // namespace core
 }  // namespace qor

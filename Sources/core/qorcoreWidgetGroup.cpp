@@ -58,9 +58,12 @@ WidgetGroup::~WidgetGroup()
 void WidgetGroup::release()
 {
   CoreGlobals* globals = qorcoreWidgetGroup_detail::coreGlobals();
-  if (container_ && globals && --container_->refCount <= 0) {
-    globals->widgetGroupRegistry.remove(container_->id);
-    delete container_;
+  if (container_ && --container_->refCount <= 0) {
+    // Without the globals only an empty container is freed; one with data is left to the layer.
+    if (globals)
+      globals->widgetGroupRegistry.remove(container_->id);
+    if (globals || !container_->data)
+      delete container_;
   }
   container_ = nullptr;
 }

@@ -65,6 +65,8 @@ __IntWindowContainer::~__IntWindowContainer()
 
 __IntWindowData::~__IntWindowData()
 {
+  // The platform window goes first, while the widgets it lists still exist to be detached.
+  destroyPlatformWindow();
   for (Widget* widget : widgets) {
     if (widget->container() && widget->container()->data)
       widget->container()->data->window = nullptr;
@@ -72,7 +74,6 @@ __IntWindowData::~__IntWindowData()
   }
   widgets.clear();
   delete tabOrder;
-  destroyPlatformWindow();
 }
 
 void __IntWindowData::destroyPlatformWindow()
@@ -107,7 +108,12 @@ Window::~Window()
 void Window::release()
 {
   CoreGlobals* globals = qorcoreWindow_detail::coreGlobals();
-  if (!globals || !container_) {
+  if (!container_)
+    return;
+  if (!globals) {
+    // Without the globals only an empty container is freed; one with data is left to the layer.
+    if (--container_->refCount <= 0 && !container_->data)
+      delete container_;
     container_ = nullptr;
     return;
   }

@@ -124,7 +124,8 @@ void Dialogs::answer(HWND dialog)
   const bool enter = answer_ == Answer::Default;
   shown.answer = enter ? "Enter" : "Esc";
   shown_.push_back(shown);
-  qorwin::postKey(enter ? VK_RETURN : VK_ESCAPE);
+  // What the dialog's keyboard handling makes of Enter or Esc when no push button has the focus.
+  PostMessageW(dialog, WM_COMMAND, enter ? IDOK : IDCANCEL, 0);
 }
 
 void Dialogs::report(std::ostream& out) const

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "hostsimApp.h"
+#include "win/WinTypes.h"
 
 namespace hostsim {
 
@@ -45,7 +46,7 @@ public:
   void report(std::ostream& out) const override;
 
 private:
-  void answer(HWND__* dialog);
+  void answer(HWND dialog);
 
   Answer answer_ = Answer::Default;
   int button_ = 0;

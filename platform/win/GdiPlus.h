@@ -222,12 +222,12 @@ struct GdiPlusRecord
     Clear,
     FillRectangle,
     FillPath,  // rect: the path's bounds
-    DrawImage, // rect: where the image went; image size and its centre pixel as drawn
+    DrawImage, // rect: where the image went; image size, its top-left and centre pixels
   } op;
   Gdiplus::Rect rect;
   Gdiplus::ARGB color = 0;
   UINT imageWidth = 0, imageHeight = 0;
-  Gdiplus::ARGB imageCenter = 0;
+  Gdiplus::ARGB imageCorner = 0, imageCenter = 0;
 };
 std::vector<GdiPlusRecord> gdiPlusRecords(HWND window);
 void clearGdiPlusRecords();

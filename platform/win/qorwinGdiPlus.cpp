@@ -278,10 +278,13 @@ void Graphics::record(int op, const Rect& rect, ARGB color, const Image* image)
   if (image) {
     entry.imageWidth = image->GetWidth();
     entry.imageHeight = image->GetHeight();
-    Color center;
-    if (const auto* bitmap = dynamic_cast<const Bitmap*>(image))
+    Color corner, center;
+    if (const auto* bitmap = dynamic_cast<const Bitmap*>(image)) {
+      if (bitmap->GetPixel(0, 0, &corner) == Ok)
+        entry.imageCorner = corner.GetValue();
       if (bitmap->GetPixel(INT(entry.imageWidth / 2), INT(entry.imageHeight / 2), &center) == Ok)
         entry.imageCenter = center.GetValue();
+    }
   }
   auto& all = qorwinGdiPlus_detail::records();
   std::lock_guard<std::mutex> hold(all.lock);
