@@ -1,27 +1,7 @@
 #include "core/qorcoreTabOrder.h"
 
-#include "core/qorcoreCoreGlobals.h"
 #include "core/qorcoreWidget.h"
-#include "pui/qorpuiBasePlugin.h"
 #include "pui/qorpuiTabOrder.h"
-#include "pui/qorpuiUiGlobals.h"
-
-namespace qorcoreTabOrder_detail {
-
-CoreGlobals* coreGlobals()
-{
-  qor::pui::BasePlugin* plugin = qor::pui::BasePlugin::instance();
-  UiGlobals* ui = plugin ? plugin->uiGlobals() : nullptr;
-  return ui ? ui->coreGlobals : nullptr;
-}
-
-uint32_t nextId()
-{
-  static uint32_t counter = 0;
-  return ++counter;
-}
-
-}  // namespace qorcoreTabOrder_detail
 
 namespace qor {
 namespace core {
@@ -35,55 +15,21 @@ __IntTabOrderData::~__IntTabOrderData()
   delete platform;
 }
 
-__IntTabOrderContainer::__IntTabOrderContainer() : id(qorcoreTabOrder_detail::nextId()) {}
+TabOrder::TabOrder() : __IntSharedHandle([] { return new __IntTabOrderData(); }) {}
 
-TabOrder::TabOrder() : container_(new __IntTabOrderContainer())
-{
-  if (CoreGlobals* globals = qorcoreTabOrder_detail::coreGlobals()) {
-    container_->data = new __IntTabOrderData();
-    globals->tabOrderRegistry.insert(container_->id, container_);
-  }
-}
+TabOrder::TabOrder(const TabOrder& other) : __IntSharedHandle(other) {}
 
-TabOrder::TabOrder(const TabOrder& other) : container_(other.container_)
-{
-  ++container_->refCount;
-}
-
-TabOrder::~TabOrder()
-{
-  release();
-}
-
-void TabOrder::release()
-{
-  CoreGlobals* globals = qorcoreTabOrder_detail::coreGlobals();
-  if (container_ && --container_->refCount <= 0) {
-    // Without the globals only an empty container is freed; one with data is left to the layer.
-    if (globals)
-      globals->tabOrderRegistry.remove(container_->id);
-    if (globals || !container_->data)
-      delete container_;
-  }
-  container_ = nullptr;
-}
+TabOrder::~TabOrder() = default;
 
 TabOrder& TabOrder::operator=(const TabOrder& other)
 {
-  if (&other == this || other.container_ == container_ || !qorcoreTabOrder_detail::coreGlobals())
-    return *this;
-  __IntTabOrderContainer* shared = other.container_;
-  release();
-  container_ = shared;
-  ++container_->refCount;
+  share(other);
   return *this;
 }
 
 bool TabOrder::operator==(const TabOrder& other) const
 {
-  if (!data() || !other.data())
-    return !data() && !other.data();
-  return container_->id == other.container_->id;
+  return sameAs(other);
 }
 
 bool TabOrder::operator!=(const TabOrder& other) const

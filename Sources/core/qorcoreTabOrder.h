@@ -6,6 +6,8 @@
 #include <list>
 #include <vector>
 
+#include "core/qorcoreSharedContainer.h"
+
 namespace qor {
 namespace pui {
 class TabOrder;
@@ -26,19 +28,11 @@ struct __IntTabOrderData
   std::list<Widget*> widgets;
 };
 
-struct __IntTabOrderContainer
+class __IntTabOrderContainer : public __IntSharedContainer<__IntTabOrderContainer, __IntTabOrderData>
 {
-  __IntTabOrderContainer();
-  __IntTabOrderContainer(const __IntTabOrderContainer&) = delete;
-  __IntTabOrderContainer& operator=(const __IntTabOrderContainer&) = delete;
-  ~__IntTabOrderContainer() { delete data; }
-
-  const uint32_t id;
-  int32_t refCount = 1;
-  __IntTabOrderData* data = nullptr;
 };
 
-class TabOrder
+class TabOrder : private __IntSharedHandle<__IntTabOrderContainer, &CoreGlobals::tabOrderRegistry>
 {
 public:
   TabOrder();
@@ -62,12 +56,8 @@ public:
   virtual TabOrder& operator=(const TabOrder& other);
 
 private:
-  void release();
   void add(const Widget& widget, bool atFront);
   bool pop(Widget& out, bool atFront);
-  __IntTabOrderData* data() const { return container_ && container_->data ? container_->data : nullptr; }
-
-  __IntTabOrderContainer* container_;
 };
 
 }  // namespace core

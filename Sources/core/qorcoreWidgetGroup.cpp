@@ -3,28 +3,8 @@
 #include <algorithm>
 #include <limits>
 
-#include "core/qorcoreCoreGlobals.h"
 #include "core/qorcoreWidget.h"
 #include "core/qorcoreWindow.h"
-#include "pui/qorpuiBasePlugin.h"
-#include "pui/qorpuiUiGlobals.h"
-
-namespace qorcoreWidgetGroup_detail {
-
-CoreGlobals* coreGlobals()
-{
-  qor::pui::BasePlugin* plugin = qor::pui::BasePlugin::instance();
-  UiGlobals* ui = plugin ? plugin->uiGlobals() : nullptr;
-  return ui ? ui->coreGlobals : nullptr;
-}
-
-uint32_t nextId()
-{
-  static uint32_t counter = 0;
-  return ++counter;
-}
-
-}  // namespace qorcoreWidgetGroup_detail
 
 namespace qor {
 namespace core {
@@ -35,56 +15,21 @@ __IntWidgetGroupData::~__IntWidgetGroupData()
     delete widget;
 }
 
-__IntWidgetGroupContainer::__IntWidgetGroupContainer() : id(qorcoreWidgetGroup_detail::nextId()) {}
+WidgetGroup::WidgetGroup() : __IntSharedHandle([] { return new __IntWidgetGroupData(); }) {}
 
-WidgetGroup::WidgetGroup() : container_(new __IntWidgetGroupContainer())
-{
-  if (CoreGlobals* globals = qorcoreWidgetGroup_detail::coreGlobals()) {
-    container_->data = new __IntWidgetGroupData();
-    globals->widgetGroupRegistry.insert(container_->id, container_);
-  }
-}
+WidgetGroup::WidgetGroup(const WidgetGroup& other) : __IntSharedHandle(other) {}
 
-WidgetGroup::WidgetGroup(const WidgetGroup& other) : container_(other.container_)
-{
-  ++container_->refCount;
-}
-
-WidgetGroup::~WidgetGroup()
-{
-  release();
-}
-
-void WidgetGroup::release()
-{
-  CoreGlobals* globals = qorcoreWidgetGroup_detail::coreGlobals();
-  if (container_ && --container_->refCount <= 0) {
-    // Without the globals only an empty container is freed; one with data is left to the layer.
-    if (globals)
-      globals->widgetGroupRegistry.remove(container_->id);
-    if (globals || !container_->data)
-      delete container_;
-  }
-  container_ = nullptr;
-}
+WidgetGroup::~WidgetGroup() = default;
 
 WidgetGroup& WidgetGroup::operator=(const WidgetGroup& other)
 {
-  if (&other == this || other.container_ == container_ || !qorcoreWidgetGroup_detail::coreGlobals())
-    return *this;
-  __IntWidgetGroupContainer* shared = other.container_;
-  release();
-  container_ = shared;
-  ++container_->refCount;
+  share(other);
   return *this;
 }
 
 bool WidgetGroup::operator==(const WidgetGroup& other) const
 {
-  const bool mine = container_ && container_->data, theirs = other.container_ && other.container_->data;
-  if (!mine || !theirs)
-    return !mine && !theirs;
-  return container_->id == other.container_->id;
+  return sameAs(other);
 }
 
 bool WidgetGroup::operator!=(const WidgetGroup& other) const
@@ -94,9 +39,9 @@ bool WidgetGroup::operator!=(const WidgetGroup& other) const
 
 void WidgetGroup::add(const Widget& widget)
 {
-  if (widget.isEmpty() || !container_ || !container_->data || contains(widget))
+  if (widget.isEmpty() || !data() || contains(widget))
     return;
-  std::vector<Widget*>& listed = container_->data->widgets;
+  std::vector<Widget*>& listed = data()->widgets;
   listed.push_back(widget.duplicate());
   Window* shared = listed.size() >= 2 ? listed.front()->window() : nullptr;
   if (!shared)
@@ -113,9 +58,9 @@ void WidgetGroup::add(const Widget& widget)
 
 void WidgetGroup::remove(const Widget& widget)
 {
-  if (widget.isEmpty() || !container_ || !container_->data)
+  if (widget.isEmpty() || !data())
     return;
-  std::vector<Widget*>& listed = container_->data->widgets;
+  std::vector<Widget*>& listed = data()->widgets;
   for (auto it = listed.begin(); it != listed.end(); ++it) {
     if (**it == widget) {
       if (Window* window = (*it)->window())
@@ -129,10 +74,10 @@ void WidgetGroup::remove(const Widget& widget)
 
 void WidgetGroup::clear()
 {
-  if (!container_ || !container_->data)
+  if (!data())
     return;
   std::vector<Widget*> listed;
-  listed.swap(container_->data->widgets);
+  listed.swap(data()->widgets);
   for (Widget* widget : listed) {
     if (Window* window = widget->window())
       window->removeWidget(*widget);
@@ -142,9 +87,9 @@ void WidgetGroup::clear()
 
 bool WidgetGroup::contains(const Widget& widget) const
 {
-  if (widget.isEmpty() || !container_ || !container_->data)
+  if (widget.isEmpty() || !data())
     return false;
-  for (Widget* present : container_->data->widgets)
+  for (Widget* present : data()->widgets)
     if (*present == widget)
       return true;
   return false;
@@ -152,7 +97,7 @@ bool WidgetGroup::contains(const Widget& widget) const
 
 std::vector<Widget*> WidgetGroup::widgets() const
 {
-  return container_ && container_->data ? container_->data->widgets : std::vector<Widget*>();
+  return data() ? data()->widgets : std::vector<Widget*>();
 }
 
 bool WidgetGroup::bounds(double& left, double& top, double& right, double& bottom) const

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/qorcorePoint.h"
+#include "core/qorcoreSharedContainer.h"
 
 namespace qor {
 namespace core {
@@ -23,19 +24,11 @@ struct __IntWidgetGroupData
   std::vector<Widget*> widgets;
 };
 
-struct __IntWidgetGroupContainer
+class __IntWidgetGroupContainer : public __IntSharedContainer<__IntWidgetGroupContainer, __IntWidgetGroupData>
 {
-  __IntWidgetGroupContainer();
-  __IntWidgetGroupContainer(const __IntWidgetGroupContainer&) = delete;
-  __IntWidgetGroupContainer& operator=(const __IntWidgetGroupContainer&) = delete;
-  ~__IntWidgetGroupContainer() { delete data; }
-
-  const uint32_t id;
-  int32_t refCount = 1;
-  __IntWidgetGroupData* data = nullptr;
 };
 
-class WidgetGroup
+class WidgetGroup : private __IntSharedHandle<__IntWidgetGroupContainer, &CoreGlobals::widgetGroupRegistry>
 {
 public:
   WidgetGroup();
@@ -65,9 +58,6 @@ public:
 private:
   // Smallest left and top, largest right and bottom over the widgets' frames.
   bool bounds(double& left, double& top, double& right, double& bottom) const;
-  void release();
-
-  __IntWidgetGroupContainer* container_;
 };
 
 }  // namespace core

@@ -167,26 +167,25 @@ void Label::setJustification(int32_t justification)
 
 void Label::setImageIds(const ImageIds& ids)
 {
-  if (hasImageIds()) {
+  if (hasImageIds())
     ImageWidget::setImageIds(ids);
-    return;
-  }
-  ImageIds images = imageIds();
-  SvgIds svgs = svgIds();
-  images.hoverHighlight = svgs.hoverHighlight = ids.hoverHighlight;
-  storeImageIds(images);
-  storeSvgIds(svgs);
+  else
+    storeHoverHighlight(ids.hoverHighlight);
 }
 
 void Label::setSvgIds(const SvgIds& ids)
 {
-  if (hasSvgIds()) {
+  if (hasSvgIds())
     ImageWidget::setSvgIds(ids);
-    return;
-  }
+  else
+    storeHoverHighlight(ids.hoverHighlight);
+}
+
+void Label::storeHoverHighlight(bool highlight)
+{
   ImageIds images = imageIds();
   SvgIds svgs = svgIds();
-  images.hoverHighlight = svgs.hoverHighlight = ids.hoverHighlight;
+  images.hoverHighlight = svgs.hoverHighlight = highlight;
   storeImageIds(images);
   storeSvgIds(svgs);
 }

@@ -72,6 +72,9 @@ protected:
   aip::Size imageFrameSize() const override;
 
 private:
+  // Both id sets' hover-highlight flag, without touching the ids.
+  void storeHoverHighlight(bool highlight);
+
   int32_t backgroundShape_ = NoShape;
   aip::Color shapeColorLight_;
   aip::Color shapeColorDark_;
