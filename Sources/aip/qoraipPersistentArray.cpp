@@ -5,6 +5,7 @@
 #include "aip/qoraipPersistentArtboardRect.h"
 #include "aip/qoraipPersistentArtColor.h"
 #include "aip/qoraipPersistentColor.h"
+#include "aip/qoraipPersistentFont.h"
 #include "aip/qoraipPersistentMatrix.h"
 #include "aip/qoraipPersistentPoint.h"
 #include "aip/qoraipPersistentRect.h"
@@ -71,6 +72,15 @@ PersistentColor *PersistentArray::getColor(uint32_t index) {
 
 PersistentColor *PersistentArray::getOrCreateColor(uint32_t index, const Color &value) {
     return getOrCreateAt<PersistentColor>(index, value, plat::PersistentDataType::Color);
+}
+
+PersistentFont *PersistentArray::getFont(uint32_t index) {
+    return keep<PersistentFont>(elementAt(index), plat::PersistentDataType::Font);
+}
+
+PersistentFont *PersistentArray::getOrCreateFont(uint32_t index, Font *font, double size) {
+    PersistentFont *found = getFont(index);
+    return found ? found : inserted<PersistentFont>(index, new PersistentFont(font, size, std::string()));
 }
 
 PersistentMatrix *PersistentArray::getMatrix(uint32_t index) {

@@ -18,6 +18,8 @@ class PersistentArtboardPoint;
 class PersistentArtboardRect;
 class PersistentArtColor;
 class PersistentColor;
+class PersistentFont;
+class Font;
 class PersistentMatrix;
 class PersistentPoint;
 class PersistentRect;
@@ -47,6 +49,9 @@ public:
     virtual PersistentArtColor *getOrCreateArtColor(uint32_t index, const ArtColor &value);
     virtual PersistentColor *getColor(uint32_t index);
     virtual PersistentColor *getOrCreateColor(uint32_t index, const Color &value);
+    virtual PersistentFont *getFont(uint32_t index);
+    // A null font stores the default font.
+    virtual PersistentFont *getOrCreateFont(uint32_t index, Font *font, double size);
     virtual PersistentMatrix *getMatrix(uint32_t index);
     virtual PersistentMatrix *getOrCreateMatrix(uint32_t index, const TransformMatrix &value);
     virtual PersistentPoint *getPoint(uint32_t index);

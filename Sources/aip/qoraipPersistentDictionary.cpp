@@ -6,6 +6,7 @@
 #include "aip/qoraipPersistentArtboardRect.h"
 #include "aip/qoraipPersistentArtColor.h"
 #include "aip/qoraipPersistentColor.h"
+#include "aip/qoraipPersistentFont.h"
 #include "aip/qoraipPersistentMatrix.h"
 #include "aip/qoraipPersistentPoint.h"
 #include "aip/qoraipPersistentRect.h"
@@ -30,10 +31,7 @@ plat::PersistentData *PersistentDictionary::wrapHostAware(json::Node *adopted) {
         if (isArtboardRectObject(adopted)) return new PersistentArtboardRect(adopted);
         if (isArtColorObject(adopted)) return new PersistentArtColor(adopted);
         if (isColorObject(adopted)) return new PersistentColor(adopted);
-        if (isFontObject(adopted)) {
-            json::Node::release(adopted);
-            return nullptr;
-        }
+        if (isFontObject(adopted)) return new PersistentFont(adopted);
         if (isMatrixObject(adopted)) return new PersistentMatrix(adopted);
         if (isPointObject(adopted)) return new PersistentPoint(adopted);
         if (isRectObject(adopted)) return new PersistentRect(adopted);
@@ -97,6 +95,15 @@ PersistentColor *PersistentDictionary::getColor(const std::string &key) {
 
 PersistentColor *PersistentDictionary::getOrCreateColor(const std::string &key, const Color &value) {
     return getOrCreateOf<PersistentColor>(key, value, plat::PersistentDataType::Color);
+}
+
+PersistentFont *PersistentDictionary::getFont(const std::string &key) {
+    return keep<PersistentFont>(member(key), plat::PersistentDataType::Font);
+}
+
+PersistentFont *PersistentDictionary::getOrCreateFont(const std::string &key, Font *font, double size) {
+    PersistentFont *found = getFont(key);
+    return found ? found : stored<PersistentFont>(new PersistentFont(font, size, key));
 }
 
 PersistentMatrix *PersistentDictionary::getMatrix(const std::string &key) {

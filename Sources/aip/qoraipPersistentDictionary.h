@@ -20,6 +20,8 @@ class PersistentArtboardPoint;
 class PersistentArtboardRect;
 class PersistentArtColor;
 class PersistentColor;
+class PersistentFont;
+class Font;
 class PersistentMatrix;
 class PersistentPoint;
 class PersistentRect;
@@ -49,6 +51,9 @@ public:
     virtual PersistentArtColor *getOrCreateArtColor(const std::string &key, const ArtColor &value);
     virtual PersistentColor *getColor(const std::string &key);
     virtual PersistentColor *getOrCreateColor(const std::string &key, const Color &value);
+    virtual PersistentFont *getFont(const std::string &key);
+    // A null font stores the default font.
+    virtual PersistentFont *getOrCreateFont(const std::string &key, Font *font, double size);
     virtual PersistentMatrix *getMatrix(const std::string &key);
     virtual PersistentMatrix *getOrCreateMatrix(const std::string &key, const TransformMatrix &value);
     virtual PersistentPoint *getPoint(const std::string &key);
@@ -59,8 +64,6 @@ public:
     virtual PersistentSize *getOrCreateSize(const std::string &key, const Size &value);
 
     // The host-aware wrapping of a node (adopted): Array and Object as above, the rest as plain values.
-    // A stored font, whose class this build lacks, gives no value, so it is never taken for a plain
-    // dictionary and overwritten.
     static plat::PersistentData *wrapHostAware(json::Node *adopted);
 };
 

@@ -32,7 +32,7 @@ protected:
     static Field integer(const char *key, int64_t fallback) {
         return {key, FieldKind::Integer, static_cast<double>(fallback), ""};
     }
-    static Field text(const char *key) { return {key, FieldKind::Text, 0.0, ""}; }
+    static Field text(const char *key, const char *fallback = "") { return {key, FieldKind::Text, 0.0, fallback}; }
 
     PersistentFields(json::Node *adopted, plat::PersistentDataType kind, std::initializer_list<Field> fields);
 

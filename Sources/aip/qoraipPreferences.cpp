@@ -6,6 +6,7 @@
 #include "aip/qoraipPersistentArtboardRect.h"
 #include "aip/qoraipPersistentArtColor.h"
 #include "aip/qoraipPersistentColor.h"
+#include "aip/qoraipPersistentFont.h"
 #include "aip/qoraipPersistentMatrix.h"
 #include "aip/qoraipPersistentPoint.h"
 #include "aip/qoraipPersistentRect.h"
@@ -77,6 +78,15 @@ PersistentColor *Preferences::getColor(const std::string &key) {
 
 PersistentColor *Preferences::getOrCreateColor(const std::string &key, const Color &value) {
     return getOrCreateOf<PersistentColor>(key, value, plat::PersistentDataType::Color);
+}
+
+PersistentFont *Preferences::getFont(const std::string &key) {
+    return keep<PersistentFont>(member(key), plat::PersistentDataType::Font);
+}
+
+PersistentFont *Preferences::getOrCreateFont(const std::string &key, Font *font, double size) {
+    PersistentFont *found = getFont(key);
+    return found ? found : stored<PersistentFont>(new PersistentFont(font, size, key));
 }
 
 PersistentMatrix *Preferences::getMatrix(const std::string &key) {

@@ -20,6 +20,8 @@ class PersistentArtboardPoint;
 class PersistentArtboardRect;
 class PersistentArtColor;
 class PersistentColor;
+class PersistentFont;
+class Font;
 class PersistentMatrix;
 class PersistentPoint;
 class PersistentRect;
@@ -43,6 +45,9 @@ public:
     virtual PersistentArtColor *getOrCreateArtColor(const std::string &key, const ArtColor &value);
     virtual PersistentColor *getColor(const std::string &key);
     virtual PersistentColor *getOrCreateColor(const std::string &key, const Color &value);
+    virtual PersistentFont *getFont(const std::string &key);
+    // A null font stores the default font.
+    virtual PersistentFont *getOrCreateFont(const std::string &key, Font *font, double size);
     virtual PersistentMatrix *getMatrix(const std::string &key);
     virtual PersistentMatrix *getOrCreateMatrix(const std::string &key, const TransformMatrix &value);
     virtual PersistentPoint *getPoint(const std::string &key);

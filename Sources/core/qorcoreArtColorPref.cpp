@@ -7,14 +7,12 @@ namespace core {
 
 ArtColor ArtColorPref::artColorValue() const
 {
-  auto* stored = this->stored<aip::PersistentArtColor>();
-  return stored ? wrapArtColor(stored->value()) : ArtColor(0.0);
+  return storedValue<aip::PersistentArtColor>(&wrapArtColor, ArtColor(0.0));
 }
 
 bool ArtColorPref::setArtColor(const ArtColor& value)
 {
-  auto* stored = this->stored<aip::PersistentArtColor>();
-  return stored && stored->setValue(*implPointer(value));
+  return setStoredValue<aip::PersistentArtColor>(*implPointer(value));
 }
 
 } // namespace core

@@ -7,14 +7,12 @@ namespace core {
 
 ArtboardPoint ArtboardPointPref::artboardPointValue() const
 {
-  auto* stored = this->stored<aip::PersistentArtboardPoint>();
-  return stored ? wrapArtboardPoint(stored->value()) : ArtboardPoint();
+  return storedValue<aip::PersistentArtboardPoint>(&wrapArtboardPoint, ArtboardPoint());
 }
 
 bool ArtboardPointPref::setArtboardPoint(const ArtboardPoint& value)
 {
-  auto* stored = this->stored<aip::PersistentArtboardPoint>();
-  return stored && stored->setValue(*pointImpl(value));
+  return setStoredValue<aip::PersistentArtboardPoint>(*pointImpl(value));
 }
 
 } // namespace core

@@ -7,14 +7,12 @@ namespace core {
 
 ArtboardRect ArtboardRectPref::artboardRectValue() const
 {
-  auto* stored = this->stored<aip::PersistentArtboardRect>();
-  return stored ? wrapArtboardRect(stored->value()) : ArtboardRect();
+  return storedValue<aip::PersistentArtboardRect>(&wrapArtboardRect, ArtboardRect());
 }
 
 bool ArtboardRectPref::setArtboardRect(const ArtboardRect& value)
 {
-  auto* stored = this->stored<aip::PersistentArtboardRect>();
-  return stored && stored->setValue(*rectImpl(value));
+  return setStoredValue<aip::PersistentArtboardRect>(*rectImpl(value));
 }
 
 } // namespace core

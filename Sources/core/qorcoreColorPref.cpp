@@ -7,14 +7,12 @@ namespace core {
 
 Color ColorPref::colorValue() const
 {
-  auto* stored = this->stored<aip::PersistentColor>();
-  return stored ? wrapColor(stored->value()) : Color();
+  return storedValue<aip::PersistentColor>(&wrapColor, Color());
 }
 
 bool ColorPref::setColor(const Color& value)
 {
-  auto* stored = this->stored<aip::PersistentColor>();
-  return stored && stored->setValue(*colorImpl(value));
+  return setStoredValue<aip::PersistentColor>(*colorImpl(value));
 }
 
 } // namespace core

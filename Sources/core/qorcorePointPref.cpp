@@ -7,14 +7,12 @@ namespace core {
 
 Point PointPref::pointValue() const
 {
-  auto* stored = this->stored<aip::PersistentPoint>();
-  return stored ? wrapPoint(stored->value()) : Point();
+  return storedValue<aip::PersistentPoint>(&wrapPoint, Point());
 }
 
 bool PointPref::setPoint(const Point& value)
 {
-  auto* stored = this->stored<aip::PersistentPoint>();
-  return stored && stored->setValue(*pointImpl(value));
+  return setStoredValue<aip::PersistentPoint>(*pointImpl(value));
 }
 
 } // namespace core

@@ -10,6 +10,7 @@
 #include "core/qorcoreColorPref.h"
 #include "core/qorcoreCoreGlobals.h"
 #include "core/qorcoreDictionaryPref.h"
+#include "core/qorcoreFontPref.h"
 #include "core/qorcoreNumberPref.h"
 #include "core/qorcorePointPref.h"
 #include "core/qorcoreRectPref.h"
@@ -178,6 +179,7 @@ PrefData *wrapPrefData(plat::PersistentData *&value) {
         handle = new DictionaryPref(DictionaryPref::Empty{});
         break;
     }
+    case plat::PersistentDataType::Font: handle = new FontPref; break;
     case plat::PersistentDataType::Matrix: handle = new TransformMatrixPref; break;
     case plat::PersistentDataType::Number: handle = new NumberPref; break;
     case plat::PersistentDataType::Point: handle = new PointPref; break;

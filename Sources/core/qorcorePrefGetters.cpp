@@ -6,6 +6,7 @@
 #include "aip/qoraipPersistentArtboardRect.h"
 #include "aip/qoraipPersistentColor.h"
 #include "aip/qoraipPersistentDictionary.h"
+#include "aip/qoraipPersistentFont.h"
 #include "aip/qoraipPersistentMatrix.h"
 #include "aip/qoraipPersistentPoint.h"
 #include "aip/qoraipPersistentRect.h"
@@ -18,6 +19,7 @@
 #include "core/qorcoreBoolPref.h"
 #include "core/qorcoreColorPref.h"
 #include "core/qorcoreDictionaryPref.h"
+#include "core/qorcoreFontPref.h"
 #include "core/qorcoreNumberPref.h"
 #include "core/qorcorePointPref.h"
 #include "core/qorcoreRectPref.h"
@@ -139,6 +141,15 @@ bool PrefGetters<S, K>::getOrCreateDictionary(const K& key, const std::vector<Pr
   plat::PersistentDataVector values = PrefData::valuesOf(members);
   return answer(PrefDataType::Dictionary, out,
                 [&](S& s) { return s.getOrCreateHostDictionary(key, &values); });
+}
+template <class S, class K> bool PrefGetters<S, K>::getFont(const K& key, FontPref& out)
+{
+  return answer(PrefDataType::Font, out, [&](S& s) { return s.getFont(key); });
+}
+template <class S, class K>
+bool PrefGetters<S, K>::getOrCreateFont(const K& key, const Font& font, double size, FontPref& out)
+{
+  return answer(PrefDataType::Font, out, [&](S& s) { return s.getOrCreateFont(key, implPointer(font), size); });
 }
 template <class S, class K> bool PrefGetters<S, K>::getTransformMatrix(const K& key, TransformMatrixPref& out)
 {

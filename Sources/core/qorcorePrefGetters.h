@@ -29,6 +29,8 @@ class BoolPref;
 class Color;
 class ColorPref;
 class DictionaryPref;
+class Font;
+class FontPref;
 class NumberPref;
 class Point;
 class PointPref;
@@ -60,6 +62,9 @@ public:
   virtual bool getDictionary(const Key& key, DictionaryPref& out);
   virtual bool getOrCreateDictionary(const Key& key, const std::vector<PrefData*>* members,
                                      DictionaryPref& out);
+  virtual bool getFont(const Key& key, FontPref& out);
+  // An empty font stores the host's default font.
+  virtual bool getOrCreateFont(const Key& key, const Font& font, double size, FontPref& out);
   virtual bool getTransformMatrix(const Key& key, TransformMatrixPref& out);
   virtual bool getOrCreateTransformMatrix(const Key& key, const TransformMatrix& value,
                                           TransformMatrixPref& out);

@@ -19,6 +19,21 @@ protected:
 
   // The record's value when it is a T (a run-time class check), else null.
   template <class T> T* stored() const { return dynamic_cast<T*>(value()); }
+
+  // The stored T's value made into a client value by wrap; fallback when the value is not a T.
+  template <class T, class Client, class Impl>
+  Client storedValue(Client (*wrap)(const Impl&), const Client& fallback) const
+  {
+    T* s = stored<T>();
+    return s ? wrap(s->value()) : fallback;
+  }
+
+  // Writes an implementation value into the stored T; false, changing nothing, when the value is not a T.
+  template <class T, class Impl> bool setStoredValue(const Impl& impl)
+  {
+    T* s = stored<T>();
+    return s && s->setValue(impl);
+  }
 };
 
 } // namespace core

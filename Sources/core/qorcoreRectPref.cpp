@@ -7,14 +7,12 @@ namespace core {
 
 Rect RectPref::rectValue() const
 {
-  auto* stored = this->stored<aip::PersistentRect>();
-  return stored ? wrapRect(stored->value()) : Rect();
+  return storedValue<aip::PersistentRect>(&wrapRect, Rect());
 }
 
 bool RectPref::setRect(const Rect& value)
 {
-  auto* stored = this->stored<aip::PersistentRect>();
-  return stored && stored->setValue(*rectImpl(value));
+  return setStoredValue<aip::PersistentRect>(*rectImpl(value));
 }
 
 } // namespace core

@@ -7,14 +7,12 @@ namespace core {
 
 Size SizePref::sizeValue() const
 {
-  auto* stored = this->stored<aip::PersistentSize>();
-  return stored ? wrapSize(stored->value()) : Size();
+  return storedValue<aip::PersistentSize>(&wrapSize, Size());
 }
 
 bool SizePref::setSize(const Size& value)
 {
-  auto* stored = this->stored<aip::PersistentSize>();
-  return stored && stored->setValue(*pointImpl(value));
+  return setStoredValue<aip::PersistentSize>(*pointImpl(value));
 }
 
 } // namespace core

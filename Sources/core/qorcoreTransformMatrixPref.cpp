@@ -7,14 +7,12 @@ namespace core {
 
 TransformMatrix TransformMatrixPref::transformMatrixValue() const
 {
-  auto* stored = this->stored<aip::PersistentMatrix>();
-  return stored ? wrapTransformMatrix(stored->value()) : TransformMatrix();
+  return storedValue<aip::PersistentMatrix>(&wrapTransformMatrix, TransformMatrix());
 }
 
 bool TransformMatrixPref::setTransformMatrix(const TransformMatrix& value)
 {
-  auto* stored = this->stored<aip::PersistentMatrix>();
-  return stored && stored->setValue(*transformMatrixImpl(value));
+  return setStoredValue<aip::PersistentMatrix>(*transformMatrixImpl(value));
 }
 
 } // namespace core

@@ -3,6 +3,7 @@
 // host art types) with its attribute word, path data, paint and the SVG attributes it was read with.
 #include "hostsimGeometry.h"
 #include "hostsimHandles.h"
+#include "hostsimPaint.h"
 
 #include <string>
 #include <utility>
@@ -67,8 +68,8 @@ public:
   // Paint: fill defaults to black as in SVG.
   bool filled = true;
   bool stroked = false;
-  double fillRgb[3] = {0, 0, 0};
-  double strokeRgb[3] = {0, 0, 0};
+  PaintColor fillPaint = PaintColor::rgb(0, 0, 0);
+  PaintColor strokePaint = PaintColor::rgb(0, 0, 0);
   double strokeWidth = 1;
   bool evenOdd = false;
 
@@ -80,6 +81,8 @@ public:
   bool centerVisible = false;
   bool styled = false;
   Symbol* symbol = nullptr;
+  // A symbol instance: the matrix that places the definition.
+  Matrix placement;
   ArtStyle* style = nullptr;
   Dictionary* dictionary = nullptr;
   UID* uid = nullptr;

@@ -375,15 +375,11 @@ HostErr getPathStyle(ArtHandle h, PathStyleRecord* style)
   if (!a || !style || (a->type != Art::kPath && a->type != Art::kCompoundPath))
     return kErrParam;
   style->fillUsed = a->filled;
-  if (a->filled) {
-    style->fill.color.kind = kThreeColor;
-    style->fill.color.rgb = {a->fillRgb[0], a->fillRgb[1], a->fillRgb[2]};
-  }
+  if (a->filled)
+    style->fill.color = a->fillPaint.record();
   style->strokeUsed = a->stroked;
-  if (a->stroked) {
-    style->stroke.color.kind = kThreeColor;
-    style->stroke.color.rgb = {a->strokeRgb[0], a->strokeRgb[1], a->strokeRgb[2]};
-  }
+  if (a->stroked)
+    style->stroke.color = a->strokePaint.record();
   style->stroke.width = a->strokeWidth;
   style->evenOdd = a->evenOdd;
   return 0;

@@ -211,8 +211,8 @@ Art* Document::duplicate(Art* art)
   copy->guide = art->guide;
   copy->filled = art->filled;
   copy->stroked = art->stroked;
-  std::copy(art->fillRgb, art->fillRgb + 3, copy->fillRgb);
-  std::copy(art->strokeRgb, art->strokeRgb + 3, copy->strokeRgb);
+  copy->fillPaint = art->fillPaint;
+  copy->strokePaint = art->strokePaint;
   copy->strokeWidth = art->strokeWidth;
   copy->evenOdd = art->evenOdd;
   copy->blendMode = art->blendMode;
@@ -221,6 +221,7 @@ Art* Document::duplicate(Art* art)
   copy->clipGroup = art->clipGroup;
   copy->styled = art->styled;
   copy->symbol = art->symbol;
+  copy->placement = art->placement;
   copy->style = art->style;
   copy->text = art->text;
   copy->svgAttrs = art->svgAttrs;

@@ -121,6 +121,15 @@ public:
       walk(l->group, f);
   }
   Art* findById(const std::string& id) const;
+  // The live objects of one kind (gradients, patterns, symbols...), in the order they were made.
+  template <class T> std::vector<T*> live() const
+  {
+    std::vector<T*> out;
+    for (const auto& o : objects_)
+      if (o->kind() == T::kKind && !o->dead())
+        out.push_back(static_cast<T*>(o.get()));
+    return out;
+  }
   // Closing kills the document and everything it made; the objects stay allocated so that pointers
   // kept elsewhere (properties, entries of other documents) can still see that they died.
   void close();

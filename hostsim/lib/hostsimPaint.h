@@ -4,6 +4,8 @@
 #include "hostsimGeometry.h"
 #include "hostsimHandles.h"
 
+#include "hostapi/HostRecords.h"
+
 #include <string>
 #include <vector>
 
@@ -13,12 +15,46 @@ class Art;
 class Document;
 
 // A colour as the host's colour record holds it: kind 0 gray, 1 CMYK, 2 pattern, 3 custom, 4 gradient,
-// 5 RGB, 6 none, and up to four values.
+// 5 RGB, 6 none, up to four values (a custom colour's tint is values[1]) and the custom colour, pattern or
+// gradient it paints with. A gradient or pattern paint also says where it sits: the gradient's vector
+// (origin, angle in degrees, length; for a radial one the centre, the radius and the focal point as angle
+// and fraction of the radius) and the pattern's shift, scale (percent), rotation, reflection and shear,
+// each followed by a matrix that maps its space into the art's.
 struct PaintColor
 {
   int32_t kind = 6;
   double values[4] = {0, 0, 0, 0};
   void* object = nullptr;
+
+  Pt origin;
+  double angle = 0;
+  double length = 0;
+  double highlightAngle = 0;
+  double highlightLength = 0;
+
+  double shiftDistance = 0;
+  double shiftAngle = 0;
+  double scaleX = 100;
+  double scaleY = 100;
+  double rotation = 0;
+  bool reflect = false;
+  double reflectAngle = 0;
+  double shearAngle = 0;
+  double shearAxis = 0;
+
+  Matrix matrix;
+
+  static PaintColor rgb(double r, double g, double b)
+  {
+    PaintColor c;
+    c.kind = 5;
+    c.values[0] = r;
+    c.values[1] = g;
+    c.values[2] = b;
+    return c;
+  }
+  ColorRecord record() const;
+  static PaintColor fromRecord(const ColorRecord& r);
 };
 
 struct GradientStop
@@ -36,6 +72,8 @@ public:
   explicit Gradient(Document* doc) : Object(kKind), doc(doc) {}
   Document* doc;
   std::string name;
+  // The id of the SVG element it was read from or is written as.
+  std::string svgId;
   int16_t type = 0; // 0 linear, 1 radial
   std::vector<GradientStop> stops;
   // The location the last colour query asked for, for tests.
@@ -49,6 +87,8 @@ public:
   explicit Pattern(Document* doc) : Object(kKind), doc(doc) {}
   Document* doc;
   std::string name;
+  // The id of the SVG element it was read from or is written as.
+  std::string svgId;
   Art* art = nullptr;
   Rect tile;
 };
@@ -60,6 +100,8 @@ public:
   explicit Symbol(Document* doc) : Object(kKind), doc(doc) {}
   Document* doc;
   std::string name;
+  // The id of the SVG element it was read from or is written as.
+  std::string svgId;
   Art* art = nullptr;
   // The art the last host check was given, for tests.
   const void* lastCheckedArt = nullptr;
@@ -72,6 +114,8 @@ public:
   explicit CustomColor(Document* doc) : Object(kKind), doc(doc) {}
   Document* doc;
   std::string name;
+  // The id of the SVG element it was read from or is written as.
+  std::string svgId;
   int32_t kind = 0; // 0 CMYK, 1 RGB, 2 Lab
   double values[4] = {0, 0, 0, 0};
   uint16_t flags = 0;
@@ -91,8 +135,8 @@ struct StylePaint
   bool known = false;
   bool filled = true;
   bool stroked = false;
-  double fill[3] = {0, 0, 0};
-  double stroke[3] = {0, 0, 0};
+  PaintColor fill = PaintColor::rgb(0, 0, 0);
+  PaintColor stroke = PaintColor::rgb(0, 0, 0);
   double width = 1;
   bool evenOdd = false;
 };

@@ -85,35 +85,9 @@ HostErr countGradientStops(GradientHandle h, int16_t* out)
   return 0;
 }
 
-ColorRecord toRecord(const PaintColor& c)
-{
-  ColorRecord r{};
-  r.kind = c.kind;
-  r.cmyk = {c.values[0], c.values[1], c.values[2], c.values[3]};
-  if (c.kind == kCustomColor)
-    r.custom = {static_cast<CustomColorHandle>(c.object), c.values[1]};
-  return r;
-}
-
-PaintColor fromRecord(const ColorRecord& r)
-{
-  PaintColor c;
-  c.kind = r.kind;
-  if (r.kind == kCustomColor) {
-    c.object = r.custom.color;
-    c.values[1] = r.custom.tint;
-  } else if (r.kind != kPatternColor && r.kind != kGradientColor) {
-    c.values[0] = r.cmyk.cyan;
-    c.values[1] = r.cmyk.magenta;
-    c.values[2] = r.cmyk.yellow;
-    c.values[3] = r.cmyk.black;
-  }
-  return c;
-}
-
 GradientStopRecord toRecord(const GradientStop& s)
 {
-  return {s.position1, s.position2, toRecord(s.color), s.opacity};
+  return {s.position1, s.position2, s.color.record(), s.opacity};
 }
 
 HostErr getGradientStop(GradientHandle h, int16_t index, GradientStopRecord* out)
@@ -130,7 +104,7 @@ HostErr setGradientStop(GradientHandle h, int16_t index, const GradientStopRecor
   Gradient* g = gradient(h);
   if (!g || !stop || index < 0 || static_cast<size_t>(index) >= g->stops.size())
     return kErrParam;
-  g->stops[index] = {stop->position1, stop->position2, fromRecord(stop->color), stop->opacity};
+  g->stops[index] = {stop->position1, stop->position2, PaintColor::fromRecord(stop->color), stop->opacity};
   return 0;
 }
 
@@ -175,7 +149,7 @@ HostErr getGradientColorAt(GradientHandle h, double location, ColorRecord* out)
   g->lastColorLocation = location;
   const auto& st = g->stops;
   if (location <= st.front().position1) {
-    *out = toRecord(st.front().color);
+    *out = st.front().color.record();
     return 0;
   }
   for (size_t i = 1; i < st.size(); ++i) {
@@ -188,11 +162,11 @@ HostErr getGradientColorAt(GradientHandle h, double location, ColorRecord* out)
       if (a.kind == b.kind)
         for (int k = 0; k < 4; ++k)
           c.values[k] = a.values[k] + (b.values[k] - a.values[k]) * f;
-      *out = toRecord(c);
+      *out = c.record();
       return 0;
     }
   }
-  *out = toRecord(st.back().color);
+  *out = st.back().color.record();
   return 0;
 }
 
@@ -324,7 +298,8 @@ HostErr placeSymbolInstance(SymbolHandle h, RealPoint position, int32_t order, A
   Art* shape = doc->duplicate(s->art);
   Rect r;
   shape->bounds(r);
-  shape->transform({1, 0, 0, 1, position.h - (r.left + r.right) / 2, position.v - (r.top + r.bottom) / 2});
+  instance->placement = {1, 0, 0, 1, position.h - (r.left + r.right) / 2, position.v - (r.top + r.bottom) / 2};
+  shape->transform(instance->placement);
   instance->result = shape;
   if (!doc->place(instance, order, rel)) {
     doc->disposeArt(instance);
@@ -512,8 +487,8 @@ HostErr getArtStyle(ArtHandle h, ArtStyleHandle* out)
   p.known = true;
   p.filled = a->filled;
   p.stroked = a->stroked;
-  std::copy(a->fillRgb, a->fillRgb + 3, p.fill);
-  std::copy(a->strokeRgb, a->strokeRgb + 3, p.stroke);
+  p.fill = a->fillPaint;
+  p.stroke = a->strokePaint;
   p.width = a->strokeWidth;
   p.evenOdd = a->evenOdd;
   *out = static_cast<ArtStyleHandle>(a->style->handle());
@@ -533,8 +508,8 @@ HostErr setArtStyle(ArtHandle h, ArtStyleHandle sh)
   if (p.known) {
     a->filled = p.filled;
     a->stroked = p.stroked;
-    std::copy(p.fill, p.fill + 3, a->fillRgb);
-    std::copy(p.stroke, p.stroke + 3, a->strokeRgb);
+    a->fillPaint = p.fill;
+    a->strokePaint = p.stroke;
     a->strokeWidth = p.width;
     a->evenOdd = p.evenOdd;
     PaintSvg::writePaint(*a);

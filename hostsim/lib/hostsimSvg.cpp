@@ -1,13 +1,16 @@
 #include "hostsimSvg.h"
 
 #include "hostsimPaint.h"
+#include "hostsimPaintSvg.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
 #include <pugixml.hpp>
+#include <set>
 #include <sstream>
+#include <unordered_map>
 
 namespace hostsim {
 
@@ -23,12 +26,29 @@ struct ReadError
   bool located = false;
 };
 
+// A fill or stroke as an element says it: a colour, or a reference to a paint server (gradient, pattern,
+// solid colour) with an optional fallback. References resolve per shape, against its bounding box.
+struct PaintRef
+{
+  bool used = true;
+  PaintColor color = PaintColor::rgb(0, 0, 0);
+  std::string url;
+  bool hasFallback = false;
+  bool fallbackUsed = true;
+  // The tint of a spot colour reached through the reference.
+  double tint = 0;
+};
+
 struct Paint
 {
-  bool filled = true;
-  bool stroked = false;
-  double fill[3] = {0, 0, 0};
-  double stroke[3] = {0, 0, 0};
+  static PaintRef unused()
+  {
+    PaintRef r;
+    r.used = false;
+    return r;
+  }
+  PaintRef fill;
+  PaintRef stroke = unused();
   double width = 1;
   bool evenOdd = false;
 };
@@ -508,46 +528,65 @@ std::string property(const pugi::xml_node& node, const char* name)
   return property(node, styleDecls(style), name);
 }
 
-bool parseColor(const std::string& text, double* rgb)
+std::string trim(const std::string& t)
 {
-  static const struct
-  {
-    const char* name;
-    unsigned value;
-  } named[] = {{"black", 0x000000},  {"white", 0xffffff},  {"red", 0xff0000},  {"green", 0x008000},
-               {"blue", 0x0000ff},   {"yellow", 0xffff00}, {"gray", 0x808080}, {"grey", 0x808080},
-               {"orange", 0xffa500}, {"purple", 0x800080}, {"cyan", 0x00ffff}, {"magenta", 0xff00ff}};
-  unsigned v = 0;
-  if (!text.empty() && text[0] == '#') {
-    std::string hex = text.substr(1);
-    if (hex.size() == 3)
-      hex = {hex[0], hex[0], hex[1], hex[1], hex[2], hex[2]};
-    if (hex.size() != 6 || hex.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
-      return false;
-    v = static_cast<unsigned>(std::stoul(hex, nullptr, 16));
-  } else if (text.rfind("rgb(", 0) == 0) {
-    Numbers in(text.c_str() + 4);
-    double c[3];
-    for (double& x : c)
-      if (!in.number(x))
-        return false;
-    for (int i = 0; i < 3; ++i)
-      rgb[i] = std::clamp(c[i], 0.0, 255.0) / 255;
-    return true;
-  } else {
-    bool found = false;
-    for (auto& n : named)
-      if (text == n.name) {
-        v = n.value;
-        found = true;
-      }
-    if (!found)
-      return false;
+  size_t a = t.find_first_not_of(" \t\r\n"), b = t.find_last_not_of(" \t\r\n");
+  return a == std::string::npos ? std::string() : t.substr(a, b - a + 1);
+}
+
+// The id named by a local reference "#id" (in url() or href), or throws naming the property.
+std::string localTarget(std::string target, const std::string& what)
+{
+  target = trim(target);
+  if (target.size() >= 2 && (target.front() == '\'' || target.front() == '"') && target.back() == target.front())
+    target = target.substr(1, target.size() - 2);
+  if (target.size() < 2 || target[0] != '#')
+    throw ReadError{what + ": only references to elements of this file (\"#id\") are supported"};
+  return target.substr(1);
+}
+
+// A fill or stroke value; an unknown colour keeps the inherited paint.
+void parsePaintValue(const std::string& raw, PaintRef& ref, const char* property)
+{
+  std::string text = trim(raw);
+  if (text.empty())
+    return;
+  std::string what = std::string(property) + "=\"" + raw + "\"";
+  if (text == "none") {
+    ref.used = false;
+    ref.url.clear();
+    return;
   }
-  rgb[0] = ((v >> 16) & 0xff) / 255.0;
-  rgb[1] = ((v >> 8) & 0xff) / 255.0;
-  rgb[2] = (v & 0xff) / 255.0;
-  return true;
+  if (text.rfind("url(", 0) == 0) {
+    size_t close = text.find(')');
+    if (close == std::string::npos)
+      throw ReadError{what + ": missing ')' after url("};
+    ref.url = localTarget(text.substr(4, close - 4), what);
+    ref.used = true;
+    std::string rest = trim(text.substr(close + 1));
+    ref.hasFallback = !rest.empty();
+    ref.fallbackUsed = rest != "none";
+    if (ref.hasFallback && ref.fallbackUsed && !PaintSvg::parseColor(rest, ref.color))
+      throw ReadError{what + ": the fallback \"" + rest + "\" is no colour"};
+    return;
+  }
+  PaintColor c;
+  if (PaintSvg::parseColor(text, c)) {
+    ref.used = true;
+    ref.color = c;
+    ref.url.clear();
+  }
+}
+
+void readTint(const pugi::xml_node& node, const char* name, PaintRef& ref)
+{
+  if (pugi::xml_attribute a = node.attribute(name)) {
+    Numbers in(a.value());
+    double t;
+    if (!in.number(t) || !in.atEnd())
+      throw ReadError{std::string(name) + "=\"" + a.value() + "\" is not a number"};
+    ref.tint = std::clamp(t, 0.0, 1.0);
+  }
 }
 
 void readPaint(const pugi::xml_node& node, Paint& paint)
@@ -557,20 +596,10 @@ void readPaint(const pugi::xml_node& node, Paint& paint)
   if (*style)
     decls = styleDecls(style);
   auto property = [&](const char* name) { return hostsimSvg_detail::property(node, decls, name); };
-  std::string fill = property("fill");
-  if (fill == "none")
-    paint.filled = false;
-  else if (!fill.empty()) {
-    paint.filled = true;
-    parseColor(fill, paint.fill);
-  }
-  std::string stroke = property("stroke");
-  if (stroke == "none")
-    paint.stroked = false;
-  else if (!stroke.empty()) {
-    paint.stroked = true;
-    parseColor(stroke, paint.stroke);
-  }
+  parsePaintValue(property("fill"), paint.fill, "fill");
+  parsePaintValue(property("stroke"), paint.stroke, "stroke");
+  readTint(node, "data-fill-tint", paint.fill);
+  readTint(node, "data-stroke-tint", paint.stroke);
   std::string width = property("stroke-width");
   if (!width.empty()) {
     Numbers in(width.c_str());
@@ -591,12 +620,11 @@ bool isHidden(const pugi::xml_node& node)
 // Attributes consumed by the reader; everything else is kept for output.
 bool consumed(const char* elem, const char* name)
 {
-  static const char* common[] = {"id", "transform", "data-locked", "data-name"};
+  static const char* common[] = {"id", "transform", "data-locked", "data-name", "display", "data-fill-tint",
+                                 "data-stroke-tint"};
   for (const char* c : common)
     if (!std::strcmp(name, c))
       return true;
-  if (!std::strcmp(name, "display"))
-    return true;
   static const struct
   {
     const char* elem;
@@ -609,6 +637,7 @@ bool consumed(const char* elem, const char* name)
       {"line", {"x1", "y1", "x2", "y2"}},
       {"polyline", {"points"}},
       {"polygon", {"points"}},
+      {"use", {"href", "xlink:href", "x", "y"}},
   };
   for (auto& g : geometry)
     if (!std::strcmp(elem, g.elem))
@@ -618,26 +647,79 @@ bool consumed(const char* elem, const char* name)
   return false;
 }
 
+// A paint that refers to a paint server is rebuilt from the document when written, since the ids of
+// placement elements are the writer's own; the reference itself is not kept.
+bool isPaintReference(const std::string& name, const std::string& value)
+{
+  return (name == "fill" || name == "stroke") && value.find("url(") != std::string::npos;
+}
+
 void keepAttrs(const pugi::xml_node& node, Art* art)
 {
   art->svgId = node.attribute("id").value();
   for (pugi::xml_attribute a : node.attributes())
     if (!consumed(node.name(), a.name()))
       art->svgAttrs.emplace_back(a.name(), a.value());
+  PaintSvg::removeProperties(art->svgAttrs, isPaintReference);
   if (isHidden(node))
     art->attrs |= Art::kHidden;
   if (!std::strcmp(node.attribute("data-locked").value(), "true"))
     art->attrs |= Art::kLocked;
 }
 
-void applyPaint(Art* art, const Paint& p)
+bool named(const pugi::xml_node& node, const char* name)
 {
-  art->filled = p.filled;
-  art->stroked = p.stroked;
-  std::copy(p.fill, p.fill + 3, art->fillRgb);
-  std::copy(p.stroke, p.stroke + 3, art->strokeRgb);
-  art->strokeWidth = p.width;
-  art->evenOdd = p.evenOdd;
+  return !std::strcmp(node.name(), name);
+}
+
+bool isGradient(const pugi::xml_node& node)
+{
+  return named(node, "linearGradient") || named(node, "radialGradient");
+}
+
+bool isSolidColor(const pugi::xml_node& node)
+{
+  return named(node, "solidColor") || named(node, "solidcolor");
+}
+
+// Paint servers and symbols are read into document objects, not into the art tree.
+bool isDefinition(const pugi::xml_node& node)
+{
+  return isGradient(node) || named(node, "pattern") || named(node, "symbol") || isSolidColor(node);
+}
+
+const char* hrefOf(const pugi::xml_node& node)
+{
+  if (pugi::xml_attribute a = node.attribute("href"))
+    return a.value();
+  return node.attribute("xlink:href").value();
+}
+
+constexpr Matrix kFlip{1, 0, 0, -1, 0, 0};
+
+bool invert(const Matrix& m, Matrix& out)
+{
+  double det = m.a * m.d - m.b * m.c;
+  if (det == 0 || !std::isfinite(det))
+    return false;
+  out = {m.d / det, -m.b / det, -m.c / det, m.a / det, (m.c * m.ty - m.d * m.tx) / det,
+         (m.b * m.tx - m.a * m.ty) / det};
+  return true;
+}
+
+// A rotation and uniform scale, mirrored or not: it keeps circles circles and angles angles.
+bool conformal(const Matrix& m)
+{
+  double scale = std::fabs(m.a) + std::fabs(m.b) + std::fabs(m.c) + std::fabs(m.d);
+  double tol = 1e-12 * scale;
+  bool turn = std::fabs(m.a - m.d) <= tol && std::fabs(m.b + m.c) <= tol;
+  bool mirror = std::fabs(m.a + m.d) <= tol && std::fabs(m.b - m.c) <= tol;
+  return scale > 0 && (turn || mirror);
+}
+
+double degrees(double dy, double dx)
+{
+  return std::atan2(dy, dx) * 180 / kPi;
 }
 
 class Reader
@@ -654,13 +736,57 @@ private:
   void readChildren(const pugi::xml_node& parent, Art* into, const Context& ctx);
   Art* readElement(const pugi::xml_node& node, const Context& ctx);
   Art* readGeometry(const pugi::xml_node& node, Context& ctx);
+  Art* readUse(const pugi::xml_node& node, const Context& ctx);
+  Art* foreign(const pugi::xml_node& node);
   Art* shape(const pugi::xml_node& node, const Context& ctx, PathBuilder& b);
   Layer* newLayer(const std::string& title);
+  // Runs f and names the element in an error that does not name one yet.
+  template <class F> auto located(const pugi::xml_node& node, const Context& ctx, F&& f) -> decltype(f());
+
+  void collectIds(const pugi::xml_node& node);
+  void readDefinitions(const pugi::xml_node& node);
+  pugi::xml_node target(const pugi::xml_node& from, const std::string& id, const std::string& what);
+  std::vector<pugi::xml_node> chain(const pugi::xml_node& node, bool (*family)(const pugi::xml_node&),
+                                    const char* familyName);
+  Gradient* gradient(const pugi::xml_node& node);
+  Pattern* pattern(const pugi::xml_node& node, const Rect* box);
+  Symbol* symbol(const pugi::xml_node& node);
+  CustomColor* spot(const pugi::xml_node& node);
+  // Reads the content into a new group, which is set as the definition before its content is read, so
+  // that content using its own definition sees it.
+  void definitionArt(const pugi::xml_node& content, const Matrix& ctm, Art*& definition);
+  void applyPaint(Art* art, const pugi::xml_node& node, const Context& ctx);
+  void resolve(const PaintRef& ref, const pugi::xml_node& node, const Art* art, const Context& ctx,
+               const char* property, bool& used, PaintColor& out);
+  void gradientPaint(const pugi::xml_node& server, const Art* art, const Context& ctx, bool& used,
+                     PaintColor& out);
+  // The bounds of art in the user space of ctm: x, y, width, height.
+  bool userBox(const Art* art, const Matrix& ctm, Rect& box);
+  double length(const pugi::xml_attribute& a, double fallback, bool fraction, double extent);
 
   Document& doc_;
   Context root_;
   int layerCount_ = 0;
+  double viewWidth_ = 612, viewHeight_ = 792;
+  std::unordered_map<std::string, pugi::xml_node> ids_;
+  std::unordered_map<const void*, Gradient*> gradients_;
+  std::unordered_map<const void*, Pattern*> patterns_;
+  std::unordered_map<const void*, Symbol*> symbols_;
+  std::unordered_map<const void*, CustomColor*> spots_;
 };
+
+template <class F> auto Reader::located(const pugi::xml_node& node, const Context& ctx, F&& f) -> decltype(f())
+{
+  try {
+    return f();
+  } catch (ReadError& e) {
+    if (!e.located) {
+      e.message += " in " + where(ctx, node);
+      e.located = true;
+    }
+    throw;
+  }
+}
 
 Layer* Reader::newLayer(const std::string& title)
 {
@@ -671,12 +797,399 @@ Layer* Reader::newLayer(const std::string& title)
   return layer;
 }
 
+void Reader::collectIds(const pugi::xml_node& node)
+{
+  for (pugi::xml_node child : node.children()) {
+    if (child.type() != pugi::node_element)
+      continue;
+    if (const char* id = child.attribute("id").value(); *id)
+      ids_.emplace(id, child); // the first element of an id wins
+    collectIds(child);
+  }
+}
+
+// Definitions nobody referenced still belong to the document (swatches, unused symbols); those inside
+// elements kept verbatim stay there.
+void Reader::readDefinitions(const pugi::xml_node& node)
+{
+  for (pugi::xml_node child : node.children()) {
+    if (child.type() != pugi::node_element)
+      continue;
+    if (isGradient(child))
+      gradient(child);
+    else if (named(child, "pattern"))
+      pattern(child, nullptr);
+    else if (named(child, "symbol"))
+      symbol(child);
+    else if (isSolidColor(child))
+      spot(child);
+    if (named(child, "g") || named(child, "defs") || named(child, "pattern") || named(child, "symbol"))
+      readDefinitions(child);
+  }
+}
+
+pugi::xml_node Reader::target(const pugi::xml_node& from, const std::string& id, const std::string& what)
+{
+  auto it = ids_.find(id);
+  if (it == ids_.end())
+    throw ReadError{what + " of " + where(root_, from) + " refers to \"#" + id + "\", which is not in the file",
+                    true};
+  return it->second;
+}
+
+std::vector<pugi::xml_node> Reader::chain(const pugi::xml_node& node, bool (*family)(const pugi::xml_node&),
+                                          const char* familyName)
+{
+  std::vector<pugi::xml_node> out{node};
+  std::set<const void*> seen{node.internal_object()};
+  pugi::xml_node cur = node;
+  while (*hrefOf(cur)) {
+    std::string what = "href=\"" + std::string(hrefOf(cur)) + "\"";
+    pugi::xml_node next = target(cur, located(cur, root_, [&] { return localTarget(hrefOf(cur), what); }), what);
+    if (!family(next))
+      throw ReadError{what + " of " + where(root_, cur) + " names " + where(root_, next) + ", which is no " +
+                          familyName,
+                      true};
+    if (!seen.insert(next.internal_object()).second)
+      throw ReadError{"the href chain of " + where(root_, node) + " loops back to " + where(root_, next), true};
+    out.push_back(next);
+    cur = next;
+  }
+  return out;
+}
+
+Gradient* Reader::gradient(const pugi::xml_node& node)
+{
+  if (auto it = gradients_.find(node.internal_object()); it != gradients_.end())
+    return it->second;
+  auto links = chain(node, isGradient, "gradient");
+  pugi::xml_node stops;
+  for (const pugi::xml_node& n : links)
+    if (n.child("stop")) {
+      stops = n;
+      break;
+    }
+  // A gradient that only places the stops of one of its own kind is that gradient in another place.
+  if (stops && stops != node && named(stops, node.name()))
+    return gradients_[node.internal_object()] = gradient(stops);
+  Gradient* g = doc_.make<Gradient>(&doc_);
+  gradients_[node.internal_object()] = g;
+  g->svgId = node.attribute("id").value();
+  g->name = node.attribute("data-name") ? node.attribute("data-name").value() : g->svgId;
+  g->type = named(node, "radialGradient") ? 1 : 0;
+  if (!stops)
+    return g;
+  double last = 0;
+  for (pugi::xml_node stop : stops.children("stop")) {
+    located(stop, root_, [&] {
+      GradientStop st;
+      double offset = 0;
+      if (pugi::xml_attribute a = stop.attribute("offset")) {
+        Numbers in(a.value());
+        bool percent = false;
+        if (in.number(offset) && (percent = in.peek() == '%'))
+          in.take();
+        if (!in.atEnd() || !*a.value())
+          throw ReadError{"offset=\"" + std::string(a.value()) + "\" is not a number or percentage"};
+        if (percent)
+          offset /= 100;
+      }
+      // Offsets are clamped and never go back, as SVG renders them.
+      offset = std::max(last, std::clamp(offset, 0.0, 1.0));
+      last = offset;
+      st.position1 = offset * 100;
+      st.color = PaintColor::rgb(0, 0, 0);
+      PaintSvg::parseColor(property(stop, "stop-color"), st.color);
+      std::string opacity = property(stop, "stop-opacity");
+      Numbers in(opacity.c_str());
+      double o;
+      if (!opacity.empty() && in.number(o))
+        st.opacity = std::clamp(o, 0.0, 1.0);
+      if (stop.attribute("data-midpoint"))
+        st.position2 = std::clamp(attrNumber(stop, "data-midpoint", 50, root_), 0.0, 100.0);
+      g->stops.push_back(st);
+    });
+  }
+  return g;
+}
+
+void Reader::definitionArt(const pugi::xml_node& content, const Matrix& ctm, Art*& definition)
+{
+  Art* group = doc_.newArt(Art::kGroup);
+  group->filled = false;
+  definition = group;
+  // Content inherits nothing from where it is used.
+  Context ctx = root_;
+  ctx.ctm = ctm;
+  ctx.paint = Paint{};
+  if (content)
+    readChildren(content, group, ctx);
+}
+
+Pattern* Reader::pattern(const pugi::xml_node& node, const Rect* box)
+{
+  if (auto it = patterns_.find(node.internal_object()); it != patterns_.end())
+    return it->second;
+  auto links = chain(node, [](const pugi::xml_node& n) { return named(n, "pattern"); }, "pattern");
+  pugi::xml_node content;
+  for (const pugi::xml_node& n : links)
+    if (n.find_child([](const pugi::xml_node& c) { return c.type() == pugi::node_element; })) {
+      content = n;
+      break;
+    }
+  static const char* const tileAttrs[] = {"x", "y", "width", "height", "patternUnits", "patternContentUnits",
+                                          "viewBox"};
+  bool ownTile = std::any_of(std::begin(tileAttrs), std::end(tileAttrs),
+                             [&](const char* a) { return bool(node.attribute(a)); });
+  // A pattern that only moves the tile of another is that pattern in another place.
+  if (content && content != node && !ownTile)
+    return patterns_[node.internal_object()] = pattern(content, box);
+  auto attr = [&](const char* name) {
+    for (const pugi::xml_node& n : links)
+      if (pugi::xml_attribute a = n.attribute(name))
+        return a;
+    return pugi::xml_attribute();
+  };
+  Pattern* p = doc_.make<Pattern>(&doc_);
+  patterns_[node.internal_object()] = p;
+  p->svgId = node.attribute("id").value();
+  p->name = node.attribute("data-name") ? node.attribute("data-name").value() : p->svgId;
+  located(node, root_, [&] {
+    bool boxUnits = std::strcmp(attr("patternUnits").value(), "userSpaceOnUse") != 0;
+    double x = length(attr("x"), 0, boxUnits, viewWidth_), y = length(attr("y"), 0, boxUnits, viewHeight_);
+    double w = length(attr("width"), 0, boxUnits, viewWidth_), h = length(attr("height"), 0, boxUnits, viewHeight_);
+    if (w < 0 || h < 0)
+      throw ReadError{"negative tile width or height"};
+    // A tile measured in the bounding box takes that of the first shape painted with it.
+    Matrix toBox;
+    if (box)
+      toBox = {box->right, 0, 0, box->bottom, box->left, box->top};
+    if (boxUnits) {
+      Pt a = toBox.apply({x, y}), b = toBox.apply({x + w, y + h});
+      x = a.h;
+      y = a.v;
+      w = b.h - a.h;
+      h = b.v - a.v;
+    }
+    p->tile = {x, -y, x + w, -(y + h)};
+    bool boxContent = !std::strcmp(attr("patternContentUnits").value(), "objectBoundingBox");
+    definitionArt(content, boxContent ? toBox.then(kFlip) : kFlip, p->art);
+  });
+  return p;
+}
+
+Symbol* Reader::symbol(const pugi::xml_node& node)
+{
+  if (auto it = symbols_.find(node.internal_object()); it != symbols_.end())
+    return it->second;
+  Symbol* s = doc_.make<Symbol>(&doc_);
+  symbols_[node.internal_object()] = s;
+  s->svgId = node.attribute("id").value();
+  s->name = node.attribute("data-name") ? node.attribute("data-name").value() : s->svgId;
+  definitionArt(node, kFlip, s->art);
+  return s;
+}
+
+CustomColor* Reader::spot(const pugi::xml_node& node)
+{
+  if (auto it = spots_.find(node.internal_object()); it != spots_.end())
+    return it->second;
+  CustomColor* c = doc_.make<CustomColor>(&doc_);
+  spots_[node.internal_object()] = c;
+  c->svgId = node.attribute("id").value();
+  c->name = node.attribute("data-name") ? node.attribute("data-name").value() : c->svgId;
+  located(node, root_, [&] {
+    std::string text = property(node, "solid-color");
+    PaintColor color = PaintColor::rgb(0, 0, 0);
+    if (!text.empty() && !PaintSvg::parseColor(text, color))
+      throw ReadError{"solid-color=\"" + text + "\" is no colour"};
+    if (const char* lab = node.attribute("data-lab").value(); *lab) {
+      Numbers in(lab);
+      c->kind = 2;
+      for (int i = 0; i < 3; ++i)
+        if (!in.number(c->values[i]))
+          throw ReadError{"data-lab=\"" + std::string(lab) + "\" is not three numbers"};
+    } else if (color.kind == kFourColor || color.kind == kGrayColor) {
+      c->kind = 0;
+      if (color.kind == kGrayColor)
+        c->values[3] = color.values[0];
+      else
+        std::copy(color.values, color.values + 4, c->values);
+    } else {
+      c->kind = 1;
+      std::copy(color.values, color.values + 3, c->values);
+    }
+    c->flags = static_cast<uint16_t>(attrNumber(node, "data-flags", 0, root_));
+  });
+  return c;
+}
+
+double Reader::length(const pugi::xml_attribute& a, double fallback, bool fraction, double extent)
+{
+  if (!a)
+    return fallback;
+  Numbers in(a.value());
+  double v;
+  if (!in.number(v))
+    throw ReadError{std::string(a.name()) + "=\"" + a.value() + "\" is not a length"};
+  if (in.peek() == '%')
+    return fraction ? v / 100 : v / 100 * extent;
+  return v;
+}
+
+bool Reader::userBox(const Art* art, const Matrix& ctm, Rect& box)
+{
+  Matrix inverse;
+  Rect r;
+  if (!invert(ctm, inverse) || !art->bounds(r, &inverse))
+    return false;
+  box = {std::min(r.left, r.right), std::min(r.top, r.bottom), std::fabs(r.right - r.left),
+         std::fabs(r.top - r.bottom)};
+  return true;
+}
+
+void Reader::gradientPaint(const pugi::xml_node& server, const Art* art, const Context& ctx, bool& used,
+                           PaintColor& out)
+{
+  Gradient* g = gradient(server);
+  auto links = chain(server, isGradient, "gradient");
+  // Coordinates come only from gradients of the same kind; units and transform from any.
+  auto attr = [&](const char* name, bool coordinate) {
+    for (const pugi::xml_node& n : links)
+      if (!coordinate || named(n, server.name()))
+        if (pugi::xml_attribute a = n.attribute(name))
+          return a;
+    return pugi::xml_attribute();
+  };
+  used = !g->stops.empty();
+  if (!used)
+    return;
+  located(server, root_, [&] {
+    bool boxUnits = std::strcmp(attr("gradientUnits", false).value(), "userSpaceOnUse") != 0;
+    Matrix t;
+    if (pugi::xml_attribute a = attr("gradientTransform", false))
+      t = parseTransform(a.value());
+    Matrix toBox;
+    if (boxUnits) {
+      Rect box;
+      if (!userBox(art, ctx.ctm, box) || box.right <= 0 || box.bottom <= 0) {
+        used = false; // a bounding box without area paints nothing
+        return;
+      }
+      toBox = {box.right, 0, 0, box.bottom, box.left, box.top};
+    }
+    Matrix m = t.then(toBox).then(ctx.ctm);
+    double diagonal = std::sqrt((viewWidth_ * viewWidth_ + viewHeight_ * viewHeight_) / 2);
+    auto len = [&](const char* name, double fallback, double extent) {
+      return length(attr(name, true), fallback, boxUnits, extent);
+    };
+    double half = boxUnits ? 0.5 : 0;
+    // Store the vector in host space when that keeps it exact, else in gradient space with the matrix.
+    bool bake = conformal(m);
+    Matrix n = bake ? m : Matrix{};
+    out = PaintColor{};
+    out.kind = kGradientColor;
+    out.object = g->handle();
+    out.matrix = bake ? Matrix{} : m;
+    if (named(server, "radialGradient")) {
+      Pt c{len("cx", boxUnits ? half : viewWidth_ / 2, viewWidth_), len("cy", boxUnits ? half : viewHeight_ / 2, viewHeight_)};
+      double r = len("r", boxUnits ? half : diagonal / 2, diagonal);
+      Pt f{len("fx", c.h, viewWidth_), len("fy", c.v, viewHeight_)};
+      Pt hc = n.apply(c), hf = n.apply(f);
+      double radius = r * std::sqrt(std::fabs(n.a * n.d - n.b * n.c));
+      double dh = hf.h - hc.h, dv = hf.v - hc.v;
+      out.origin = hc;
+      out.length = radius;
+      out.highlightAngle = degrees(dv, dh);
+      out.highlightLength = radius > 0 ? std::hypot(dh, dv) / radius : 0;
+    } else {
+      Pt p1{len("x1", 0, viewWidth_), len("y1", 0, viewHeight_)};
+      Pt p2{len("x2", boxUnits ? 1 : viewWidth_, viewWidth_), len("y2", 0, viewHeight_)};
+      Pt h1 = n.apply(p1), h2 = n.apply(p2);
+      out.origin = h1;
+      out.angle = degrees(h2.v - h1.v, h2.h - h1.h);
+      out.length = std::hypot(h2.h - h1.h, h2.v - h1.v);
+    }
+  });
+}
+
+void Reader::resolve(const PaintRef& ref, const pugi::xml_node& node, const Art* art, const Context& ctx,
+                     const char* property, bool& used, PaintColor& out)
+{
+  used = ref.used;
+  out = ref.color;
+  if (!ref.used || ref.url.empty())
+    return;
+  auto it = ids_.find(ref.url);
+  if (it == ids_.end() && ref.hasFallback) {
+    used = ref.fallbackUsed;
+    return;
+  }
+  pugi::xml_node server = target(node, ref.url, property);
+  if (isGradient(server)) {
+    gradientPaint(server, art, ctx, used, out);
+  } else if (named(server, "pattern")) {
+    Rect box;
+    bool hasBox = userBox(art, ctx.ctm, box);
+    auto links = chain(server, [](const pugi::xml_node& n) { return named(n, "pattern"); }, "pattern");
+    Pattern* p = pattern(server, hasBox ? &box : nullptr);
+    Matrix t;
+    for (const pugi::xml_node& n : links)
+      if (pugi::xml_attribute a = n.attribute("patternTransform")) {
+        t = located(n, root_, [&] { return parseTransform(a.value()); });
+        break;
+      }
+    out = PaintColor{};
+    out.kind = kPatternColor;
+    out.object = p->handle();
+    out.matrix = kFlip.then(t).then(ctx.ctm);
+  } else if (isSolidColor(server)) {
+    out = PaintColor{};
+    out.kind = kCustomColor;
+    out.object = spot(server)->handle();
+    out.values[1] = ref.tint;
+  } else {
+    throw ReadError{std::string(property) + " of " + where(root_, node) + " refers to " + where(root_, server) +
+                        ", which is no gradient, pattern or solid colour",
+                    true};
+  }
+}
+
+void Reader::applyPaint(Art* art, const pugi::xml_node& node, const Context& ctx)
+{
+  const Paint& p = ctx.paint;
+  resolve(p.fill, node, art, ctx, "fill", art->filled, art->fillPaint);
+  resolve(p.stroke, node, art, ctx, "stroke", art->stroked, art->strokePaint);
+  // A reference that came to nothing, or to its fallback, is kept as what it paints; the writer emits
+  // the paints that refer to document objects.
+  auto settle = [&](const PaintRef& ref, const char* property, bool used, const PaintColor& paint) {
+    if (ref.url.empty() || paint.kind == kGradientColor || paint.kind == kPatternColor || paint.kind == kCustomColor)
+      return;
+    PaintSvg::removeProperties(art->svgAttrs, [&](const std::string& name, const std::string&) { return name == property; });
+    art->svgAttrs.emplace_back(property, used ? PaintSvg::colorText(paint) : "none");
+  };
+  settle(p.fill, "fill", art->filled, art->fillPaint);
+  settle(p.stroke, "stroke", art->stroked, art->strokePaint);
+  art->strokeWidth = p.width;
+  art->evenOdd = p.evenOdd;
+  // The subpaths of a compound path paint as the whole.
+  for (Art* c = art->first; c; c = c->next) {
+    c->filled = art->filled;
+    c->fillPaint = art->fillPaint;
+    c->stroked = art->stroked;
+    c->strokePaint = art->strokePaint;
+    c->strokeWidth = art->strokeWidth;
+    c->evenOdd = art->evenOdd;
+  }
+}
+
 void Reader::readRoot(const pugi::xml_node& svg)
 {
   for (pugi::xml_attribute a : svg.attributes())
     doc_.svgRootAttrs.emplace_back(a.name(), a.value());
+  collectIds(svg);
   // Host space is y up: flip the SVG user space.
-  root_.ctm = Matrix{1, 0, 0, -1, 0, 0};
+  root_.ctm = kFlip;
   Rect board{0, 0, 612, -792};
   if (pugi::xml_attribute vb = svg.attribute("viewBox")) {
     Numbers in(vb.value());
@@ -689,10 +1202,12 @@ void Reader::readRoot(const pugi::xml_node& svg)
     double w = attrNumber(svg, "width", 612, root_), h = attrNumber(svg, "height", 792, root_);
     board = {0, 0, w, -h};
   }
+  viewWidth_ = board.right - board.left;
+  viewHeight_ = board.top - board.bottom;
   doc_.artboards.push_back({doc_.nextArtboardSerial(), board, "Artboard 1", {board.left, board.top}});
   if (svg.attribute("transform"))
     root_.ctm = transformOf(svg, root_).then(root_.ctm);
-  readPaint(svg, root_.paint);
+  located(svg, root_, [&] { readPaint(svg, root_.paint); });
 
   Layer* loose = nullptr;
   for (pugi::xml_node child : svg.children()) {
@@ -703,7 +1218,7 @@ void Reader::readRoot(const pugi::xml_node& svg)
       Context ctx = root_;
       if (child.attribute("transform"))
         ctx.ctm = transformOf(child, ctx).then(ctx.ctm);
-      readPaint(child, ctx.paint);
+      located(child, ctx, [&] { readPaint(child, ctx.paint); });
       std::string title = child.attribute("data-name").value();
       if (title.empty())
         title = child.attribute("id").value();
@@ -713,19 +1228,21 @@ void Reader::readRoot(const pugi::xml_node& svg)
       layer->editable = !(layer->group->attrs & Art::kLocked);
       layer->group->attrs &= ~(Art::kHidden | Art::kLocked);
       if (const char* color = child.attribute("data-color").value(); *color) {
-        double rgb[3];
-        if (parseColor(color, rgb))
+        PaintColor rgb;
+        if (PaintSvg::parseColor(color, rgb) && rgb.kind == kThreeColor)
           for (int i = 0; i < 3; ++i)
-            layer->color[i] = static_cast<uint16_t>(std::lround(rgb[i] * 65535));
+            layer->color[i] = static_cast<uint16_t>(std::lround(rgb.values[i] * 65535));
       }
       readChildren(child, layer->group, ctx);
       continue;
     }
-    if (!loose)
-      loose = newLayer("");
-    if (Art* art = readElement(child, root_))
+    if (Art* art = readElement(child, root_)) {
+      if (!loose)
+        loose = newLayer("");
       loose->group->insertFirst(art);
+    }
   }
+  readDefinitions(svg);
   if (doc_.layers.empty())
     newLayer("");
   doc_.currentLayer = doc_.layers.front();
@@ -739,33 +1256,71 @@ void Reader::readChildren(const pugi::xml_node& parent, Art* into, const Context
         into->insertFirst(art);
 }
 
+Art* Reader::foreign(const pugi::xml_node& node)
+{
+  Art* art = doc_.newArt(Art::kForeign);
+  std::ostringstream raw;
+  node.print(raw, "", pugi::format_raw);
+  art->text = raw.str();
+  art->svgId = node.attribute("id").value();
+  art->filled = false;
+  return art;
+}
+
 Art* Reader::readElement(const pugi::xml_node& node, const Context& parentCtx)
 {
   Context ctx = parentCtx;
-  const char* name = node.name();
-  bool geometric = !std::strcmp(name, "g") || !std::strcmp(name, "path") || !std::strcmp(name, "rect") ||
-                   !std::strcmp(name, "circle") || !std::strcmp(name, "ellipse") ||
-                   !std::strcmp(name, "line") || !std::strcmp(name, "polyline") ||
-                   !std::strcmp(name, "polygon");
-  if (!geometric) {
-    // Kept verbatim as a foreign object.
-    Art* art = doc_.newArt(Art::kForeign);
-    std::ostringstream raw;
-    node.print(raw, "", pugi::format_raw);
-    art->text = raw.str();
-    art->svgId = node.attribute("id").value();
-    art->filled = false;
-    return art;
-  }
-  try {
-    return readGeometry(node, ctx);
-  } catch (ReadError& e) {
-    if (!e.located) {
-      e.message += " in " + where(ctx, node);
-      e.located = true;
+  if (isDefinition(node))
+    return nullptr;
+  if (named(node, "defs")) {
+    // Definitions become document objects; whatever else the defs hold is kept verbatim.
+    pugi::xml_document rest;
+    pugi::xml_node copy = rest.append_copy(node);
+    for (pugi::xml_node c = copy.first_child(); c;) {
+      pugi::xml_node next = c.next_sibling();
+      if (c.type() == pugi::node_element && isDefinition(c))
+        copy.remove_child(c);
+      c = next;
     }
-    throw;
+    if (!copy.find_child([](const pugi::xml_node& c) { return c.type() == pugi::node_element; }))
+      return nullptr;
+    return foreign(copy);
   }
+  bool geometric = named(node, "g") || named(node, "path") || named(node, "rect") || named(node, "circle") ||
+                   named(node, "ellipse") || named(node, "line") || named(node, "polyline") ||
+                   named(node, "polygon");
+  if (named(node, "use")) {
+    // An instance of a symbol; a use of anything else is kept verbatim.
+    pugi::xml_node used;
+    if (*hrefOf(node)) {
+      std::string what = "href=\"" + std::string(hrefOf(node)) + "\"";
+      used = target(node, located(node, ctx, [&] { return localTarget(hrefOf(node), what); }), what);
+    }
+    if (!used || !named(used, "symbol"))
+      return foreign(node);
+    return located(node, ctx, [&] { return readUse(node, ctx); });
+  }
+  if (!geometric)
+    return foreign(node);
+  return located(node, ctx, [&] { return readGeometry(node, ctx); });
+}
+
+Art* Reader::readUse(const pugi::xml_node& node, const Context& parentCtx)
+{
+  Context ctx = parentCtx;
+  if (node.attribute("transform"))
+    ctx.ctm = parseTransform(node.attribute("transform").value()).then(ctx.ctm);
+  Symbol* s = symbol(ids_.at(localTarget(hrefOf(node), "href")));
+  Art* instance = doc_.newArt(Art::kSymbolInstance);
+  instance->symbol = s;
+  Matrix shift{1, 0, 0, 1, attrNumber(node, "x", 0, ctx), attrNumber(node, "y", 0, ctx)};
+  // The definition is kept in host orientation; the placement maps it to where this use shows it.
+  instance->placement = kFlip.then(shift).then(ctx.ctm);
+  instance->result = doc_.duplicate(s->art);
+  instance->result->transform(instance->placement);
+  keepAttrs(node, instance);
+  instance->filled = false;
+  return instance;
 }
 
 Art* Reader::readGeometry(const pugi::xml_node& node, Context& ctx)
@@ -784,7 +1339,7 @@ Art* Reader::readGeometry(const pugi::xml_node& node, Context& ctx)
   PathBuilder b;
   Art* art = shape(node, ctx, b);
   keepAttrs(node, art);
-  applyPaint(art, ctx.paint);
+  applyPaint(art, node, ctx);
   return art;
 }
 
@@ -872,9 +1427,7 @@ Art* Reader::shape(const pugi::xml_node& node, const Context& ctx, PathBuilder& 
   // Several subpaths (or none) make a compound path; children are listed topmost first.
   Art* compound = doc_.newArt(Art::kCompoundPath);
   for (Subpath& sp : b.paths) {
-    Art* child = doc_.newPath(std::move(sp.segs), sp.closed);
-    applyPaint(child, ctx.paint);
-    compound->insertFirst(child);
+    compound->insertFirst(doc_.newPath(std::move(sp.segs), sp.closed));
   }
   return compound;
 }
@@ -903,8 +1456,227 @@ void setAttr(pugi::xml_node& node, const char* name, const std::string& value)
 class Writer
 {
 public:
+  Writer(const Document& doc, pugi::xml_node svg);
   void art(pugi::xml_node parent, const Art* a);
+  // Every gradient, pattern, symbol and spot colour of the document, in the order they were made.
+  void definitions();
+  // Drops the definitions element when nothing went into it.
+  void finish(pugi::xml_node svg);
+
+private:
+  void collectIds(const Art* a);
+  std::string fresh(const std::string& base);
+  // The id an object is written under: its own when free, else a new one.
+  std::string idOf(const Object* o, const std::string& svgId, const char* prefix);
+  void content(pugi::xml_node parent, const Art* art);
+  // The reference that paints with c, making a placement element where one is needed; "none" when the
+  // object it paints with is gone.
+  std::string paintRef(const PaintColor& c);
+  std::string colorText(const PaintColor& c);
+
+  const Document& doc_;
+  pugi::xml_node defs_;
+  std::set<std::string> used_;
+  std::unordered_map<const Object*, std::string> ids_;
 };
+
+std::string matrixText(const Matrix& m)
+{
+  std::string s = "matrix(";
+  for (double v : {m.a, m.b, m.c, m.d, m.tx, m.ty}) {
+    appendNumber(s, v);
+    s += ' ';
+  }
+  s.back() = ')';
+  return s;
+}
+
+std::string numberText(double v)
+{
+  std::string s;
+  appendNumber(s, v);
+  return s;
+}
+
+Writer::Writer(const Document& doc, pugi::xml_node svg) : doc_(doc)
+{
+  defs_ = svg.append_child("defs");
+  for (const Layer* l : doc.allLayers())
+    collectIds(l->group);
+  for (const Pattern* p : doc.live<Pattern>())
+    used_.insert(p->svgId);
+  for (const Symbol* s : doc.live<Symbol>())
+    used_.insert(s->svgId);
+  for (const Gradient* g : doc.live<Gradient>())
+    used_.insert(g->svgId);
+  for (const CustomColor* c : doc.live<CustomColor>())
+    used_.insert(c->svgId);
+}
+
+void Writer::collectIds(const Art* a)
+{
+  if (!a->svgId.empty())
+    used_.insert(a->svgId);
+  for (const Art* c = a->first; c; c = c->next)
+    collectIds(c);
+}
+
+std::string Writer::fresh(const std::string& base)
+{
+  for (int n = 1;; ++n) {
+    std::string id = base + "-" + std::to_string(n);
+    if (used_.insert(id).second)
+      return id;
+  }
+}
+
+std::string Writer::idOf(const Object* o, const std::string& svgId, const char* prefix)
+{
+  if (auto it = ids_.find(o); it != ids_.end())
+    return it->second;
+  bool taken = svgId.empty() || std::any_of(ids_.begin(), ids_.end(), [&](const auto& kv) { return kv.second == svgId; });
+  return ids_[o] = taken ? fresh(prefix) : svgId;
+}
+
+void Writer::content(pugi::xml_node parent, const Art* art)
+{
+  if (!art || art->dead())
+    return;
+  // The group the reader made around the content is not written; any other art is.
+  if (art->type == Art::kGroup && art->svgId.empty() && art->svgAttrs.empty() && !art->parent)
+    for (const Art* c = art->last; c; c = c->prev)
+      this->art(parent, c);
+  else
+    this->art(parent, art);
+}
+
+std::string Writer::colorText(const PaintColor& c)
+{
+  if (c.kind != kCustomColor)
+    return PaintSvg::colorText(c);
+  const CustomColor* spot = lookup<CustomColor>(c.object);
+  if (!spot)
+    return "none";
+  return "url(#" + idOf(spot, spot->svgId, "spot") + ")";
+}
+
+void Writer::definitions()
+{
+  for (const Gradient* g : doc_.live<Gradient>()) {
+    pugi::xml_node node = defs_.append_child(g->type == 1 ? "radialGradient" : "linearGradient");
+    std::string id = idOf(g, g->svgId, "gradient");
+    setAttr(node, "id", id);
+    if (g->name != id)
+      setAttr(node, "data-name", g->name);
+    for (const GradientStop& st : g->stops) {
+      pugi::xml_node stop = node.append_child("stop");
+      setAttr(stop, "offset", numberText(st.position1 / 100));
+      setAttr(stop, "stop-color", colorText(st.color));
+      if (st.opacity != 1)
+        setAttr(stop, "stop-opacity", numberText(st.opacity));
+      if (st.position2 != 50)
+        setAttr(stop, "data-midpoint", numberText(st.position2));
+    }
+  }
+  for (const CustomColor* c : doc_.live<CustomColor>()) {
+    pugi::xml_node node = defs_.append_child("solidColor");
+    std::string id = idOf(c, c->svgId, "spot");
+    setAttr(node, "id", id);
+    if (c->name != id)
+      setAttr(node, "data-name", c->name);
+    PaintColor color;
+    if (c->kind == 0) {
+      color.kind = kFourColor;
+      std::copy(c->values, c->values + 4, color.values);
+    } else {
+      color = PaintColor::rgb(c->values[0], c->values[1], c->values[2]);
+    }
+    if (c->kind == 2) {
+      // Lab keeps its values beside a neutral sRGB stand-in.
+      color = PaintColor::rgb(c->values[0] / 100, c->values[0] / 100, c->values[0] / 100);
+      setAttr(node, "data-lab", numberText(c->values[0]) + " " + numberText(c->values[1]) + " " +
+                                    numberText(c->values[2]));
+    }
+    setAttr(node, "solid-color", PaintSvg::colorText(color));
+    if (c->flags)
+      setAttr(node, "data-flags", std::to_string(c->flags));
+  }
+  for (const Pattern* p : doc_.live<Pattern>()) {
+    pugi::xml_node node = defs_.append_child("pattern");
+    std::string id = idOf(p, p->svgId, "pattern");
+    setAttr(node, "id", id);
+    if (p->name != id)
+      setAttr(node, "data-name", p->name);
+    setAttr(node, "x", numberText(p->tile.left));
+    setAttr(node, "y", numberText(-p->tile.top));
+    setAttr(node, "width", numberText(p->tile.right - p->tile.left));
+    setAttr(node, "height", numberText(p->tile.top - p->tile.bottom));
+    setAttr(node, "patternUnits", "userSpaceOnUse");
+    content(node, p->art);
+  }
+  for (const Symbol* s : doc_.live<Symbol>()) {
+    pugi::xml_node node = defs_.append_child("symbol");
+    std::string id = idOf(s, s->svgId, "symbol");
+    setAttr(node, "id", id);
+    if (s->name != id)
+      setAttr(node, "data-name", s->name);
+    content(node, s->art);
+  }
+}
+
+std::string Writer::paintRef(const PaintColor& c)
+{
+  if (c.kind == kCustomColor)
+    return colorText(c);
+  if (c.kind == kGradientColor) {
+    const Gradient* g = lookup<Gradient>(c.object);
+    if (!g)
+      return "none";
+    std::string template_ = idOf(g, g->svgId, "gradient");
+    pugi::xml_node node = defs_.append_child(g->type == 1 ? "radialGradient" : "linearGradient");
+    std::string id = fresh(template_);
+    setAttr(node, "id", id);
+    setAttr(node, "href", "#" + template_);
+    setAttr(node, "gradientUnits", "userSpaceOnUse");
+    // A vector kept in host space is written in user space; one in gradient space keeps its matrix.
+    Matrix n = kFlip;
+    if (!c.matrix.identity()) {
+      n = Matrix{};
+      setAttr(node, "gradientTransform", matrixText(c.matrix.then(kFlip)));
+    }
+    auto point = [&](const char* x, const char* y, Pt p) {
+      p = n.apply(p);
+      setAttr(node, x, numberText(p.h));
+      setAttr(node, y, numberText(p.v));
+    };
+    if (g->type == 1) {
+      double a = c.highlightAngle * kPi / 180, d = c.highlightLength * c.length;
+      point("cx", "cy", c.origin);
+      setAttr(node, "r", numberText(c.length));
+      point("fx", "fy", {c.origin.h + d * std::cos(a), c.origin.v + d * std::sin(a)});
+    } else {
+      double a = c.angle * kPi / 180;
+      point("x1", "y1", c.origin);
+      point("x2", "y2", {c.origin.h + c.length * std::cos(a), c.origin.v + c.length * std::sin(a)});
+    }
+    return "url(#" + id + ")";
+  }
+  if (c.kind == kPatternColor) {
+    const Pattern* p = lookup<Pattern>(c.object);
+    if (!p)
+      return "none";
+    std::string template_ = idOf(p, p->svgId, "pattern");
+    if (c.matrix.identity())
+      return "url(#" + template_ + ")";
+    pugi::xml_node node = defs_.append_child("pattern");
+    std::string id = fresh(template_);
+    setAttr(node, "id", id);
+    setAttr(node, "href", "#" + template_);
+    setAttr(node, "patternTransform", matrixText(kFlip.then(c.matrix).then(kFlip)));
+    return "url(#" + id + ")";
+  }
+  return PaintSvg::colorText(c);
+}
 
 void Writer::art(pugi::xml_node parent, const Art* a)
 {
@@ -912,13 +1684,19 @@ void Writer::art(pugi::xml_node parent, const Art* a)
     parent.append_buffer(a->text.data(), a->text.size());
     return;
   }
-  // A symbol instance is saved as a group holding its placed copy of the definition.
   bool instance = a->type == Art::kSymbolInstance;
-  bool group = a->type == Art::kGroup || a->type == Art::kPluginGroup || instance;
-  pugi::xml_node node = parent.append_child(group ? "g" : "path");
+  bool group = a->type == Art::kGroup || a->type == Art::kPluginGroup;
+  pugi::xml_node node = parent.append_child(instance ? "use" : group ? "g" : "path");
   if (!a->svgId.empty())
     setAttr(node, "id", a->svgId);
-  if (!group) {
+  if (instance) {
+    const Symbol* s = a->symbol && !a->symbol->dead() ? a->symbol : nullptr;
+    if (s)
+      setAttr(node, "href", "#" + idOf(s, s->svgId, "symbol"));
+    Matrix t = kFlip.then(a->placement).then(kFlip);
+    if (!t.identity())
+      setAttr(node, "transform", matrixText(t));
+  } else if (!group) {
     std::string d;
     if (a->type == Art::kPath) {
       Svg::appendPathData(d, a->segments, a->closed);
@@ -932,19 +1710,42 @@ void Writer::art(pugi::xml_node parent, const Art* a)
     }
     setAttr(node, "d", d);
   }
-  for (auto& kv : a->svgAttrs)
+  PaintSvg::Attributes attrs = a->svgAttrs;
+  auto refers = [](const PaintColor& c) {
+    return c.kind == kCustomColor || c.kind == kGradientColor || c.kind == kPatternColor;
+  };
+  bool fillRef = !group && !instance && a->filled && refers(a->fillPaint);
+  bool strokeRef = !group && !instance && a->stroked && refers(a->strokePaint);
+  if (fillRef || strokeRef) {
+    PaintSvg::removeProperties(attrs, [&](const std::string& name, const std::string&) {
+      return (fillRef && name == "fill") || (strokeRef && name == "stroke");
+    });
+    if (fillRef) {
+      attrs.emplace_back("fill", paintRef(a->fillPaint));
+      if (a->fillPaint.kind == kCustomColor)
+        attrs.emplace_back("data-fill-tint", numberText(a->fillPaint.values[1]));
+    }
+    if (strokeRef) {
+      attrs.emplace_back("stroke", paintRef(a->strokePaint));
+      if (a->strokePaint.kind == kCustomColor)
+        attrs.emplace_back("data-stroke-tint", numberText(a->strokePaint.values[1]));
+    }
+  }
+  for (auto& kv : attrs)
     setAttr(node, kv.first.c_str(), kv.second);
   if (a->attrs & Art::kHidden)
     setAttr(node, "display", "none");
   if (a->attrs & Art::kLocked)
     setAttr(node, "data-locked", "true");
-  if (instance && a->symbol)
-    setAttr(node, "data-symbol", a->symbol->name);
-  if (instance && a->result)
-    art(node, a->result);
   if (group)
     for (const Art* c = a->last; c; c = c->prev)
       art(node, c);
+}
+
+void Writer::finish(pugi::xml_node svg)
+{
+  if (!defs_.first_child())
+    svg.remove_child(defs_);
 }
 
 } // namespace hostsimSvg_detail
@@ -1038,7 +1839,8 @@ std::string Svg::write(const Document& doc)
   for (auto& kv : doc.svgRootAttrs)
     if (kv.first != "transform")
       setAttr(svg, kv.first.c_str(), kv.second);
-  Writer w;
+  Writer w(doc, svg);
+  w.definitions();
   for (auto it = doc.layers.rbegin(); it != doc.layers.rend(); ++it) {
     struct LayerOut
     {
@@ -1065,6 +1867,7 @@ std::string Svg::write(const Document& doc)
     };
     LayerOut::write(w, svg, *it);
   }
+  w.finish(svg);
   std::ostringstream out;
   xml.save(out, "  ", pugi::format_default, pugi::encoding_utf8);
   return out.str();

@@ -2,7 +2,10 @@
 // Reads an SVG drawing into a simulated document and writes a document back as SVG.
 // Shapes become paths (arcs and quadratics as cubic Beziers) with every transform applied; top-level
 // groups are layers; ids, presentation attributes, hidden and locked state are kept for output.
-// Elements that are not drawing geometry (defs, style, text, images...) are kept verbatim.
+// Gradients, patterns, solid (spot) colours and symbols become document objects, and a <use> of a symbol
+// a placed instance; they are written back as one <defs>, with an element of their own for each place a
+// gradient or moved pattern paints. Other elements that are not drawing geometry (style, text, images...)
+// are kept verbatim.
 #include "hostsimDocument.h"
 
 #include <string>

@@ -19,7 +19,8 @@ ULONGLONG now();
 void advanceClock(DWORD ms);
 void useRealTimeClock(bool on);
 
-// Runs every message of the calling thread's queue that is ready now (due timers included);
+// Runs every message of the calling thread's queue that is ready now (due timers included), keys
+// going through the dialogs' keyboard handling first;
 // returns how many ran.
 int pump();
 // Moves the clock forward by ms in steps, stopping at each timer that falls due and pumping there,

@@ -184,8 +184,13 @@ LRESULT CALLBACK buttonProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       item.hwndItem = window;
       item.hDC = dc;
       item.rcItem = client;
+      // The owner draws with the button's font selected.
+      auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0));
+      HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
       if (HWND parent = GetParent(window))
         SendMessageW(parent, WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+      if (oldFont)
+        SelectObject(dc, oldFont);
     } else {
       // A plain button: a frame and its centred caption.
       HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0));
@@ -314,6 +319,13 @@ LRESULT DefDlgProcW(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
       SetFocus(next);
     return 0;
   }
+  case WM_ACTIVATE:
+    // An activated dialog keeps the focus inside: on its first tab stop, else on itself.
+    if (LOWORD(wParam) != 0 && !belongsTo(dialog, GetFocus())) {
+      HWND first = GetNextDlgTabItem(dialog, nullptr, FALSE);
+      SetFocus(first ? first : dialog);
+    }
+    return 0;
   case WM_NCDESTROY:
     forgetData(&ControlState::dialogs, dialog);
     return DefWindowProcW(dialog, message, wParam, lParam);

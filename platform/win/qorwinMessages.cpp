@@ -1,6 +1,7 @@
 // Messages: sending (across threads too), the per-thread posted-message queues, the default window
 // procedure, registered messages, timers and the layer's one clock.
 #include "qorwinState.h"
+#include "win/Afx.h"
 #include "win/WinBase.h"
 #include "win/WinGdi.h"
 #include "win/WinTest.h"
@@ -638,8 +639,11 @@ int pump()
       PostQuitMessage(static_cast<int>(msg.wParam)); // leave it for the loop that owns it
       break;
     }
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
+    // Dialogs get their keys first, as in the loops that run them.
+    if (!AfxPreTranslateMessage(&msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
     ++count;
   }
   return count;

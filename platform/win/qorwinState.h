@@ -96,7 +96,7 @@ struct State
   std::map<uintptr_t, std::unique_ptr<Window>> windows;
   std::vector<HWND> topLevel;    // z-order, top first
   std::vector<HWND> messageOnly; // creation order
-  uintptr_t nextHandle = 0x10000;
+  uintptr_t nextHandle = 0x10010; // above the desktop window's handle
   std::map<std::u16string, std::shared_ptr<WindowClass>> classes; // key: lower-cased name
   ATOM nextAtom = 0xC000;
   std::map<DWORD, std::unique_ptr<ThreadQueue>> queues;

@@ -364,7 +364,7 @@ TEST_F(Artwork, SymbolsAndStylesOfArt)
   ASSERT_TRUE(style);
   plain.setArtStyle(*style);
   EXPECT_TRUE(plain.isStyledArt());
-  EXPECT_EQ(doc->findById("plain")->fillRgb[0], 1.0);
+  EXPECT_EQ(doc->findById("plain")->fillPaint.values[0], 1.0);
   EXPECT_FALSE(Art(nullptr).artStyle());
 }
 

@@ -180,7 +180,7 @@ TEST_F(Paint, SettingAStyleRepaintsTheArt)
   ASSERT_TRUE(again) << error;
   const hostsim::Art* reread = again->findById("b");
   ASSERT_TRUE(reread);
-  EXPECT_EQ(reread->fillRgb[0], 1.0);
+  EXPECT_EQ(reread->fillPaint.values[0], 1.0);
   EXPECT_EQ(reread->strokeWidth, 3.0);
 }
 

@@ -161,23 +161,23 @@ TEST_F(Patterns, SavedInstancesKeepTheirPlacedGeometry)
   std::unique_ptr<Art> instance = s.placeInstance(qor::core::ArtboardPoint(50, -60), 150, nullptr);
   ASSERT_TRUE(instance);
   std::string svg = hostsim::Svg::write(*doc);
-  size_t at = svg.find("data-symbol=\"Star\"");
-  ASSERT_NE(at, std::string::npos) << svg;
-  EXPECT_NE(svg.find("<path d=\"M", at), std::string::npos) << "the placed copy is inside: " << svg;
+  EXPECT_NE(svg.find("<use href=\"#symbol-1\" transform=\"matrix(1 0 0 1 45 -70)\""), std::string::npos)
+      << "the placement, in SVG orientation: " << svg;
 
   std::string error;
   hostsim::Document* again = hostsim::Workspace::instance().openSvgText(svg, "again", error);
   ASSERT_TRUE(again) << error;
-  int groups = 0;
+  int instances = 0;
   again->forEachArt([&](hostsim::Art* a) {
     hostsim::Rect box;
-    if (a->type == hostsim::Art::kGroup && !a->layer && a->bounds(box)) {
-      ++groups;
+    if (a->type == hostsim::Art::kSymbolInstance && a->bounds(box)) {
+      ++instances;
+      EXPECT_EQ(a->symbol->name, "Star");
       EXPECT_DOUBLE_EQ((box.left + box.right) / 2, 50);
       EXPECT_DOUBLE_EQ((box.top + box.bottom) / 2, 60);
     }
   });
-  EXPECT_EQ(groups, 1);
+  EXPECT_EQ(instances, 1);
 }
 
 } // namespace patternsTest
