@@ -2,30 +2,32 @@
 
 #include "core/qorcoreCoreGlobals.h"
 #include "core/qorcoreHandleGlobals.h"
+#include "core/qorcoreSharedRecord.h"
 
 namespace qor {
 namespace core {
 
+namespace qorcoreArtboard_detail {
+
+// Artboards are registered by index; −2 marks a record that is not registered (0 is a real index).
+struct ArtboardKey {
+    static int32_t& of(__IntArtboardData& r) { return r.key; }
+    static const int32_t& of(const __IntArtboardData& r) { return r.key; }
+    static bool registrable(int32_t key) { return key != -2; }
+};
+
+using Records = SharedRecord<__IntArtboardData, int32_t, ArtboardKey>;
+
+}  // namespace qorcoreArtboard_detail
+
 Artboard::Artboard(aip::Artboard*& impl) : data_(new __IntArtboardData())
 {
+    using namespace qorcoreArtboard_detail;
     data_->count = 1;
     CoreGlobals* globals = handleGlobals();
     if (!globals || !impl)
         return;
-    __IntArtboardData* found = nullptr;
-    if (globals->artboardRegistry.get(impl->index(), found) && found) {
-        delete data_;
-        data_ = found;
-        ++found->count;
-        if (found->impl != impl) {
-            delete impl;
-            impl = nullptr;
-        }
-        return;
-    }
-    data_->key = impl->index();
-    data_->impl = impl;
-    globals->artboardRegistry.insert(data_->key, data_);
+    data_ = Records::join(globals->artboardRegistry, data_, impl->index(), impl);
 }
 
 Artboard wrapArtboard(aip::Artboard* impl)
@@ -52,15 +54,8 @@ Artboard::Artboard(const Artboard& other)
 
 void Artboard::release()
 {
-    CoreGlobals* globals = handleGlobals();
-    if (!globals || !data_)
-        return;
-    if (--data_->count <= 0) {
-        __IntArtboardData* registered = nullptr;
-        if (data_->key != -2 && globals->artboardRegistry.get(data_->key, registered) && registered == data_)
-            globals->artboardRegistry.remove(data_->key);
-        delete data_;
-    }
+    if (CoreGlobals* globals = handleGlobals())
+        qorcoreArtboard_detail::Records::release(globals->artboardRegistry, data_);
 }
 
 Artboard::~Artboard()
@@ -73,12 +68,8 @@ Artboard::~Artboard()
 
 Artboard& Artboard::assign(const Artboard& other)
 {
-    if (&other == this || !handleGlobals() || !data_ || !other.data_)
-        return *this;
-    __IntArtboardData* incoming = other.data_;
-    ++incoming->count;
-    release();
-    data_ = incoming;
+    CoreGlobals* globals = handleGlobals();
+    qorcoreArtboard_detail::Records::assign(globals ? &globals->artboardRegistry : nullptr, data_, other.data_);
     return *this;
 }
 

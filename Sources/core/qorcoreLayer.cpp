@@ -5,9 +5,23 @@
 #include "core/qorcoreArt.h"
 #include "core/qorcoreCoreGlobals.h"
 #include "core/qorcoreHandleGlobals.h"
+#include "core/qorcoreSharedRecord.h"
 
 namespace qor {
 namespace core {
+
+namespace qorcoreLayer_detail {
+
+// Layers are registered by their host handle.
+struct LayerKey {
+    static LayerHandle& of(__IntLayerData& r) { return r.hostHandle; }
+    static const LayerHandle& of(const __IntLayerData& r) { return r.hostHandle; }
+    static bool registrable(LayerHandle key) { return key != nullptr; }
+};
+
+using Records = SharedRecord<__IntLayerData, LayerHandle, LayerKey>;
+
+}  // namespace qorcoreLayer_detail
 
 class __IntLayerIterData {
 public:
@@ -32,48 +46,18 @@ Layer Layer::LayerFromImpl(aip::Layer*& impl)
         impl = nullptr;
         return l;
     }
-    __IntLayerData* found = nullptr;
-    if (globals->layerRegistry.get(key, found) && found) {
-        delete l.data_;
-        l.data_ = found;
-        ++found->count;
-        if (found->impl != impl) {
-            delete impl;
-            impl = nullptr;
-        }
-        return l;
-    }
-    l.data_->hostHandle = key;
-    l.data_->impl = impl;
-    globals->layerRegistry.insert(key, l.data_);
+    l.data_ = qorcoreLayer_detail::Records::join(globals->layerRegistry, l.data_, key, impl);
     return l;
 }
 
 Layer wrapLayer(aip::Layer* impl) { return Layer::LayerFromImpl(impl); }
 
-Layer::Layer(const Layer& other)
-{
-    if (other.data_) {
-        data_ = other.data_;
-        ++data_->count;
-    } else {
-        data_ = new __IntLayerData();
-    }
-}
+Layer::Layer(const Layer& other) : data_(qorcoreLayer_detail::Records::share(other.data_)) {}
 
 void Layer::release()
 {
-    CoreGlobals* globals = handleGlobals();
-    if (!globals || !data_)
-        return;
-    if (--data_->count <= 0) {
-        if (data_->hostHandle) {
-            __IntLayerData* registered = nullptr;
-            if (globals->layerRegistry.get(data_->hostHandle, registered) && registered == data_)
-                globals->layerRegistry.remove(data_->hostHandle);
-        }
-        delete data_;
-    }
+    if (CoreGlobals* globals = handleGlobals())
+        qorcoreLayer_detail::Records::release(globals->layerRegistry, data_);
 }
 
 Layer::~Layer()
@@ -86,12 +70,8 @@ Layer::~Layer()
 
 Layer& Layer::assign(const Layer& other)
 {
-    if (&other == this || !handleGlobals() || !data_ || !other.data_)
-        return *this;
-    __IntLayerData* incoming = other.data_;
-    ++incoming->count;
-    release();
-    data_ = incoming;
+    CoreGlobals* globals = handleGlobals();
+    qorcoreLayer_detail::Records::assign(globals ? &globals->layerRegistry : nullptr, data_, other.data_);
     return *this;
 }
 

@@ -1,6 +1,7 @@
-// The registry rules that the gradient, pattern and art-style handles share: a handle joins the record
-// registered for its host object or registers a fresh one, and the last handle to let go removes the
-// record from the registry and deletes it. A Record has `count`, `key` and `impl` fields.
+// The registry rules that the gradient, pattern, art-style, layer and artboard handles share: a handle
+// joins the record registered for its host object or registers a fresh one, and the last handle to let go
+// removes the record from the registry and deletes it. A Record has `count` and `impl` fields and a key
+// that its KeyRule names.
 #pragma once
 
 #include "utils/qorutilsMap.h"
@@ -8,7 +9,15 @@
 namespace qor {
 namespace core {
 
+// The default key rule: the record's `key` field, where a null (zero) key means "not registered".
 template <class Record, class Key>
+struct SharedRecordKey {
+    static Key& of(Record& r) { return r.key; }
+    static const Key& of(const Record& r) { return r.key; }
+    static bool registrable(const Key& key) { return key != Key(); }
+};
+
+template <class Record, class Key, class KeyRule = SharedRecordKey<Record, Key>>
 class SharedRecord {
 public:
     using Registry = utils::Map<Key, Record*>;
@@ -29,7 +38,7 @@ public:
             }
             return found;
         }
-        fresh->key = key;
+        KeyRule::of(*fresh) = key;
         fresh->impl = impl;
         registry.insert(key, fresh);
         return fresh;
@@ -56,7 +65,7 @@ public:
             return !theirs->impl;
         if (!theirs->impl)
             return false;
-        return hostKeyOf(mine->impl) == theirs->key;
+        return hostKeyOf(mine->impl) == KeyRule::of(*theirs);
     }
 
     // One share fewer; at 0 or below the record leaves the registry and is deleted.
@@ -65,8 +74,9 @@ public:
         if (!data || --data->count > 0)
             return;
         Record* registered = nullptr;
-        if (data->key && registry.get(data->key, registered) && registered == data)
-            registry.remove(data->key);
+        const Key& key = KeyRule::of(*data);
+        if (KeyRule::registrable(key) && registry.get(key, registered) && registered == data)
+            registry.remove(key);
         delete data;
     }
 

@@ -66,11 +66,7 @@ HostErr duplicateArt(ArtHandle h, int32_t order, ArtHandle target, ArtHandle* ou
 
 HostErr getFirstArtOfLayer(LayerHandle h, ArtHandle* out)
 {
-  Layer* l = lookup<Layer>(h);
-  if (!l || !out)
-    return kErrParam;
-  *out = handleOf(l->group);
-  return 0;
+  return answer(lookup<Layer>(h), out, [&](Layer& l) { return handleOf(l.group); });
 }
 
 HostErr getLayerOfArt(ArtHandle h, LayerHandle* out)
@@ -87,11 +83,7 @@ HostErr getLayerOfArt(ArtHandle h, LayerHandle* out)
 
 HostErr getArtType(ArtHandle h, int16_t* out)
 {
-  Art* a = art(h);
-  if (!a || !out)
-    return kErrParam;
-  *out = a->type;
-  return 0;
+  return answer(art(h), out, [&](Art& a) { return a.type; });
 }
 
 HostErr getArtUserAttributes(ArtHandle h, int32_t mask, int32_t* out)
@@ -149,11 +141,7 @@ HostErr updateArtBounds(ArtHandle h)
 
 HostErr getArtCenterPointVisible(ArtHandle h, bool8* out)
 {
-  Art* a = art(h);
-  if (!a || !out)
-    return kErrParam;
-  *out = a->centerVisible;
-  return 0;
+  return answer(art(h), out, [&](Art& a) { return a.centerVisible; });
 }
 
 HostErr setArtCenterPointVisible(ArtHandle h, bool8 visible)
@@ -224,11 +212,7 @@ HostErr getArtDictionary(ArtHandle h, DictHandle* out)
 
 HostErr isArtLayerGroup(ArtHandle h, bool8* out)
 {
-  Art* a = art(h);
-  if (!a || !out)
-    return kErrParam;
-  *out = a->layer != nullptr;
-  return 0;
+  return answer(art(h), out, [&](Art& a) { return a.layer != nullptr; });
 }
 
 bool8 isArtStyled(ArtHandle h)
@@ -246,11 +230,7 @@ HostErr artCall74(ArtHandle h)
 
 HostErr getSegmentCount(ArtHandle h, int16_t* out)
 {
-  Art* a = pathArt(h);
-  if (!a || !out)
-    return kErrParam;
-  *out = static_cast<int16_t>(a->segments.size());
-  return 0;
+  return answer(pathArt(h), out, [&](Art& a) { return static_cast<int16_t>(a.segments.size()); });
 }
 
 HostErr setSegmentCount(ArtHandle h, int16_t count)
@@ -317,11 +297,7 @@ HostErr deletePathSegments(ArtHandle h, int16_t first, int16_t count)
 
 HostErr getPathClosed(ArtHandle h, bool8* out)
 {
-  Art* a = pathArt(h);
-  if (!a || !out)
-    return kErrParam;
-  *out = a->closed;
-  return 0;
+  return answer(pathArt(h), out, [&](Art& a) { return a.closed; });
 }
 
 HostErr setPathClosed(ArtHandle h, bool8 closed)
@@ -335,11 +311,7 @@ HostErr setPathClosed(ArtHandle h, bool8 closed)
 
 HostErr getPathIsGuide(ArtHandle h, bool8* out)
 {
-  Art* a = pathArt(h);
-  if (!a || !out)
-    return kErrParam;
-  *out = a->guide;
-  return 0;
+  return answer(pathArt(h), out, [&](Art& a) { return a.guide; });
 }
 
 HostErr reversePath(ArtHandle h)
@@ -353,11 +325,7 @@ HostErr reversePath(ArtHandle h)
 
 HostErr getPathArea(ArtHandle h, double* out)
 {
-  Art* a = pathArt(h);
-  if (!a || !out)
-    return kErrParam;
-  *out = a->area();
-  return 0;
+  return answer(pathArt(h), out, [&](Art& a) { return a.area(); });
 }
 
 HostErr getPathLength(ArtHandle h, double* out, double flatness)

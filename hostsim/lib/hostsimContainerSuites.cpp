@@ -206,11 +206,9 @@ HostErr releaseDictionary(DictHandle h)
 
 HostErr newDictIterator(DictHandle h, DictIterator* out)
 {
-  Dictionary* d = dict(h);
-  if (!d || !out)
-    return kErrParam;
-  *out = static_cast<DictIterator>(d->doc->make<hostsim::DictIter>(d)->handle());
-  return 0;
+  return answer(dict(h), out, [&](Dictionary& d) {
+    return static_cast<DictIterator>(d.doc->make<hostsim::DictIter>(&d)->handle());
+  });
 }
 
 DictKey keyFromText(const char* text)
@@ -423,11 +421,8 @@ Entry* copyEntry(Document* doc, const Entry* e)
 
 HostErr copyArray(ArrayHandle h, ArrayHandle* out)
 {
-  Array* a = array(h);
-  if (!a || !out)
-    return kErrParam;
-  *out = static_cast<ArrayHandle>(copyOf(a->doc, a)->handle());
-  return 0;
+  return answer(array(h), out,
+                [&](Array& a) { return static_cast<ArrayHandle>(copyOf(a.doc, &a)->handle()); });
 }
 
 int32_t getArrayCount(ArrayHandle h)
@@ -586,11 +581,8 @@ HostErr getUIDName(UIDHandle h, HostString* out)
 
 HostErr newUIDRef(UIDHandle h, UIDRefHandle* out)
 {
-  UID* u = lookup<UID>(h);
-  if (!u || !out)
-    return kErrParam;
-  *out = static_cast<UIDRefHandle>(u->doc->make<UIDRef>(u->doc, u)->handle());
-  return 0;
+  return answer(lookup<UID>(h), out,
+                [&](UID& u) { return static_cast<UIDRefHandle>(u.doc->make<UIDRef>(u.doc, &u)->handle()); });
 }
 
 HostErr releaseUIDRef(UIDRefHandle h)

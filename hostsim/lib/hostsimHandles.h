@@ -79,4 +79,14 @@ template <class T> T* lookup(const void* handle)
   return Handles::instance().get<T>(handle);
 }
 
+// The shape of the suites' getters: the answer about the live object behind a handle (the caller finds
+// it) written to out; kErrParam, writing nothing, for a null or dead handle or a null out pointer.
+template <class T, class Out, class F> int32_t answer(T* object, Out* out, F&& value)
+{
+  if (!object || !out)
+    return kErrParam;
+  *out = value(*object);
+  return 0;
+}
+
 } // namespace hostsim

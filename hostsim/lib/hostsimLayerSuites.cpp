@@ -144,11 +144,7 @@ HostErr setLayerTitle(LayerHandle h, HostString title)
 
 HostErr getLayerColor(LayerHandle h, Rgb16Color* out)
 {
-  Layer* l = layer(h);
-  if (!l || !out)
-    return kErrParam;
-  *out = {l->color[0], l->color[1], l->color[2]};
-  return 0;
+  return answer(layer(h), out, [&](Layer& l) -> Rgb16Color { return {l.color[0], l.color[1], l.color[2]}; });
 }
 
 HostErr setLayerColor(LayerHandle h, Rgb16Color color)
@@ -193,20 +189,12 @@ HostErr setLayerDimPlacedImages(LayerHandle h, bool8 v) { return setFlag(h, v, &
 
 HostErr layerHasArt(LayerHandle h, bool8* out)
 {
-  Layer* l = layer(h);
-  if (!l || !out)
-    return kErrParam;
-  *out = l->hasArt();
-  return 0;
+  return answer(layer(h), out, [&](Layer& l) { return l.hasArt(); });
 }
 
 HostErr layerHasSelectedArt(LayerHandle h, bool8* out)
 {
-  Layer* l = layer(h);
-  if (!l || !out)
-    return kErrParam;
-  *out = l->hasSelectedArt();
-  return 0;
+  return answer(layer(h), out, [&](Layer& l) { return l.hasSelectedArt(); });
 }
 
 // Deselects the layer's own art; its sublayers are the caller's business.
@@ -277,11 +265,7 @@ HostErr getViewBounds(DocViewHandle h, RealRect* out)
 
 HostErr getViewCenter(DocViewHandle h, RealPoint* out)
 {
-  View* v = view(h);
-  if (!v || !out)
-    return kErrParam;
-  *out = {v->center.h, v->center.v};
-  return 0;
+  return answer(view(h), out, [&](View& v) -> RealPoint { return {v.center.h, v.center.v}; });
 }
 
 HostErr setViewCenter(DocViewHandle h, const RealPoint* center)
@@ -295,11 +279,7 @@ HostErr setViewCenter(DocViewHandle h, const RealPoint* center)
 
 HostErr getViewZoom(DocViewHandle h, double* out)
 {
-  View* v = view(h);
-  if (!v || !out)
-    return kErrParam;
-  *out = v->zoom;
-  return 0;
+  return answer(view(h), out, [&](View& v) { return v.zoom; });
 }
 
 HostErr setViewZoom(DocViewHandle h, double zoom)
@@ -359,11 +339,7 @@ HostErr setViewMode(DocViewHandle h, int32_t mode)
 
 HostErr getViewMode(DocViewHandle h, int32_t* out)
 {
-  View* v = view(h);
-  if (!v || !out)
-    return kErrParam;
-  *out = v->mode;
-  return 0;
+  return answer(view(h), out, [&](View& v) { return v.mode; });
 }
 
 // ---- Artboards ----

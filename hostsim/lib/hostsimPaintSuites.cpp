@@ -60,11 +60,7 @@ HostErr setGradientName(GradientHandle h, HostString name)
 
 HostErr getGradientType(GradientHandle h, int16_t* out)
 {
-  Gradient* g = gradient(h);
-  if (!g || !out)
-    return kErrParam;
-  *out = g->type;
-  return 0;
+  return answer(gradient(h), out, [&](Gradient& g) { return g.type; });
 }
 
 HostErr setGradientType(GradientHandle h, int16_t type)
@@ -78,11 +74,7 @@ HostErr setGradientType(GradientHandle h, int16_t type)
 
 HostErr countGradientStops(GradientHandle h, int16_t* out)
 {
-  Gradient* g = gradient(h);
-  if (!g || !out)
-    return kErrParam;
-  *out = static_cast<int16_t>(g->stops.size());
-  return 0;
+  return answer(gradient(h), out, [&](Gradient& g) { return static_cast<int16_t>(g.stops.size()); });
 }
 
 GradientStopRecord toRecord(const GradientStop& s)
@@ -546,11 +538,7 @@ bool8 isArtStyleValid(ArtStyleHandle h)
 
 HostErr getArtStyleType(ArtStyleHandle h, int16_t* out)
 {
-  ArtStyle* s = style(h);
-  if (!s || !out)
-    return kErrParam;
-  *out = s->type;
-  return 0;
+  return answer(style(h), out, [&](ArtStyle& s) { return s.type; });
 }
 
 int32_t getArtStyleFlags(ArtStyleHandle h, int32_t mask)
