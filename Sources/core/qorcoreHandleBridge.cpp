@@ -28,5 +28,17 @@ DocumentView wrapDocumentView(::DocViewHandle view)
   return handle;
 }
 
+pui::Widget* widgetImpl(const Widget& widget)
+{
+  return widget.platform();
+}
+
+pui::Panel* panelImpl(const Window& window)
+{
+  __IntWindowContainer* container = window.container();
+  __IntWindowData* data = container ? container->data : nullptr;
+  return data && data->type == 1 ? static_cast<pui::Panel*>(data->platformWindow) : nullptr;
+}
+
 } // namespace core
 } // namespace qor

@@ -9,8 +9,13 @@
 #include "core/qorcoreMenuGroup.h"
 #include "core/qorcoreMenuItem.h"
 #include "core/qorcoreTool.h"
+#include "core/qorcoreWidget.h"
+#include "core/qorcoreWindow.h"
 
 namespace qor {
+namespace pui {
+class Panel;
+} // namespace pui
 namespace core {
 
 // Shares the registered container of the item, else registers a new one without callback.
@@ -29,6 +34,11 @@ template <class Handle> auto implPointer(const Handle& handle) -> decltype(handl
 {
   return handle.data();
 }
+
+// The platform widget behind a widget handle; null when missing.
+pui::Widget* widgetImpl(const Widget& widget);
+// The platform host panel behind a window handle of a panel; null for any other window.
+pui::Panel* panelImpl(const Window& window);
 
 } // namespace core
 } // namespace qor

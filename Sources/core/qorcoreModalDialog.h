@@ -1,6 +1,13 @@
-// The client handle of a modal dialog: a small value object over a shared, reference-counted
-// container of the platform dialog (the least the lifecycle needs).
+// The client handle of a modal dialog (window type 20) over a button-less platform dialog: the
+// client fills it with widgets, shows it modally and reads how it was ended.
 #pragma once
+
+#include <string>
+
+#include "core/qorcoreSize.h"
+#include "core/qorcoreWindow.h"
+
+class CWnd;
 
 namespace qor {
 namespace pui {
@@ -8,24 +15,43 @@ class ModalDialog;
 }
 namespace core {
 
-class __IntModalDialogContainer;
-
-class ModalDialog
+class ModalDialog : public Window
 {
 public:
-  // Adopts the platform dialog.
+  // An empty handle.
+  ModalDialog();
+  // A hidden dialog of the title and content size.
+  ModalDialog(const std::string& title, const Size& size);
+  // Adopts a platform dialog into a new container (deleted at once without the framework's globals).
   explicit ModalDialog(pui::ModalDialog* dialog);
   // Shares the other handle's container.
   ModalDialog(const ModalDialog& other);
-  ModalDialog& operator=(const ModalDialog&) = delete;
-  virtual ~ModalDialog();
+  ~ModalDialog() override;
 
-  // Destroys the platform dialog; the handle stays valid.
+  Window* clone() const override;
+  // The dialog window exists and is visible.
+  bool isVisible() const override;
+  // Runs the dialog modally; returns when it has ended.
+  void show() override;
+  bool addWidget(const Widget& widget) override;
+  bool removeWidget(const Widget& widget) override;
+  // Redraws the dialog's widgets.
+  void update() override;
+  virtual ModalDialog& operator=(const ModalDialog& other);
+  // Destroys the platform dialog; every handle of it becomes empty.
   virtual void destroy();
-  pui::ModalDialog* dialog() const;
+  virtual CWnd* platformWindow() const;
+  // Ends a visible dialog without setting a result.
+  virtual void dismiss();
+  // 1 Enter ended the dialog, 2 Esc, else 0.
+  virtual int32_t result() const;
+  virtual std::string title() const;
+  virtual void setTitle(const std::string& title);
+  virtual Size size() const;
+  virtual void setSize(const Size& size);
 
-private:
-  __IntModalDialogContainer* container;
+  // The platform dialog, or null.
+  pui::ModalDialog* dialog() const;
 };
 
 }  // namespace core

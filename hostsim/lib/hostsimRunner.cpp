@@ -1,6 +1,7 @@
 #include "hostsimRunner.h"
 
 #include "hostsimApp.h"
+#include "hostsimDialogs.h"
 #include "hostsimPluginModule.h"
 #include "hostsimResources.h"
 #include "hostsimRuntime.h"
@@ -47,7 +48,9 @@ void usage(std::ostream& err)
          "  --dark                                 dark interface theme\n"
          "  --refuse NAME:VERSION                  the host refuses to hand out this suite\n"
          "  --resources FOLDER                     more module resources (TTTTTTTT_ID[_NAME] files)\n"
-         "  --quiet                                no progress on the terminal\n";
+         "  --quiet                                no progress on the terminal\n"
+         "  --answer default|cancel|N              how dialogs and alerts are answered: Enter (default),\n"
+         "                                         Esc, or a click on the Nth button from the right\n";
   for (const Action& action : actions())
     err << "  --" << action.name << (action.argumentName.empty() ? "" : " " + action.argumentName) << "  "
         << action.help << "\n";
@@ -63,6 +66,7 @@ struct Options
   bool quiet = false;
   std::vector<std::pair<std::string, int32_t>> refused;
   std::vector<std::string> resourceFolders;
+  std::string answer = "default";
   std::vector<std::pair<const Action*, std::string>> actions;
 };
 
@@ -118,6 +122,15 @@ bool parse(int argc, const char* const* argv, Options& options, std::ostream& er
         return false;
       }
       options.refused.emplace_back(text.substr(0, colon), std::atoi(text.c_str() + colon + 1));
+    } else if (name == "answer") {
+      if (!value(options.answer))
+        return false;
+      Dialogs::Answer answer;
+      int button = 0;
+      if (!Dialogs::parseAnswer(options.answer, answer, button)) {
+        err << "hostsim: --answer needs default, cancel or a button number\n";
+        return false;
+      }
     } else if (name == "resources") {
       if (!value(text))
         return false;
@@ -173,6 +186,7 @@ int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
     app.refuseSuite(name, version);
   for (const std::string& folder : options.resourceFolders)
     app.area<Resources>().loadFolder(folder);
+  app.area<Dialogs>().setAnswer(options.answer);
   if (!options.quiet) {
     app.area<User>().onProgress = [&err](const User::Progress& progress) {
       if (progress.closed) {

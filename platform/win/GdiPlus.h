@@ -163,6 +163,7 @@ public:
   // An arc of the ellipse inscribed in the rectangle, angles in degrees clockwise from the x axis.
   Status AddArc(REAL x, REAL y, REAL width, REAL height, REAL startAngle, REAL sweepAngle);
   Status AddRectangle(const RectF& rect);
+  Status AddBezier(REAL x1, REAL y1, REAL x2, REAL y2, REAL x3, REAL y3, REAL x4, REAL y4);
   Status CloseFigure();
   Status StartFigure();
   FillMode GetFillMode() const { return mode_; }
@@ -171,8 +172,8 @@ private:
   friend class Graphics;
   struct Part
   {
-    int kind; // 0 line, 1 arc, 2 close, 3 start figure
-    REAL a, b, c, d, e, f;
+    int kind; // 0 line, 1 arc, 2 close, 3 start figure, 4 cubic Bezier
+    REAL a, b, c, d, e, f, g, h;
   };
   FillMode mode_;
   std::vector<Part> parts_;
@@ -183,6 +184,8 @@ class Graphics
 public:
   // Draws on the bitmap.
   explicit Graphics(Image* image);
+  // Draws on a device context; the layer records what is drawn there (qorwin::gdiPlusRecords).
+  explicit Graphics(HDC dc);
   Graphics(const Graphics&) = delete;
   Graphics& operator=(const Graphics&) = delete;
   ~Graphics();
@@ -198,10 +201,35 @@ public:
   Status GetLastStatus() const { return status_; }
 
 private:
+  void record(int op, const Rect& rect, ARGB color, const Image* image);
+
   void* cairo_ = nullptr;
+  HWND window_ = nullptr; // the drawing DC's window, when drawing on a DC
   SmoothingMode smoothing_ = SmoothingModeNone;
   CompositingMode compositing_ = CompositingModeSourceOver;
   Status status_ = Ok;
 };
 
 } // namespace Gdiplus
+
+namespace qorwin {
+
+// What GDI+ drew on the device contexts of a window, oldest first, in the window's client pixels.
+struct GdiPlusRecord
+{
+  enum Op
+  {
+    Clear,
+    FillRectangle,
+    FillPath,  // rect: the path's bounds
+    DrawImage, // rect: where the image went; image size, its top-left and centre pixels
+  } op;
+  Gdiplus::Rect rect;
+  Gdiplus::ARGB color = 0;
+  UINT imageWidth = 0, imageHeight = 0;
+  Gdiplus::ARGB imageCorner = 0, imageCenter = 0;
+};
+std::vector<GdiPlusRecord> gdiPlusRecords(HWND window);
+void clearGdiPlusRecords();
+
+} // namespace qorwin

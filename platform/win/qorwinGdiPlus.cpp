@@ -1,6 +1,7 @@
 // GDI+ over Cairo. Bitmaps are Cairo ARGB32 image surfaces (premultiplied, as GDI+ keeps its
 // 32bppPARGB working format); PNG data is decoded with Cairo's own PNG reader.
 #include "win/GdiPlus.h"
+#include "win/WinGdi.h"
 
 #include <cairo.h>
 
@@ -8,6 +9,8 @@
 #include <atomic>
 #include <cmath>
 #include <cstring>
+#include <map>
+#include <mutex>
 #include <string>
 
 namespace qorwinGdiPlus_detail {
@@ -69,6 +72,18 @@ bool solidColor(const Gdiplus::Brush* brush, Gdiplus::Color* color)
     return false;
   *color = solid->GetColor();
   return true;
+}
+
+struct Records
+{
+  std::mutex lock;
+  std::map<HWND, std::vector<qorwin::GdiPlusRecord>> byWindow;
+};
+
+Records& records()
+{
+  static Records* all = new Records(); // never destroyed: drawing may happen during static destruction
+  return *all;
 }
 
 } // namespace qorwinGdiPlus_detail
@@ -203,7 +218,7 @@ Status Bitmap::SetPixel(INT x, INT y, const Color& color)
 
 Status GraphicsPath::AddLine(REAL x1, REAL y1, REAL x2, REAL y2)
 {
-  parts_.push_back({0, x1, y1, x2, y2, 0, 0});
+  parts_.push_back({0, x1, y1, x2, y2, 0, 0, 0, 0});
   return Ok;
 }
 
@@ -211,7 +226,7 @@ Status GraphicsPath::AddArc(REAL x, REAL y, REAL width, REAL height, REAL startA
 {
   if (width <= 0 || height <= 0)
     return InvalidParameter;
-  parts_.push_back({1, x, y, width, height, startAngle, sweepAngle});
+  parts_.push_back({1, x, y, width, height, startAngle, sweepAngle, 0, 0});
   return Ok;
 }
 
@@ -223,15 +238,21 @@ Status GraphicsPath::AddRectangle(const RectF& rect)
   return CloseFigure();
 }
 
+Status GraphicsPath::AddBezier(REAL x1, REAL y1, REAL x2, REAL y2, REAL x3, REAL y3, REAL x4, REAL y4)
+{
+  parts_.push_back({4, x1, y1, x2, y2, x3, y3, x4, y4});
+  return Ok;
+}
+
 Status GraphicsPath::CloseFigure()
 {
-  parts_.push_back({2, 0, 0, 0, 0, 0, 0});
+  parts_.push_back({2, 0, 0, 0, 0, 0, 0, 0, 0});
   return Ok;
 }
 
 Status GraphicsPath::StartFigure()
 {
-  parts_.push_back({3, 0, 0, 0, 0, 0, 0});
+  parts_.push_back({3, 0, 0, 0, 0, 0, 0, 0, 0});
   return Ok;
 }
 
@@ -245,6 +266,31 @@ Graphics::Graphics(Image* image)
   cairo_set_antialias(qorwinGdiPlus_detail::cairoOf(cairo_), CAIRO_ANTIALIAS_NONE);
 }
 
+Graphics::Graphics(HDC dc) : window_(WindowFromDC(dc))
+{
+  if (!dc)
+    status_ = InvalidParameter;
+}
+
+void Graphics::record(int op, const Rect& rect, ARGB color, const Image* image)
+{
+  qorwin::GdiPlusRecord entry{qorwin::GdiPlusRecord::Op(op), rect, color};
+  if (image) {
+    entry.imageWidth = image->GetWidth();
+    entry.imageHeight = image->GetHeight();
+    Color corner, center;
+    if (const auto* bitmap = dynamic_cast<const Bitmap*>(image)) {
+      if (bitmap->GetPixel(0, 0, &corner) == Ok)
+        entry.imageCorner = corner.GetValue();
+      if (bitmap->GetPixel(INT(entry.imageWidth / 2), INT(entry.imageHeight / 2), &center) == Ok)
+        entry.imageCenter = center.GetValue();
+    }
+  }
+  auto& all = qorwinGdiPlus_detail::records();
+  std::lock_guard<std::mutex> hold(all.lock);
+  all.byWindow[window_].push_back(entry);
+}
+
 Graphics::~Graphics()
 {
   if (cairo_)
@@ -253,6 +299,10 @@ Graphics::~Graphics()
 
 Status Graphics::Clear(const Color& color)
 {
+  if (window_) {
+    record(qorwin::GdiPlusRecord::Clear, Rect(), color.GetValue(), nullptr);
+    return Ok;
+  }
   if (!cairo_)
     return WrongState;
   cairo_t* cr = qorwinGdiPlus_detail::cairoOf(cairo_);
@@ -267,10 +317,14 @@ Status Graphics::Clear(const Color& color)
 Status Graphics::FillRectangle(const Brush* brush, INT x, INT y, INT width, INT height)
 {
   Color color;
-  if (!cairo_)
-    return WrongState;
   if (!qorwinGdiPlus_detail::solidColor(brush, &color))
     return InvalidParameter;
+  if (window_) {
+    record(qorwin::GdiPlusRecord::FillRectangle, Rect(x, y, width, height), color.GetValue(), nullptr);
+    return Ok;
+  }
+  if (!cairo_)
+    return WrongState;
   cairo_t* cr = qorwinGdiPlus_detail::cairoOf(cairo_);
   cairo_save(cr);
   qorwinGdiPlus_detail::setSource(cr, color);
@@ -285,11 +339,17 @@ Status Graphics::FillRectangle(const Brush* brush, INT x, INT y, INT width, INT 
 Status Graphics::FillPath(const Brush* brush, const GraphicsPath* path)
 {
   Color color;
-  if (!cairo_)
-    return WrongState;
   if (!path || !qorwinGdiPlus_detail::solidColor(brush, &color))
     return InvalidParameter;
+  cairo_surface_t* scratch = nullptr;
   cairo_t* cr = qorwinGdiPlus_detail::cairoOf(cairo_);
+  if (window_) {
+    // The path is laid out on a scratch surface only to find its bounds for the record.
+    scratch = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, nullptr);
+    cr = cairo_create(scratch);
+  } else if (!cairo_) {
+    return WrongState;
+  }
   cairo_save(cr);
   cairo_new_path(cr);
   bool figureOpen = false;
@@ -318,6 +378,14 @@ Status Graphics::FillPath(const Brush* brush, const GraphicsPath* path)
       figureOpen = true;
       break;
     }
+    case 4:
+      if (figureOpen)
+        cairo_line_to(cr, part.a, part.b);
+      else
+        cairo_move_to(cr, part.a, part.b);
+      cairo_curve_to(cr, part.c, part.d, part.e, part.f, part.g, part.h);
+      figureOpen = true;
+      break;
     case 2:
       if (figureOpen)
         cairo_close_path(cr);
@@ -332,6 +400,18 @@ Status Graphics::FillPath(const Brush* brush, const GraphicsPath* path)
   cairo_set_antialias(cr, smoothing_ == SmoothingModeAntiAlias || smoothing_ == SmoothingModeHighQuality
                               ? CAIRO_ANTIALIAS_DEFAULT
                               : CAIRO_ANTIALIAS_NONE);
+  if (scratch) {
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    cairo_path_extents(cr, &x1, &y1, &x2, &y2);
+    cairo_restore(cr);
+    cairo_destroy(cr);
+    cairo_surface_destroy(scratch);
+    record(qorwin::GdiPlusRecord::FillPath,
+           Rect(INT(std::floor(x1)), INT(std::floor(y1)), INT(std::ceil(x2) - std::floor(x1)),
+                INT(std::ceil(y2) - std::floor(y1))),
+           color.GetValue(), nullptr);
+    return Ok;
+  }
   qorwinGdiPlus_detail::setSource(cr, color);
   cairo_fill(cr);
   cairo_restore(cr);
@@ -340,10 +420,14 @@ Status Graphics::FillPath(const Brush* brush, const GraphicsPath* path)
 
 Status Graphics::DrawImage(Image* image, INT x, INT y, INT width, INT height)
 {
-  if (!cairo_)
-    return WrongState;
   if (!image || !image->surface_ || width <= 0 || height <= 0)
     return InvalidParameter;
+  if (window_) {
+    record(qorwin::GdiPlusRecord::DrawImage, Rect(x, y, width, height), 0, image);
+    return Ok;
+  }
+  if (!cairo_)
+    return WrongState;
   cairo_t* cr = qorwinGdiPlus_detail::cairoOf(cairo_);
   cairo_save(cr);
   cairo_translate(cr, x, y);
@@ -378,3 +462,22 @@ Status Graphics::SetCompositingMode(CompositingMode mode)
 }
 
 } // namespace Gdiplus
+
+namespace qorwin {
+
+std::vector<GdiPlusRecord> gdiPlusRecords(HWND window)
+{
+  auto& all = qorwinGdiPlus_detail::records();
+  std::lock_guard<std::mutex> hold(all.lock);
+  auto found = all.byWindow.find(window);
+  return found == all.byWindow.end() ? std::vector<GdiPlusRecord>() : found->second;
+}
+
+void clearGdiPlusRecords()
+{
+  auto& all = qorwinGdiPlus_detail::records();
+  std::lock_guard<std::mutex> hold(all.lock);
+  all.byWindow.clear();
+}
+
+} // namespace qorwin

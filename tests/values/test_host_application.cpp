@@ -11,6 +11,7 @@
 #include "core/qorcoreIllustrator.h"
 #include "core/qorcoreMenuGroup.h"
 #include "hostedPlugin.h"
+#include "hostsimDialogs.h"
 #include "hostsimDocumentList.h"
 #include "hostsimMenus.h"
 #include "hostsimPreferences.h"
@@ -114,47 +115,39 @@ TEST_F(HostApplication, HostPreferencesByPrefixAndKey)
   EXPECT_EQ(std::get<int32_t>(*prefs.get("", "written")), 42);
 }
 
-TEST_F(HostApplication, ChoiceAlertResultKeepsOnlyTheThreeButtons)
+TEST_F(HostApplication, ChoiceAlertReportsTheButtonThatEndedIt)
 {
   struct Case
   {
-    int pressed;
+    const char* answer;
     int result;
   };
-  const Case cases[] = {{1, 1}, {2, 2}, {3, 3}, {0, 0}, {4, 0}, {-1, 0}};
+  // Enter and the first button give 3, Esc and the second button 2.
+  const Case cases[] = {{"default", 3}, {"cancel", 2}, {"1", 3}, {"2", 2}};
+  hostsim::Dialogs& dialogs = app.area<hostsim::Dialogs>();
   for (const Case& c : cases) {
-    std::string seen;
-    qor::core::setAlertChoiceAnswerer([&](const std::string& message, const std::string& first,
-                                          const std::string& second) {
-      seen = message + "/" + first + "/" + second;
-      return c.pressed;
-    });
-    EXPECT_EQ(qor::core::alertWithChoiceResult("Replace?", "Yes", "No"), c.result) << c.pressed;
-    EXPECT_EQ(seen, "Replace?/Yes/No");
+    ASSERT_TRUE(dialogs.setAnswer(c.answer));
+    EXPECT_EQ(qor::core::alertWithChoiceResult("Replace?", "Yes", "No"), c.result) << c.answer;
+    ASSERT_FALSE(dialogs.shown().empty());
+    EXPECT_EQ(dialogs.shown().back().texts, std::vector<std::string>{"Replace?"});
+    EXPECT_EQ(dialogs.shown().back().buttons, (std::vector<std::string>{"Yes", "No"}));
   }
-  qor::core::setAlertChoiceAnswerer(nullptr);
 }
 
 TEST_F(HostApplication, ChoiceAlertShowsOnlyWhileAlertsAreEnabled)
 {
-  int asked = 0;
-  qor::core::setAlertChoiceAnswerer([&](const std::string&, const std::string&, const std::string&) {
-    ++asked;
-    return 3;  // the first button
-  });
+  hostsim::Dialogs& dialogs = app.area<hostsim::Dialogs>();
+  const size_t before = dialogs.shown().size();  // the welcome alert of a first start counts too
   qorwin::clearDebugOutput();
   EXPECT_EQ(qor::core::alertWithChoiceResult("Keep both?", "Keep", "Drop"), 3);
   EXPECT_EQ(qorwin::debugOutput(), "Alert: Keep both? [Keep|Drop]\n");
+  EXPECT_EQ(dialogs.shown().size(), before + 1);
 
   qor::pui::BasePlugin::instance()->uiGlobals()->alertsEnabled = false;
   qorwin::clearDebugOutput();
   EXPECT_EQ(qor::core::alertWithChoiceResult("Keep both?", "Keep", "Drop"), 1);
   EXPECT_EQ(qorwin::debugOutput(), "");
-  EXPECT_EQ(asked, 1);
-  qor::core::setAlertChoiceAnswerer(nullptr);
-
-  qor::pui::BasePlugin::instance()->uiGlobals()->alertsEnabled = true;
-  EXPECT_EQ(qor::core::alertWithChoiceResult("Keep both?", "Keep", "Drop"), 1) << "no answerer: the neutral answer";
+  EXPECT_EQ(dialogs.shown().size(), before + 1) << "nothing shown";
 }
 
 }  // namespace qortest_host_application
