@@ -6,6 +6,7 @@
 #include "aip/qoraipHostStrings.h"
 #include "aip/qoraipIllustrator.h"
 #include "pui/qorpuiTextWidget.h"
+#include "pui/qorpuiHoverTracking.h"
 #include "pui/qorpuiTheme.h"
 #include "pui/qorpuiWindow.h"
 
@@ -198,37 +199,13 @@ void WinMfcTextButton::OnLButtonDblClk(UINT, CPoint)
 
 void WinMfcTextButton::OnMouseMove(UINT flags, CPoint point)
 {
-  if (owner && owner->window()) {
-    double s = owner->uiScale(owner->window());
-    aip::Point units(point.x / s, point.y / s);
-    int32_t modifiers = CustomEventsWidget::mouseModifiers(flags);
-    const aip::Point& current = owner->currentPoint();
-    // Only a move that counts: the point or the modifiers changed.
-    if (std::fabs(units.x - current.x) >= 0.01 || std::fabs(units.y - current.y) >= 0.01 ||
-        modifiers != owner->modifiers()) {
-      Widget::scheduleTooltip(owner);
-      if (owner->isHovered()) {
-        owner->mouseMove(aip::Point(point.x, point.y), modifiers);
-      } else {
-        owner->setCurrentPoint(units);
-        owner->setModifiers(modifiers);
-        TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, m_hWnd, HOVER_DEFAULT};
-        ::TrackMouseEvent(&track);
-      }
-      owner->setHovered(true);
-      owner->redraw();
-    }
-  }
+  trackHoverMove(owner, m_hWnd, flags, point);
   Default();
 }
 
 void WinMfcTextButton::OnMouseLeave()
 {
-  if (owner) {
-    owner->setHovered(false);
-    Widget::cancelTooltip(owner);
-    owner->redraw();
-  }
+  trackHoverLeave(owner);
   Default();
 }
 

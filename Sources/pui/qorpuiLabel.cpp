@@ -7,6 +7,7 @@
 #include "aip/qoraipIllustrator.h"
 #include "geo/qorgeoNumeric.h"
 #include "pui/qorpuiGdiPlusBitmap.h"
+#include "pui/qorpuiHoverTracking.h"
 #include "pui/qorpuiTheme.h"
 #include "pui/qorpuiWindow.h"
 #include "win/GdiPlus.h"
@@ -327,37 +328,13 @@ void WinMfcLabelBase::OnLButtonDblClk(UINT, CPoint)
 
 void WinMfcLabelBase::OnMouseMove(UINT flags, CPoint point)
 {
-  if (owner && owner->window()) {
-    const double s = owner->uiScale(owner->window());
-    const aip::Point units(point.x / s, point.y / s);
-    const int32_t modifiers = CustomEventsWidget::mouseModifiers(flags);
-    const aip::Point& current = owner->currentPoint();
-    // Only a move that counts: the point or the modifiers changed.
-    if (std::fabs(units.x - current.x) >= 0.01 || std::fabs(units.y - current.y) >= 0.01 ||
-        modifiers != owner->modifiers()) {
-      Widget::scheduleTooltip(owner);
-      if (owner->isHovered()) {
-        owner->mouseMove(aip::Point(point.x, point.y), modifiers);
-      } else {
-        owner->setCurrentPoint(units);
-        owner->setModifiers(modifiers);
-        TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, m_hWnd, HOVER_DEFAULT};
-        ::TrackMouseEvent(&track);
-      }
-      owner->setHovered(true);
-      owner->redraw();
-    }
-  }
+  trackHoverMove(owner, m_hWnd, flags, point);
   Default();
 }
 
 void WinMfcLabelBase::OnMouseLeave()
 {
-  if (owner) {
-    owner->setHovered(false);
-    Widget::cancelTooltip(owner);
-    owner->redraw();
-  }
+  trackHoverLeave(owner);
   Default();
 }
 
