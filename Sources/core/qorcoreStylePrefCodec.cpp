@@ -87,27 +87,15 @@ bool StylePrefCodec::putColor(aip::PersistentDictionary &dict, const std::string
     return member && member->setValue(colour) && reached(dict, member.get());
 }
 
-bool StylePrefCodec::putBoolArray(aip::PersistentDictionary &dict, const std::string &key, const bool *values,
-                                  int count) {
+template <class Element, class Value>
+bool StylePrefCodec::putArray(aip::PersistentDictionary &dict, const std::string &key, const Value *values,
+                              int count) {
     std::unique_ptr<aip::PersistentArray> array(dict.getOrCreateHostArray(key, nullptr));
     if (!array) return false;
     array->clear();
     bool ok = true;
     for (int i = 0; i < count; ++i) {
-        plat::PersistentBool element(values[i], std::string());
-        ok = array->append(&element) && ok;
-    }
-    return ok && reached(dict, array.get());
-}
-
-bool StylePrefCodec::putRealArray(aip::PersistentDictionary &dict, const std::string &key, const double *values,
-                                  int count) {
-    std::unique_ptr<aip::PersistentArray> array(dict.getOrCreateHostArray(key, nullptr));
-    if (!array) return false;
-    array->clear();
-    bool ok = true;
-    for (int i = 0; i < count; ++i) {
-        plat::PersistentNumber element(values[i], std::string());
+        Element element(values[i], std::string());
         ok = array->append(&element) && ok;
     }
     return ok && reached(dict, array.get());
@@ -125,13 +113,13 @@ bool StylePrefCodec::writeMembers(aip::PersistentDictionary &dict, const DashSty
     const int count = std::min(DashStyle::kMaxLengths, std::abs(int(value.count)));
     bool ok = putInteger(dict, dashCountKey, count);
     ok = putReal(dict, dashOffsetKey, value.offset) && ok;
-    return putRealArray(dict, dashLengthsKey, value.lengths, count) && ok;
+    return putArray<plat::PersistentNumber>(dict, dashLengthsKey, value.lengths, count) && ok;
 }
 
 bool StylePrefCodec::writeMembers(aip::PersistentDictionary &dict, const DashStyle::Map &value) {
     bool ok = putBool(dict, dashCountKnownKey, value.count);
     ok = putBool(dict, dashOffsetKnownKey, value.offset) && ok;
-    return putBoolArray(dict, dashLengthsKnownKey, value.lengths, DashStyle::kMaxLengths) && ok;
+    return putArray<plat::PersistentBool>(dict, dashLengthsKnownKey, value.lengths, DashStyle::kMaxLengths) && ok;
 }
 
 bool StylePrefCodec::writeMembers(aip::PersistentDictionary &dict, const FillStyle &value) {

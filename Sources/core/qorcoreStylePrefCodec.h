@@ -73,8 +73,9 @@ private:
     static bool putReal(aip::PersistentDictionary &dict, const std::string &key, double value);
     static bool putString(aip::PersistentDictionary &dict, const std::string &key, const std::string &value);
     static bool putColor(aip::PersistentDictionary &dict, const std::string &key, const ArtColor &value);
-    static bool putBoolArray(aip::PersistentDictionary &dict, const std::string &key, const bool *values, int count);
-    static bool putRealArray(aip::PersistentDictionary &dict, const std::string &key, const double *values, int count);
+    // Replaces the array under the key with one element of the given stored kind per value.
+    template <class Element, class Value>
+    static bool putArray(aip::PersistentDictionary &dict, const std::string &key, const Value *values, int count);
     // Replaces the member by a new nested object built by the preference class Pref.
     template <class Pref, class Value>
     static bool putNested(aip::PersistentDictionary &dict, const std::string &key, const Value &value);
