@@ -49,6 +49,9 @@ struct UiGlobals
   qor::pui::Widget* expandWidget = nullptr;
   qor::pui::Widget* valueChangedWidget = nullptr;
   qor::pui::Widget* valueChangingWidget = nullptr;
+  // The last widgets a drag passed over and a drop landed on.
+  qor::pui::Widget* dragOverWidget = nullptr;
+  qor::pui::Widget* dropWidget = nullptr;
   bool colorPickerOpen = false;
   bool rebuildingHierarchicalView = false;
   bool rebuildingHierarchicalColumnView = false;

@@ -109,6 +109,26 @@ void setModalHook(std::function<void(HWND dialog)> hook);
 // How many modal loops run now (nested loops count each).
 int modalDepth();
 
+// Drag and drop (win/Ole.h). The next drag loop plays this path: the pointer goes to each step's client
+// point of its window with the step's key state (MK_LBUTTON while the button is held, MK_SHIFT,
+// MK_CONTROL), the drop target there (of the window or its nearest ancestor with one) gets DragEnter,
+// DragOver or, once left, DragLeave, and the source is asked after each step whether to go on. After the
+// last step the button is let go there (the drop), or Esc is pressed when cancel is set.
+struct DragStep
+{
+  HWND window;
+  int x;
+  int y;
+  DWORD keyState;
+};
+void scriptDrag(const std::vector<DragStep>& path, bool cancel = false);
+// Whether a queued path still waits for a drag loop.
+bool dragPending();
+// The user's drag: presses the left button at (x, y) of `from`, moves a few pixels with it held unless
+// the press started the drag, and lets go; the path plays in the drag loop this starts. True when a
+// drag loop ran; the path is forgotten either way.
+bool dragAndDrop(HWND from, int x, int y, const std::vector<DragStep>& path, bool cancel = false);
+
 // Destroys every window, forgets classes, timers, queued messages, held keys, the debugger sink and the
 // version, and sets the clock back to 0. Registered message ids stay, as modules keep them in statics.
 void resetState();
