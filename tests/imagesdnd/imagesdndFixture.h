@@ -1,0 +1,147 @@
+// The plug-in started in-process in the simulated host with its resources; a plain window to place
+// platform widgets in; a widget over a plain control that can be dragged and dropped on; and a
+// callback made of a function.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <functional>
+
+#include "hostsimApp.h"
+#include "hostsimPreferences.h"
+#include "hostsimResources.h"
+#include "hostsimTheme.h"
+#include "prefs/prefsTestSupport.h"
+#include "pui/qorpuiBasePlugin.h"
+#include "pui/qorpuiDragDropWidgets.h"
+#include "pui/qorpuiUiGlobals.h"
+#include "pui/qorpuiWidget.h"
+#include "pui/qorpuiWinMfcDragDrop.h"
+#include "pui/qorpuiWinMfcView.h"
+#include "pui/qorpuiWindow.h"
+#include "utils/qorutilsCallback.h"
+#include "win/WinTest.h"
+
+extern "C" int32_t PluginMain(const char* caller, const char* selector, void* message);
+
+namespace imagesdndtest {
+
+class Started : public ::testing::Test
+{
+protected:
+  void SetUp() override
+  {
+    setenv("LOCALAPPDATA", appData.path().c_str(), 1);
+    setenv("QOR_STARTUP_LOG", "/dev/null", 1);
+    app.connect(&PluginMain, "/plug-ins/Junctate.aip");
+    app.area<hostsim::Resources>().loadFolder(QOR_SOURCE_DIR "/plugin/resources");
+  }
+  void TearDown() override
+  {
+    qorwin::setModalHook(nullptr);
+    if (started)
+      stop();
+  }
+  // Host preferences and theme are set before this, as the framework caches them.
+  void start()
+  {
+    app.startup();
+    app.applicationStarted();
+    started = true;
+    ASSERT_NE(globals(), nullptr);
+  }
+  void stop()
+  {
+    app.applicationShutdown();
+    app.shutdown();
+    started = false;
+    EXPECT_EQ(app.totalOutstandingAcquisitions(), 0);
+  }
+  // The host scales its interface; snap code 0 is the factor 1, 1 is 1.5.
+  void scaleUI(int32_t snapFactorCode = 0)
+  {
+    app.area<hostsim::Preferences>().put("", "UIPreferences/scaleUI", int32_t(1));
+    app.area<hostsim::Preferences>().put("", "UIPreferences/snapUIScaleFactor", snapFactorCode);
+  }
+  static UiGlobals* globals()
+  {
+    qor::pui::BasePlugin* plugin = qor::pui::BasePlugin::instance();
+    return plugin ? plugin->uiGlobals() : nullptr;
+  }
+
+  prefsTest::TempFolder appData;
+  hostsim::HostApp app;
+  bool started = false;
+};
+
+// A top-level window with a framework content view, of a window kind.
+struct TestWindow
+{
+  explicit TestWindow(int32_t kind = 1)
+  {
+    top = CreateWindowExW(0, u"Static", u"top", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300, nullptr, nullptr, nullptr,
+                          nullptr);
+    view = new qor::pui::WinMfcView();
+    view->CreateEx(0, nullptr, u"", WS_CHILD | WS_VISIBLE, 0, 0, 400, 300, top, nullptr);
+    window.reset(new qor::pui::Window(view));
+    window->setKind(kind);
+    view->windowLink = window.get();
+  }
+  ~TestWindow()
+  {
+    window.reset();
+    DestroyWindow(top);
+  }
+  HWND top;
+  qor::pui::WinMfcView* view;
+  std::unique_ptr<qor::pui::Window> window;
+};
+
+// Runs a function as a framework callback.
+class FunctionCallback : public qor::utils::Callback
+{
+public:
+  explicit FunctionCallback(std::function<void()> run) : run(std::move(run)) {}
+  void execute() override { run(); }
+  Callback* clone() const override { return new FunctionCallback(run); }
+  std::function<void()> run;
+};
+
+// A widget over a plain control that starts a text drag when pressed (if draggable) and registers its
+// drop target when its control is made.
+class DragWidget : public qor::pui::Widget, public qor::pui::DraggableWidget, public qor::pui::DroppableWidget
+{
+public:
+  class Control : public CWnd
+  {
+  public:
+    explicit Control(DragWidget* owner) : owner(owner) {}
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+      if (message == WM_LBUTTONDOWN && owner->isDraggable())
+        owner->lastEffect = qor::pui::startTextDrag(owner, owner);
+      return CWnd::WindowProc(message, wParam, lParam);
+    }
+    DragWidget* owner;
+    qor::pui::WinMfcDragDropTarget target;
+  };
+
+  DragWidget(const qor::aip::Rect& frame, const std::string& text) : Widget(qor::pui::LabelWidgetKind, frame, text) {}
+  Widget* clone() const override { return nullptr; }
+  void createControl(qor::pui::Window* window) override
+  {
+    auto* control = new Control(this);
+    setControl(control);
+    control->CreateEx(0, nullptr, u"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window->nativeWindow()->m_hWnd, nullptr);
+    control->MoveWindow(pixelFrame(window));
+    Widget::createControl(window);
+    control->target.attach(this);
+    markControlCreated();
+  }
+  HWND hwnd() const { return control()->m_hWnd; }
+
+  DROPEFFECT lastEffect = DROPEFFECT_NONE;
+};
+
+}  // namespace imagesdndtest
