@@ -1,4 +1,5 @@
 #include "pui/qorpuiBasePlugin.h"
+#include "pui/qorpuiWinMfcHtmlSvgHelper.h"
 
 #include "aip/qoraipPlatformServices.h"
 #include "aip/qoraipPluginGlobals.h"
@@ -122,6 +123,7 @@ int32_t BasePlugin::preShutdown()
   }
   startupLog("Cleaning up keypress monitors");
   clearKeypressMonitors();
+  releaseSvgRenderer();
   startupLog("Ending UI plugin pre-shutdown");
   return 0;
 }

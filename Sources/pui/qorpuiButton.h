@@ -1,24 +1,30 @@
-// A push button with a text title, drawn by the owner in the host's theme; style 2 marks the
-// emphasised (default) button. It reports clicks and double clicks and raw mouse events.
+// A push button with a text title or an image, drawn by the owner in the host's theme; style 2 marks
+// the emphasised (default) button. It reports clicks and double clicks and raw mouse events; an image
+// button also shows a hover highlight and its rollover pictures.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
 #include "pui/qorpuiEventWidgets.h"
+#include "pui/qorpuiImageWidget.h"
 #include "pui/qorpuiWidget.h"
 
 namespace qor {
 namespace pui {
 
-class Button : public virtual Widget, public ClickWidget, public CustomEventsWidget
+class Button : public virtual Widget, public ClickWidget, public ImageWidget, public CustomEventsWidget
 {
 public:
-  // The frame is the origin, width + 2 and height 21 with an inset of 2 in width; takes the callback.
+  // The frame is the origin, width + 2 and height 21 with an inset of 2 in width; both image id sets
+  // ask for the hover highlight; takes the callback.
   Button(const aip::Point& origin, double width, const std::string& title, utils::Callback* clickCallback);
   ~Button() override;
 
   Widget* clone() const override;
+  // An image button has no title: it reports "" and ignores a new one.
+  std::string text() override;
+  void setText(const std::string& text) override;
   // 1, 2 (the emphasised look) or 3 (every new button).
   virtual int32_t style() const;
   virtual void setStyle(int32_t style);
@@ -32,6 +38,8 @@ public:
 
 protected:
   Button(const Button& other);
+  void redrawImage() override;
+  aip::Size imageFrameSize() const override;
 
 private:
   int32_t style_ = 3;
@@ -40,17 +48,16 @@ private:
 // The width a button needs for a title: textWidthForHeight plus 20.
 double buttonWidthForHeight(const std::string& text, double height, double pointSize);
 
-// The owner-drawn control of a text button.
-class WinMfcTextButton : public CButton
+// The owner-drawn controls of a button route the mouse to it; the text button also repaints on
+// presses, releases and double clicks.
+class WinMfcButtonBase : public CButton
 {
   DECLARE_MESSAGE_MAP()
 public:
-  explicit WinMfcTextButton(Button* owner) : owner(owner) {}
-  ~WinMfcTextButton() override;
+  WinMfcButtonBase(Button* owner, bool redrawsOnPress) : owner(owner), redrawsOnPress_(redrawsOnPress) {}
+  ~WinMfcButtonBase() override;
 
   Button* owner;
-
-  void DrawItem(LPDRAWITEMSTRUCT item) override;
 
   afx_msg void OnLButtonDown(UINT flags, CPoint point);
   afx_msg void OnRButtonDown(UINT flags, CPoint point);
@@ -60,6 +67,27 @@ public:
   afx_msg void OnMouseMove(UINT flags, CPoint point);
   afx_msg void OnMouseLeave();
   afx_msg BOOL OnEraseBkgnd(CDC* dc);
+
+private:
+  void pressed();
+  bool redrawsOnPress_;
+};
+
+class WinMfcTextButton : public WinMfcButtonBase
+{
+public:
+  explicit WinMfcTextButton(Button* owner) : WinMfcButtonBase(owner, true) {}
+  // The themed frame and the centred title.
+  void DrawItem(LPDRAWITEMSTRUCT item) override;
+};
+
+class WinMfcImageButton : public WinMfcButtonBase
+{
+public:
+  explicit WinMfcImageButton(Button* owner) : WinMfcButtonBase(owner, false) {}
+  // The themed frame and the picture for the brightness and hover state; a grey border and the veiled
+  // picture when disabled.
+  void DrawItem(LPDRAWITEMSTRUCT item) override;
 };
 
 }  // namespace pui

@@ -9,6 +9,9 @@
 #include "pui/qorpuiBasePlugin.h"
 #include "pui/qorpuiGdiPlusBitmap.h"
 #include "pui/qorpuiUiGlobals.h"
+#include "pui/qorpuiWinMfcHtmlSvgHelper.h"
+#include "plat/qorplatCallbackScheduler.h"
+#include "utils/qorutilsStrings.h"
 #include "win/GdiPlus.h"
 
 namespace qor {
@@ -211,6 +214,106 @@ std::string svgPageText(int r, int g, int b, int64_t w, int64_t h, int64_t m, co
          "</html>";
 }
 
+ImagePlacement centredImage(const CGdiPlusBitmap& bitmap, double scale, double bitmapScale, int boxWidth,
+                            int boxHeight)
+{
+  ImagePlacement at;
+  if (!bitmap.bitmap || bitmapScale <= 0)
+    return at;
+  at.width = int(geo::roundToInt(bitmap.bitmap->GetWidth() * scale / bitmapScale));
+  at.height = int(geo::roundToInt(bitmap.bitmap->GetHeight() * scale / bitmapScale));
+  at.x = (boxWidth - at.width) / 2;
+  at.y = (boxHeight - at.height) / 2;
+  return at;
+}
+
+void drawVeiledImage(HDC dc, const ImagePlacement& at, const aip::Color& background, bool dark,
+                     const std::function<CGdiPlusBitmap*(const aip::Color&)>& over)
+{
+  if (at.width <= 0 || at.height <= 0)
+    return;
+  const double veilLevel = dark ? 0.0 : 1.0;
+  const aip::Color base((background.r - veilLevel * 0.4) / 0.6, (background.g - veilLevel * 0.4) / 0.6,
+                        (background.b - veilLevel * 0.4) / 0.6, 1.0);
+  CGdiPlusBitmap* picture = over(base);
+  if (!picture || !picture->bitmap)
+    return;
+  auto channel = [](double value) { return BYTE(geo::roundToInt(std::min(std::max(value, 0.0), 1.0) * 255.0)); };
+  const BYTE level = channel(veilLevel);
+  Gdiplus::Bitmap veiled(at.width, at.height, PixelFormat32bppARGB);
+  {
+    Gdiplus::Graphics onBitmap(&veiled);
+    onBitmap.Clear(Gdiplus::Color(0, 255, 255, 255));
+    Gdiplus::SolidBrush baseBrush(Gdiplus::Color(255, channel(base.r), channel(base.g), channel(base.b)));
+    Gdiplus::SolidBrush veil(Gdiplus::Color(channel(0.4), level, level, level));
+    onBitmap.FillRectangle(&baseBrush, 0, 0, at.width, at.height);
+    onBitmap.DrawImage(picture->bitmap, 0, 0, at.width, at.height);
+    onBitmap.FillRectangle(&veil, 0, 0, at.width, at.height);
+  }
+  Gdiplus::Graphics graphics(dc);
+  graphics.DrawImage(&veiled, at.x, at.y, at.width, at.height);
+}
+
+namespace qorpuiImageWidget_detail {
+
+// The hidden window and the HTML view that draw SVG images, made on first use; true once the view's
+// blank page has loaded.
+bool prepareSvgView(UiGlobals& globals)
+{
+  const int width = int(globals.svgPageSize.width), height = int(globals.svgPageSize.height);
+  if (!globals.svgHostWindow) {
+    // A class name of its own for each load of the module.
+    const std::u16string name = utils::utf8ToUtf16(plat::sha1Hex(utils::doubleToString(geo::random01())));
+    WNDCLASSEXW cls{};
+    cls.cbSize = sizeof cls;
+    cls.lpfnWndProc = DefWindowProcW;
+    cls.hInstance = AfxGetInstanceHandle();
+    cls.lpszClassName = name.c_str();
+    if (!RegisterClassExW(&cls))
+      return false;
+    HWND hidden = CreateWindowExW(0, name.c_str(), name.c_str(), 0, -width, -height, width, height, HWND_MESSAGE,
+                                  nullptr, AfxGetInstanceHandle(), nullptr);
+    if (!hidden) {
+      UnregisterClassW(name.c_str(), AfxGetInstanceHandle());
+      return false;
+    }
+    globals.svgHostWindow = new CWnd();
+    globals.svgHostWindow->Attach(hidden);
+    globals.svgWindowClass = name;
+  }
+  if (!globals.svgRenderView) {
+    auto* view = new __WinMfcHtmlSvgHelper();
+    if (!view->Create(nullptr, u"__WinMfcHtmlSvgHelper", 0x50010000, CRect(0, 0, width, height),
+                      globals.svgHostWindow, 32000)) {
+      delete view;
+      return false;
+    }
+    view->SetSilent(TRUE);
+    view->Navigate(u"about:blank");
+    globals.svgRenderView = view;
+  }
+  // The page's completion is a message of this queue: run the queue until it comes. A queue that runs
+  // dry without it will never bring it, so give up rather than spin. A quit message is put back after.
+  __WinMfcHtmlSvgHelper* view = globals.svgRenderView;
+  bool quit = false;
+  WPARAM quitCode = 0;
+  MSG msg;
+  while (!view->documentLoaded && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      quit = true;
+      quitCode = msg.wParam;
+      continue;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  if (quit)
+    PostQuitMessage(int(quitCode));
+  return view->documentLoaded;
+}
+
+}  // namespace qorpuiImageWidget_detail
+
 bool renderSvgToBitmap(uint16_t id, const aip::Size& size, double scale, CGdiPlusBitmapResource** out,
                        const aip::Color* background)
 {
@@ -244,6 +347,8 @@ bool renderSvgToBitmap(uint16_t id, const aip::Size& size, double scale, CGdiPlu
     *out = found->second.get();
     return true;
   }
+  if (w <= 0 || h <= 0 || w > 16384 || h > 16384)
+    return false;
 
   char* bytes = nullptr;
   int32_t length = 0;
@@ -252,20 +357,32 @@ bool renderSvgToBitmap(uint16_t id, const aip::Size& size, double scale, CGdiPlu
   for (int32_t type : svgTypes)
     if ((loaded = resources->loadResourceById(type, int16_t(id), &bytes, &length)))
       break;
-  if (!loaded || w <= 0 || h <= 0)
+  if (!loaded)
     return false;
-  const std::string page = svgPageText(r, g, b, w, h, m, std::string(bytes, size_t(length)));
+  const std::string svg(bytes, size_t(length));
   delete[] bytes;
-  globals->svgPageSize = aip::Size(double(w + m), double(h + m));
 
-  // No web control draws the page here: the bitmap holds the page's background at the image's size.
-  auto* bitmap = new Gdiplus::Bitmap(int(w), int(h), PixelFormat24bppRGB);
+  if (!qorpuiImageWidget_detail::prepareSvgView(*globals))
+    return false;
+  __WinMfcHtmlSvgHelper* view = globals->svgRenderView;
+  globals->svgPageSize = aip::Size(double(w + m), double(h + m));
+  view->MoveWindow(0, 0, int(w + m), int(h + m));
+  if (view->PutBodyInnerHTML(utils::utf8ToUtf16(svgPageText(r, g, b, w, h, m, svg))) != S_OK)
+    return false;
+
+  // The page is drawn a little larger than the view, over its background, and the image's corner kept.
+  const int pageWidth = int(w + m + 4), pageHeight = int(h + m + 4);
+  Gdiplus::Bitmap page(pageWidth, pageHeight, PixelFormat24bppRGB);
   {
-    Gdiplus::Graphics graphics(bitmap);
+    Gdiplus::Graphics graphics(&page);
     graphics.Clear(Gdiplus::Color(BYTE(r), BYTE(g), BYTE(b)));
   }
-  (void)page;
-  auto rendered = std::make_shared<CGdiPlusBitmapResource>(bitmap);
+  if (view->DrawDocument(&page, RECT{0, 0, pageWidth, pageHeight}) != S_OK)
+    return false;
+  Gdiplus::Bitmap* image = page.Clone(Gdiplus::Rect(0, 0, int(w), int(h)), PixelFormat24bppRGB);
+  if (!image)
+    return false;
+  auto rendered = std::make_shared<CGdiPlusBitmapResource>(image);
   renderings[key] = rendered;
   *out = rendered.get();
   return true;

@@ -4,9 +4,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "aip/qoraipSize.h"
+#include "win/Windows.h"
 
 namespace qor {
 namespace aip {
@@ -94,6 +96,21 @@ private:
 // missing or the resource absent. The bitmap stays owned by the cache.
 bool renderSvgToBitmap(uint16_t id, const aip::Size& size, double scale, CGdiPlusBitmapResource** out,
                        const aip::Color* background);
+
+// Where a painter draws a bitmap made at bitmapScale on a window of the given scale: its size in
+// pixels (width × scale / bitmapScale, rounded) centred in a box of boxWidth × boxHeight pixels.
+struct ImagePlacement
+{
+  int x = 0, y = 0, width = 0, height = 0;
+};
+ImagePlacement centredImage(const CGdiPlusBitmap& bitmap, double scale, double bitmapScale, int boxWidth,
+                            int boxHeight);
+
+// Draws a disabled picture: the picture over a base colour, veiled with black (dark UI) or white (light
+// UI) at 40 %, the base chosen so that the veil over it gives the background again. `over` gives the
+// picture drawn over a colour (null when there is none).
+void drawVeiledImage(HDC dc, const ImagePlacement& at, const aip::Color& background, bool dark,
+                     const std::function<CGdiPlusBitmap*(const aip::Color&)>& over);
 
 // The page that shows an SVG document of w × h pixels with a margin m over the colour (r, g, b).
 std::string svgPageText(int r, int g, int b, int64_t w, int64_t h, int64_t m, const std::string& svg);

@@ -5,12 +5,14 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <string>
 
 #include "aip/qoraipPoint.h"
 #include "aip/qoraipSize.h"
 #include "utils/qorutilsList.h"
 
 struct CoreGlobals;
+class CWnd;
 
 namespace qor {
 namespace pui {
@@ -22,6 +24,7 @@ class Panel;
 class Widget;
 class Window;
 class CGdiPlusBitmapResource;
+class __WinMfcHtmlSvgHelper;
 }  // namespace pui
 }  // namespace qor
 
@@ -67,8 +70,11 @@ struct UiGlobals
   bool modalDialogShowing = false;
   bool fontSizeOverride = false;
   bool largeFonts = false;
-  qor::pui::Window* svgHostWindow = nullptr;
-  qor::pui::Window* svgRenderView = nullptr;
+  // The SVG renderer: the hidden window (and its class) holding the HTML view, and the view's size in
+  // pixels.
+  CWnd* svgHostWindow = nullptr;
+  std::u16string svgWindowClass;
+  qor::pui::__WinMfcHtmlSvgHelper* svgRenderView = nullptr;
   qor::aip::Size svgPageSize{1000.0, 1000.0};
   // Rendered SVG bitmaps by resource id, then by colour, brightness and pixel size.
   std::map<uint16_t, std::map<uint64_t, std::shared_ptr<qor::pui::CGdiPlusBitmapResource>>> svgBitmapCache;
