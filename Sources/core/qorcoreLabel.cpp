@@ -1,6 +1,7 @@
 #include "core/qorcoreLabel.h"
 
 #include "aip/qoraipColor.h"
+#include "core/qorcoreDragDropPart.h"
 #include "core/qorcoreImagePart.h"
 #include "core/qorcoreWidgetCallback.h"
 #include "pui/qorpuiLabel.h"
@@ -208,6 +209,56 @@ bool Label::hoverHighlight() const
 void Label::setHoverHighlight(bool highlight)
 {
   __IntImagePart::setHoverHighlight(label(), highlight);
+}
+
+bool Label::isDraggable() const
+{
+  return __IntDragPart::isDraggable(label());
+}
+
+void Label::setDraggable(bool draggable)
+{
+  __IntDragPart::setDraggable(label(), draggable);
+}
+
+std::string Label::dragText() const
+{
+  return __IntDragPart::dragText(label());
+}
+
+void Label::setDragText(const std::string& text)
+{
+  __IntDragPart::setDragText(label(), text);
+}
+
+bool Label::acceptsDrops() const
+{
+  return __IntDropPart::acceptsDrops(label());
+}
+
+void Label::setAcceptsDrops(bool accepts)
+{
+  __IntDropPart::setAcceptsDrops(label(), accepts);
+}
+
+Callback* Label::dropCallback() const
+{
+  return __IntDropPart::dropCallback(label());
+}
+
+void Label::setDropCallback(const Callback& callback)
+{
+  __IntDropPart::setDropCallback(label(), callback);
+}
+
+std::string Label::dropText() const
+{
+  return __IntDropPart::dropText(label());
+}
+
+Point Label::dropPoint() const
+{
+  return __IntDropPart::dropPoint(label());
 }
 
 }  // namespace core

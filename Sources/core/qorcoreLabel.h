@@ -5,6 +5,7 @@
 #include "core/qorcoreCallback.h"
 #include "core/qorcoreColor.h"
 #include "core/qorcoreImageIDs.h"
+#include "core/qorcorePoint.h"
 #include "core/qorcoreSVGIDs.h"
 #include "core/qorcoreWidget.h"
 
@@ -58,6 +59,18 @@ public:
   virtual void setSVGIDs(const SVGWithRolloverIDs& ids);
   virtual bool hoverHighlight() const;
   virtual void setHoverHighlight(bool highlight);
+  virtual bool isDraggable() const;
+  virtual void setDraggable(bool draggable);
+  // The text a drag carries; when empty, the label's own text.
+  virtual std::string dragText() const;
+  virtual void setDragText(const std::string& text);
+  virtual bool acceptsDrops() const;
+  virtual void setAcceptsDrops(bool accepts);
+  virtual Callback* dropCallback() const;
+  virtual void setDropCallback(const Callback& callback);
+  // The text and point (in the control's pixels) of the drop whose callback runs now.
+  virtual std::string dropText() const;
+  virtual Point dropPoint() const;
 
 private:
   friend Label LabelWithImage(const Rect& frame, const ImageWithRolloverIDs& ids);

@@ -14,11 +14,12 @@
 namespace qor {
 namespace pui {
 
+// True for a move that counts.
 template <class Owner>
-void trackHoverMove(Owner* owner, HWND control, UINT flags, const CPoint& point)
+bool trackHoverMove(Owner* owner, HWND control, UINT flags, const CPoint& point)
 {
   if (!owner || !owner->window())
-    return;
+    return false;
   const double s = owner->uiScale(owner->window());
   const aip::Point units(point.x / s, point.y / s);
   const int32_t modifiers = CustomEventsWidget::mouseModifiers(flags);
@@ -26,7 +27,7 @@ void trackHoverMove(Owner* owner, HWND control, UINT flags, const CPoint& point)
   // Only a move that counts: the point or the modifiers changed.
   if (std::fabs(units.x - current.x) < 0.01 && std::fabs(units.y - current.y) < 0.01 &&
       modifiers == owner->modifiers())
-    return;
+    return false;
   Widget::scheduleTooltip(owner);
   if (owner->isHovered()) {
     owner->mouseMove(aip::Point(point.x, point.y), modifiers);
@@ -38,6 +39,7 @@ void trackHoverMove(Owner* owner, HWND control, UINT flags, const CPoint& point)
   }
   owner->setHovered(true);
   owner->redraw();
+  return true;
 }
 
 template <class Owner>

@@ -117,6 +117,7 @@ Label::Label(const Label& other)
     storeImageIds(other.imageIds());
   setClickCallback(other.clickCallback() ? other.clickCallback()->clone() : nullptr);
   setDoubleClickCallback(other.doubleClickCallback() ? other.doubleClickCallback()->clone() : nullptr);
+  setDropCallback(other.dropCallback() ? other.dropCallback()->clone() : nullptr);
 }
 
 Label::~Label()
@@ -291,16 +292,30 @@ END_MESSAGE_MAP()
 
 WinMfcLabelBase::~WinMfcLabelBase() = default;
 
+BOOL WinMfcLabelBase::Create(LPCWSTR caption, DWORD style, const RECT& rect, CWnd* parent, UINT id)
+{
+  if (!CButton::Create(caption, style, rect, parent, id))
+    return FALSE;
+  dropTarget.attach(owner);
+  return TRUE;
+}
+
 void WinMfcLabelBase::OnLButtonDown(UINT flags, CPoint point)
 {
-  if (owner)
+  if (owner) {
     owner->mouseDown(aip::Point(point.x, point.y), CustomEventsWidget::mouseModifiers(flags));
+    // An image label is dragged from the press.
+    if (dynamic_cast<WinMfcImageLabel*>(this) && owner->isDraggable())
+      startTextDrag(owner, owner);
+  }
   Default();
 }
 
 void WinMfcLabelBase::OnRButtonDown(UINT flags, CPoint point)
 {
-  OnLButtonDown(flags, point);
+  if (owner)
+    owner->mouseDown(aip::Point(point.x, point.y), CustomEventsWidget::mouseModifiers(flags));
+  Default();
 }
 
 void WinMfcLabelBase::OnLButtonUp(UINT flags, CPoint)
@@ -328,7 +343,11 @@ void WinMfcLabelBase::OnLButtonDblClk(UINT, CPoint)
 
 void WinMfcLabelBase::OnMouseMove(UINT flags, CPoint point)
 {
-  trackHoverMove(owner, m_hWnd, flags, point);
+  // A text label follows its presses, so a move with the button held drags it. The drag loop takes
+  // the release, so the label goes on tracking after a drag: only a held button starts another.
+  if (trackHoverMove(owner, m_hWnd, flags, point) && !dynamic_cast<WinMfcImageLabel*>(this) &&
+      (flags & MK_LBUTTON) && owner->isTracking() && owner->isDraggable())
+    startTextDrag(owner, owner);
   Default();
 }
 

@@ -7,14 +7,21 @@
 #include <string>
 
 #include "aip/qoraipColor.h"
+#include "pui/qorpuiDragDropWidgets.h"
 #include "pui/qorpuiEventWidgets.h"
 #include "pui/qorpuiImageWidget.h"
 #include "pui/qorpuiTextWidget.h"
+#include "pui/qorpuiWinMfcDragDrop.h"
 
 namespace qor {
 namespace pui {
 
-class Label : public TextWidget, public ClickWidget, public ImageWidget, public CustomEventsWidget
+class Label : public TextWidget,
+              public ClickWidget,
+              public DraggableWidget,
+              public DroppableWidget,
+              public ImageWidget,
+              public CustomEventsWidget
 {
 public:
   // Background shapes.
@@ -82,7 +89,8 @@ private:
   aip::Color* textColorDark_ = nullptr;
 };
 
-// The control of a text label and of an image label; both route the mouse to their label.
+// The control of a text label and of an image label; both route the mouse to their label, register
+// as drop target for it and drag its text when it is draggable.
 class WinMfcLabelBase : public CButton
 {
   DECLARE_MESSAGE_MAP()
@@ -91,6 +99,10 @@ public:
   ~WinMfcLabelBase() override;
 
   Label* owner;
+  WinMfcDragDropTarget dropTarget;
+
+  // Creates the button window, then registers the drop target for the label.
+  BOOL Create(LPCWSTR caption, DWORD style, const RECT& rect, CWnd* parent, UINT id) override;
 
   afx_msg void OnLButtonDown(UINT flags, CPoint point);
   afx_msg void OnRButtonDown(UINT flags, CPoint point);

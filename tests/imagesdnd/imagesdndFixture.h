@@ -20,6 +20,7 @@
 #include "pui/qorpuiWinMfcDragDrop.h"
 #include "pui/qorpuiWinMfcView.h"
 #include "pui/qorpuiWindow.h"
+#include "core/qorcoreCallback.h"
 #include "utils/qorutilsCallback.h"
 #include "win/WinTest.h"
 
@@ -105,6 +106,16 @@ public:
   explicit FunctionCallback(std::function<void()> run) : run(std::move(run)) {}
   void execute() override { run(); }
   Callback* clone() const override { return new FunctionCallback(run); }
+  std::function<void()> run;
+};
+
+// The same, as a client callback.
+class ClientFunctionCallback : public qor::core::Callback
+{
+public:
+  explicit ClientFunctionCallback(std::function<void()> run) : run(std::move(run)) {}
+  void execute() override { run(); }
+  Callback* clone() const override { return new ClientFunctionCallback(run); }
   std::function<void()> run;
 };
 
