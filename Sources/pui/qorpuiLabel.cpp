@@ -439,31 +439,16 @@ void WinMfcImageLabel::DrawItem(LPDRAWITEMSTRUCT item)
   double bitmapScale = 1.0;
   if (!image(rollover, background, &bitmap, &bitmapScale) || !bitmap || !bitmap->bitmap)
     return;
-  const int k = int(geo::roundToInt(bitmap->bitmap->GetWidth() * s / bitmapScale));
-  const int n = int(geo::roundToInt(bitmap->bitmap->GetHeight() * s / bitmapScale));
-  const int x = ((r.right - r.left) - k) / 2, y = ((r.bottom - r.top) - n) / 2;
-  Gdiplus::Graphics graphics(dc);
+  const ImagePlacement at = centredImage(*bitmap, s, bitmapScale, r.right - r.left, r.bottom - r.top);
   if (IsWindowEnabled()) {
-    graphics.DrawImage(bitmap->bitmap, x, y, k, n);
+    Gdiplus::Graphics graphics(dc);
+    graphics.DrawImage(bitmap->bitmap, at.x, at.y, at.width, at.height);
     return;
   }
-  // Disabled: a veil over a base colour chosen so that the veil over it gives the background again.
-  const double veilLevel = dark ? 0.0 : 1.0;
-  const aip::Color base((background.r - veilLevel * 0.4) / 0.6, (background.g - veilLevel * 0.4) / 0.6,
-                        (background.b - veilLevel * 0.4) / 0.6, 1.0);
-  CGdiPlusBitmap* normal = nullptr;
-  if (!image(false, base, &normal, &bitmapScale) || !normal || !normal->bitmap || k <= 0 || n <= 0)
-    return;
-  Gdiplus::Bitmap veiled(k, n, PixelFormat32bppARGB);
-  {
-    Gdiplus::Graphics onBitmap(&veiled);
-    onBitmap.Clear(Gdiplus::Color(0, 255, 255, 255));
-    Gdiplus::SolidBrush baseBrush(gdiColor(base)), veil(gdiColor(aip::Color(veilLevel, veilLevel, veilLevel, 1.0), 0.4));
-    onBitmap.FillRectangle(&baseBrush, 0, 0, k, n);
-    onBitmap.DrawImage(normal->bitmap, 0, 0, k, n);
-    onBitmap.FillRectangle(&veil, 0, 0, k, n);
-  }
-  graphics.DrawImage(&veiled, x, y, k, n);
+  drawVeiledImage(dc, at, background, dark, [&](const aip::Color& base) {
+    CGdiPlusBitmap* normal = nullptr;
+    return image(false, base, &normal, &bitmapScale) ? normal : nullptr;
+  });
 }
 
 }  // namespace pui

@@ -1,8 +1,8 @@
 // The MFC OLE classes over the layer's OLE calls. Each class hands the system a small reference-counted
 // object that forwards to it and outlives it safely (it forgets its owner when the owner goes).
 #include "win/AfxOle.h"
+#include "qorwinComObject.h"
 
-#include <atomic>
 #include <cstring>
 
 namespace qorwinAfxOle_detail {
@@ -88,18 +88,10 @@ HGLOBAL COleDataObject::GetGlobalData(CLIPFORMAT format, FORMATETC* formatEtc)
 
 // The drop source.
 
-class COleDropSourceObject : public IDropSource
+class COleDropSourceObject : public qorwinComObject<IDropSource>
 {
 public:
   explicit COleDropSourceObject(COleDropSource* owner) : owner(owner) {}
-  ULONG AddRef() override { return ++count_; }
-  ULONG Release() override
-  {
-    const ULONG left = --count_;
-    if (left == 0)
-      delete this;
-    return left;
-  }
   HRESULT QueryContinueDrag(BOOL escapePressed, DWORD keyState) override
   {
     return owner ? owner->QueryContinueDrag(escapePressed, keyState) : DRAGDROP_S_CANCEL;
@@ -111,8 +103,6 @@ public:
 
   COleDropSource* owner;
 
-private:
-  std::atomic<ULONG> count_{1};
 };
 
 COleDropSource::COleDropSource() : m_xDropSource(new COleDropSourceObject(this)) {}
@@ -139,18 +129,10 @@ SCODE COleDropSource::GiveFeedback(DROPEFFECT)
 
 // The data source.
 
-class COleDataSourceObject : public IDataObject
+class COleDataSourceObject : public qorwinComObject<IDataObject>
 {
 public:
   explicit COleDataSourceObject(COleDataSource* owner) : owner(owner) {}
-  ULONG AddRef() override { return ++count_; }
-  ULONG Release() override
-  {
-    const ULONG left = --count_;
-    if (left == 0)
-      delete this;
-    return left;
-  }
   HRESULT GetData(const FORMATETC* format, STGMEDIUM* medium) override
   {
     if (!format || !medium)
@@ -175,8 +157,6 @@ public:
 
   COleDataSource* owner;
 
-private:
-  std::atomic<ULONG> count_{1};
 };
 
 COleDataSource::COleDataSource() : m_xDataObject(new COleDataSourceObject(this)) {}
@@ -221,18 +201,10 @@ IDataObject* COleDataSource::GetDataObject()
 
 // The drop target.
 
-class COleDropTargetObject : public IDropTarget
+class COleDropTargetObject : public qorwinComObject<IDropTarget>
 {
 public:
   explicit COleDropTargetObject(COleDropTarget* owner) : owner(owner) {}
-  ULONG AddRef() override { return ++count_; }
-  ULONG Release() override
-  {
-    const ULONG left = --count_;
-    if (left == 0)
-      delete this;
-    return left;
-  }
   HRESULT DragEnter(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) override
   {
     if (!effect)
@@ -307,7 +279,6 @@ private:
     }
   }
 
-  std::atomic<ULONG> count_{1};
 };
 
 COleDropTarget::COleDropTarget() : m_xDropTarget(new COleDropTargetObject(this)) {}

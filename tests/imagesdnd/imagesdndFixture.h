@@ -8,11 +8,6 @@
 
 #include <functional>
 
-#include "hostsimApp.h"
-#include "hostsimPreferences.h"
-#include "hostsimResources.h"
-#include "hostsimTheme.h"
-#include "prefs/prefsTestSupport.h"
 #include "pui/qorpuiBasePlugin.h"
 #include "pui/qorpuiDragDropWidgets.h"
 #include "pui/qorpuiUiGlobals.h"
@@ -22,58 +17,20 @@
 #include "pui/qorpuiWindow.h"
 #include "core/qorcoreCallback.h"
 #include "utils/qorutilsCallback.h"
+#include "widgets/widgetsFixture.h"
 #include "win/WinTest.h"
-
-extern "C" int32_t PluginMain(const char* caller, const char* selector, void* message);
 
 namespace imagesdndtest {
 
-class Started : public ::testing::Test
+// The widget tests' start-up, with the UI layer's globals at hand.
+class Started : public widgetstest::Started
 {
 protected:
-  void SetUp() override
-  {
-    setenv("LOCALAPPDATA", appData.path().c_str(), 1);
-    setenv("QOR_STARTUP_LOG", "/dev/null", 1);
-    app.connect(&PluginMain, "/plug-ins/Junctate.aip");
-    app.area<hostsim::Resources>().loadFolder(QOR_SOURCE_DIR "/plugin/resources");
-  }
-  void TearDown() override
-  {
-    qorwin::setModalHook(nullptr);
-    if (started)
-      stop();
-  }
-  // Host preferences and theme are set before this, as the framework caches them.
-  void start()
-  {
-    app.startup();
-    app.applicationStarted();
-    started = true;
-    ASSERT_NE(globals(), nullptr);
-  }
-  void stop()
-  {
-    app.applicationShutdown();
-    app.shutdown();
-    started = false;
-    EXPECT_EQ(app.totalOutstandingAcquisitions(), 0);
-  }
-  // The host scales its interface; snap code 0 is the factor 1, 1 is 1.5.
-  void scaleUI(int32_t snapFactorCode = 0)
-  {
-    app.area<hostsim::Preferences>().put("", "UIPreferences/scaleUI", int32_t(1));
-    app.area<hostsim::Preferences>().put("", "UIPreferences/snapUIScaleFactor", snapFactorCode);
-  }
   static UiGlobals* globals()
   {
     qor::pui::BasePlugin* plugin = qor::pui::BasePlugin::instance();
     return plugin ? plugin->uiGlobals() : nullptr;
   }
-
-  prefsTest::TempFolder appData;
-  hostsim::HostApp app;
-  bool started = false;
 };
 
 // A top-level window with a framework content view, of a window kind.
