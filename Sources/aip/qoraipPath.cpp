@@ -95,8 +95,15 @@ int32_t Path::segments(int32_t first, int32_t count, PathSegPoint* out, size_t c
     e = std::min<int32_t>(e, static_cast<int32_t>(std::min<size_t>(capacity, 32767)));
     if (e <= 0)
         return 0;
-    std::vector<PathSegment> records(static_cast<size_t>(e));
-    if (pathSuite->getPathSegments(handle(), static_cast<int16_t>(c), static_cast<int16_t>(e), records.data()) != 0)
+    // Reads of one or two segments (ends, single curves) are the common ones: they need no heap.
+    PathSegment few[4] = {};
+    std::vector<PathSegment> many;
+    PathSegment* records = few;
+    if (e > 4) {
+        many.resize(static_cast<size_t>(e));
+        records = many.data();
+    }
+    if (pathSuite->getPathSegments(handle(), static_cast<int16_t>(c), static_cast<int16_t>(e), records) != 0)
         return 0;
     double s = Document::currentScaleFactor();
     for (int32_t i = 0; i < e; ++i) {

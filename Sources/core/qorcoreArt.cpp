@@ -31,15 +31,30 @@ namespace core {
 
 // ---- The record ----
 
+// The six facets and the text part of one record, made together: records are made for every art a
+// client touches, often many times over.
+struct ArtFacetBlock {
+    explicit ArtFacetBlock(__IntArtData* owner)
+        : customArt(owner, ArtFacet::CustomArt), mask(owner, ArtFacet::Mask), mesh(owner, ArtFacet::Mesh),
+          path(owner), placed(owner, ArtFacet::Placed), raster(owner, ArtFacet::Raster), text{owner, false}
+    {
+    }
+    ArtFacet customArt;
+    ArtFacet mask;
+    ArtFacet mesh;
+    Art::Path path;
+    ArtFacet placed;
+    ArtFacet raster;
+    TextArt text;
+};
+
 __IntArtData::~__IntArtData()
 {
-    delete customArt;
-    delete mask;
-    delete mesh;
-    delete path;
-    delete placed;
-    delete raster;
     releaseHolderFacet();
+    customArt = mask = mesh = placed = raster = nullptr;
+    path = nullptr;
+    delete facets;
+    facets = nullptr;
     delete impl;
     hostHandle = nullptr;
     impl = nullptr;
@@ -47,13 +62,17 @@ __IntArtData::~__IntArtData()
 
 void __IntArtData::initFacets()
 {
-    customArt = new ArtFacet(this, ArtFacet::CustomArt);
-    mask = new ArtFacet(this, ArtFacet::Mask);
-    mesh = new ArtFacet(this, ArtFacet::Mesh);
-    path = new Art::Path(this);
-    placed = new ArtFacet(this, ArtFacet::Placed);
-    raster = new ArtFacet(this, ArtFacet::Raster);
-    initHolderFacet();
+    if (facets)
+        return;
+    facets = new ArtFacetBlock(this);
+    customArt = &facets->customArt;
+    mask = &facets->mask;
+    mesh = &facets->mesh;
+    path = &facets->path;
+    placed = &facets->placed;
+    raster = &facets->raster;
+    if (!text)
+        text = &facets->text;
 }
 
 void __IntArtData::initHolderFacet()
@@ -68,7 +87,8 @@ void __IntArtData::releaseHolderFacet()
         return;
     if (text->ownsArt && text->art != this)
         delete text->art;
-    delete text;
+    if (!facets || text != &facets->text)
+        delete text;
     text = nullptr;
 }
 
@@ -143,19 +163,19 @@ constexpr int32_t strokeScaleBitsWithFlag = 81;
 
 Art::Art(ArtHandle art)
 {
-    data_ = new __IntArtData();
     qorcoreArt_detail::acquireHandleSuites();
-    data_->count = 1;
     CoreGlobals* globals = handleGlobals();
-    if (!art || !globals)
-        return;
+    // A handle of an art that already has a record shares it, without making a fresh one first.
     __IntArtData* found = nullptr;
-    if (globals->artRegistry.get(art, found) && found) {
-        delete data_;
+    if (art && globals && globals->artRegistry.get(art, found) && found) {
         data_ = found;
         ++found->count;
         return;
     }
+    data_ = new __IntArtData();
+    data_->count = 1;
+    if (!art || !globals)
+        return;
     data_->hostHandle = art;
     data_->impl = new aip::Art(art);
     data_->initFacets();
