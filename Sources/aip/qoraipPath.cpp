@@ -171,10 +171,22 @@ void Path::removeSegments(int32_t first, int32_t count)
 
 void Path::endPoints(ArtboardPoint& first, ArtboardPoint& last) const
 {
+    // The two reads of segments(0, 1) and segments(n - 1, 1), asking for the count and the scale once.
     PathSegPoint a, b;
     int32_t n = segmentCount();
-    segments(0, 1, &a, 1);
-    segments(n - 1, 1, &b, 1);
+    if (pathSuite && n > 0) {
+        double s = Document::currentScaleFactor();
+        PathSegment record{};
+        if (pathSuite->getPathSegments(handle(), 0, 1, &record) == 0) {
+            a.assignFromHost(record);
+            qoraipPath_detail::scale(a, s);
+        }
+        record = PathSegment{};
+        if (pathSuite->getPathSegments(handle(), static_cast<int16_t>(n - 1), 1, &record) == 0) {
+            b.assignFromHost(record);
+            qoraipPath_detail::scale(b, s);
+        }
+    }
     first = a.anchor;
     last = b.anchor;
 }
