@@ -1,5 +1,6 @@
 // GDI+ over Cairo. Bitmaps are Cairo ARGB32 image surfaces (premultiplied, as GDI+ keeps its
 // 32bppPARGB working format); PNG data is decoded with Cairo's own PNG reader.
+#include "qorwinPaint.h"
 #include "win/GdiPlus.h"
 #include "win/WinGdi.h"
 
@@ -270,6 +271,8 @@ Graphics::Graphics(HDC dc) : window_(WindowFromDC(dc))
 {
   if (!dc)
     status_ = InvalidParameter;
+  else
+    cairo_ = qorwin_detail::dcCairo(dc);
 }
 
 void Graphics::record(int op, const Rect& rect, ARGB color, const Image* image)
@@ -299,12 +302,10 @@ Graphics::~Graphics()
 
 Status Graphics::Clear(const Color& color)
 {
-  if (window_) {
+  if (window_)
     record(qorwin::GdiPlusRecord::Clear, Rect(), color.GetValue(), nullptr);
-    return Ok;
-  }
   if (!cairo_)
-    return WrongState;
+    return window_ ? Ok : WrongState;
   cairo_t* cr = qorwinGdiPlus_detail::cairoOf(cairo_);
   cairo_save(cr);
   qorwinGdiPlus_detail::setSource(cr, color);
@@ -319,12 +320,10 @@ Status Graphics::FillRectangle(const Brush* brush, INT x, INT y, INT width, INT 
   Color color;
   if (!qorwinGdiPlus_detail::solidColor(brush, &color))
     return InvalidParameter;
-  if (window_) {
+  if (window_)
     record(qorwin::GdiPlusRecord::FillRectangle, Rect(x, y, width, height), color.GetValue(), nullptr);
-    return Ok;
-  }
   if (!cairo_)
-    return WrongState;
+    return window_ ? Ok : WrongState;
   cairo_t* cr = qorwinGdiPlus_detail::cairoOf(cairo_);
   cairo_save(cr);
   qorwinGdiPlus_detail::setSource(cr, color);
@@ -343,7 +342,7 @@ Status Graphics::FillPath(const Brush* brush, const GraphicsPath* path)
     return InvalidParameter;
   cairo_surface_t* scratch = nullptr;
   cairo_t* cr = qorwinGdiPlus_detail::cairoOf(cairo_);
-  if (window_) {
+  if (window_ && !cairo_) {
     // The path is laid out on a scratch surface only to find its bounds for the record.
     scratch = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, nullptr);
     cr = cairo_create(scratch);
@@ -400,16 +399,18 @@ Status Graphics::FillPath(const Brush* brush, const GraphicsPath* path)
   cairo_set_antialias(cr, smoothing_ == SmoothingModeAntiAlias || smoothing_ == SmoothingModeHighQuality
                               ? CAIRO_ANTIALIAS_DEFAULT
                               : CAIRO_ANTIALIAS_NONE);
-  if (scratch) {
+  if (window_) {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     cairo_path_extents(cr, &x1, &y1, &x2, &y2);
-    cairo_restore(cr);
-    cairo_destroy(cr);
-    cairo_surface_destroy(scratch);
     record(qorwin::GdiPlusRecord::FillPath,
            Rect(INT(std::floor(x1)), INT(std::floor(y1)), INT(std::ceil(x2) - std::floor(x1)),
                 INT(std::ceil(y2) - std::floor(y1))),
            color.GetValue(), nullptr);
+  }
+  if (scratch) {
+    cairo_restore(cr);
+    cairo_destroy(cr);
+    cairo_surface_destroy(scratch);
     return Ok;
   }
   qorwinGdiPlus_detail::setSource(cr, color);
@@ -422,12 +423,10 @@ Status Graphics::DrawImage(Image* image, INT x, INT y, INT width, INT height)
 {
   if (!image || !image->surface_ || width <= 0 || height <= 0)
     return InvalidParameter;
-  if (window_) {
+  if (window_)
     record(qorwin::GdiPlusRecord::DrawImage, Rect(x, y, width, height), 0, image);
-    return Ok;
-  }
   if (!cairo_)
-    return WrongState;
+    return window_ ? Ok : WrongState;
   cairo_t* cr = qorwinGdiPlus_detail::cairoOf(cairo_);
   cairo_save(cr);
   cairo_translate(cr, x, y);

@@ -29,16 +29,24 @@ unsigned be16(const std::vector<unsigned char>& t, size_t at)
   return (t[at] << 8) | t[at + 1];
 }
 
-// The full name (id 4) of a naming table, from its first record with that id; only the Unicode and
-// Windows Unicode encodings are decoded here.
+// The full name (id 4) of a naming table, from its Windows English record when it has one (as the
+// system names fonts), else its first record with that id.
 std::u16string fullNameOf(const std::vector<unsigned char>& table)
 {
   if (table.size() < 6)
     return u"<short>";
   unsigned count = be16(table, 2), storage = be16(table, 4);
+  bool windowsEnglish = false;
+  for (unsigned i = 0; i < count && 6 + 12 * (i + 1) <= table.size(); ++i) {
+    size_t r = 6 + 12 * i;
+    if (be16(table, r + 6) == 4 && be16(table, r) == 3 && be16(table, r + 2) == 1 && be16(table, r + 4) == 0x409)
+      windowsEnglish = true;
+  }
   for (unsigned i = 0; i < count && 6 + 12 * (i + 1) <= table.size(); ++i) {
     size_t r = 6 + 12 * i;
     if (be16(table, r + 6) != 4)
+      continue;
+    if (windowsEnglish && !(be16(table, r) == 3 && be16(table, r + 2) == 1 && be16(table, r + 4) == 0x409))
       continue;
     unsigned platform = be16(table, r), encoding = be16(table, r + 2);
     size_t length = be16(table, r + 8), offset = storage + be16(table, r + 10);
