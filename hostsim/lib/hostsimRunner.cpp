@@ -9,6 +9,7 @@
 #include "hostsimUser.h"
 #include "win/WinTest.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <ostream>
@@ -24,11 +25,18 @@ struct Action
   std::string argumentName;
   std::string help;
   CommandAction::Handler handler;
+  CommandAction::Timing timing;
 };
 
 std::vector<Action>& actions()
 {
   static std::vector<Action> list;
+  return list;
+}
+
+std::vector<CommandFinish::Handler>& finishers()
+{
+  static std::vector<CommandFinish::Handler> list;
   return list;
 }
 
@@ -136,8 +144,16 @@ bool parse(int argc, const char* const* argv, Options& options, std::ostream& er
         return false;
       options.resourceFolders.push_back(text);
     } else if (const Action* action = findAction(name)) {
-      if (!action->argumentName.empty() && !value(text))
-        return false;
+      // One argument per word of the argument's name, joined by line feeds.
+      if (!action->argumentName.empty()) {
+        size_t words = 1 + static_cast<size_t>(std::count(action->argumentName.begin(), action->argumentName.end(), ' '));
+        for (size_t word = 0; word < words; ++word) {
+          std::string one;
+          if (!value(one))
+            return false;
+          text += (word ? "\n" : "") + one;
+        }
+      }
       options.actions.emplace_back(action, action->argumentName.empty() ? std::string() : text);
     } else {
       err << "hostsim: unknown option " << arg << "\n";
@@ -153,9 +169,15 @@ bool parse(int argc, const char* const* argv, Options& options, std::ostream& er
 
 } // namespace hostsimRunner_detail
 
-CommandAction::CommandAction(const char* name, const char* argumentName, const char* help, Handler handler)
+CommandAction::CommandAction(const char* name, const char* argumentName, const char* help, Handler handler,
+                             Timing timing)
 {
-  hostsimRunner_detail::actions().push_back({name, argumentName ? argumentName : "", help, handler});
+  hostsimRunner_detail::actions().push_back({name, argumentName ? argumentName : "", help, handler, timing});
+}
+
+CommandFinish::CommandFinish(Handler handler)
+{
+  hostsimRunner_detail::finishers().push_back(handler);
 }
 
 int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
@@ -197,17 +219,28 @@ int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
     };
   }
 
-  app.startup();
-  app.applicationStarted();
   bool ok = true;
-  for (const auto& [action, argument] : options.actions) {
-    if (!action->handler(app, argument, err)) {
-      ok = false;
-      break;
-    }
+  for (const auto& [action, argument] : options.actions)
+    if (ok && action->timing == CommandAction::BeforeStart)
+      ok = action->handler(app, argument, err);
+  const bool started = ok;
+  if (started) {
+    app.startup();
+    app.applicationStarted();
   }
-  app.applicationShutdown();
-  app.shutdown();
+  for (const auto& [action, argument] : options.actions) {
+    if (!ok)
+      break;
+    if (action->timing == CommandAction::AfterStart)
+      ok = action->handler(app, argument, err);
+  }
+  for (CommandFinish::Handler finish : finishers())
+    if (ok)
+      ok = finish(app, err);
+  if (started) {
+    app.applicationShutdown();
+    app.shutdown();
+  }
   app.report(out);
   return ok ? 0 : 1;
 }
