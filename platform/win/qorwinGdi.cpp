@@ -1617,10 +1617,6 @@ cairo_t* dcCairo(HDC dc)
   return d ? dcCairoLocked(d) : nullptr;
 }
 
-void dcDrawn(HDC)
-{
-}
-
 } // namespace qorwin_detail
 
 COLORREF GetPixel(HDC dc, int x, int y)
@@ -1636,9 +1632,8 @@ COLORREF GetPixel(HDC dc, int x, int y)
   const unsigned char* data = cairo_image_surface_get_data(d->surface);
   uint32_t p = reinterpret_cast<const uint32_t*>(data + (y + d->origin.y) * cairo_image_surface_get_stride(d->surface))
       [x + d->origin.x];
-  uint32_t a = p >> 24;
-  auto channel = [a](uint32_t c) { return a ? std::min<uint32_t>(255, (c * 255 + a / 2) / a) : 0; };
-  return RGB(channel(p >> 16 & 0xFF), channel(p >> 8 & 0xFF), channel(p & 0xFF));
+  uint32_t plain = unpremultiplied(p);
+  return RGB(plain >> 16 & 0xFF, plain >> 8 & 0xFF, plain & 0xFF);
 }
 
 HBITMAP CreateCompatibleBitmap(HDC, int width, int height)

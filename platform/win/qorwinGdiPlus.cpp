@@ -127,17 +127,7 @@ Bitmap::Bitmap(IStream* stream, BOOL)
     return;
   }
   // Always hold ARGB32, whatever the PNG's own layout, so pixel reads and drawing have one form.
-  if (cairo_image_surface_get_format(surface) != CAIRO_FORMAT_ARGB32) {
-    cairo_surface_t* argb = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, cairo_image_surface_get_width(surface),
-                                                       cairo_image_surface_get_height(surface));
-    cairo_t* cr = cairo_create(argb);
-    cairo_set_source_surface(cr, surface, 0, 0);
-    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-    cairo_paint(cr);
-    cairo_destroy(cr);
-    cairo_surface_destroy(surface);
-    surface = argb;
-  }
+  surface = qorwin_detail::inArgb32(surface);
   surface_ = surface;
 }
 
@@ -198,9 +188,7 @@ Status Bitmap::GetPixel(INT x, INT y, Color* color) const
   cairo_surface_flush(surface);
   const uint32_t p = reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(surface) +
                                                        y * cairo_image_surface_get_stride(surface))[x];
-  const uint32_t a = p >> 24;
-  auto unpremultiply = [a](uint32_t c) { return BYTE(a ? std::min<uint32_t>(255, (c * 255 + a / 2) / a) : 0); };
-  *color = Color(BYTE(a), unpremultiply(p >> 16 & 0xFF), unpremultiply(p >> 8 & 0xFF), unpremultiply(p & 0xFF));
+  *color = Color(qorwin_detail::unpremultiplied(p));
   return Ok;
 }
 

@@ -7,6 +7,8 @@
 
 #include <cairo.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -36,7 +38,6 @@ public:
   bool contains(int x, int y) const;
   // Narrows a Cairo context's clip to this region (in the context's current user space).
   void clip(cairo_t* cr) const;
-  cairo_region_t* raw() const { return region_; }
 
 private:
   cairo_region_t* region_;
@@ -100,17 +101,26 @@ double drawTextLine(cairo_t* cr, const std::u16string& text, double x, double to
 void loadTextFaces();
 // The font file and face index of DejaVu Sans (or the machine's nearest face) in this style.
 bool textFaceFile(bool bold, bool italic, std::string* file, int* index);
-// The text's natural width in DejaVu Sans.
-double naturalTextWidth(const std::u16string& text, const TextStyle& style);
 
 // The window whose WM_PAINT runs on this thread now (BeginPaint validates only that one); answers the
 // previous one.
 HWND exchangePaintingWindow(HWND window);
 
 // A Cairo context drawing on a DC (GDI+ on a DC), user space in the DC's coordinates; null when the
-// DC draws nowhere. The caller destroys it, then calls dcDrawn.
+// DC draws nowhere. The caller destroys it.
 cairo_t* dcCairo(HDC dc);
-void dcDrawn(HDC dc);
+
+// A premultiplied Cairo ARGB32 pixel as plain 0xAARRGGBB.
+inline uint32_t unpremultiplied(uint32_t p)
+{
+  const uint32_t a = p >> 24;
+  auto channel = [a](uint32_t c) { return a ? std::min<uint32_t>(255, (c * 255 + a / 2) / a) : 0; };
+  return a << 24 | channel(p >> 16 & 0xFF) << 16 | channel(p >> 8 & 0xFF) << 8 | channel(p & 0xFF);
+}
+
+// The surface in ARGB32 (a PNG may read as RGB24): the same surface, or a converted copy that replaces
+// it (the given one is released).
+cairo_surface_t* inArgb32(cairo_surface_t* surface);
 
 // Forgets every surface (reset of the layer).
 void resetPaintState();

@@ -180,6 +180,21 @@ void windowGone(HWND window)
   }
 }
 
+cairo_surface_t* inArgb32(cairo_surface_t* surface)
+{
+  if (cairo_image_surface_get_format(surface) == CAIRO_FORMAT_ARGB32)
+    return surface;
+  cairo_surface_t* argb = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, cairo_image_surface_get_width(surface),
+                                                     cairo_image_surface_get_height(surface));
+  cairo_t* cr = cairo_create(argb);
+  cairo_set_source_surface(cr, surface, 0, 0);
+  cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+  cairo_paint(cr);
+  cairo_destroy(cr);
+  cairo_surface_destroy(surface);
+  return argb;
+}
+
 void resetPaintState()
 {
   auto& s = surfaces();
@@ -208,11 +223,8 @@ qorwin::Picture pictureOf(cairo_surface_t* surface, int x, int y, int width, int
       int sx = x + col, sy = y + row;
       if (sx < 0 || sy < 0 || sx >= sw || sy >= sh)
         continue;
-      uint32_t p = reinterpret_cast<const uint32_t*>(data + sy * stride)[sx];
-      uint32_t a = p >> 24;
-      auto channel = [a](uint32_t c) { return a ? std::min<uint32_t>(255, (c * 255 + a / 2) / a) : 0; };
       picture.pixels[static_cast<size_t>(row) * width + col] =
-          a << 24 | channel(p >> 16 & 0xFF) << 16 | channel(p >> 8 & 0xFF) << 8 | channel(p & 0xFF);
+          unpremultiplied(reinterpret_cast<const uint32_t*>(data + sy * stride)[sx]);
     }
   }
   return picture;
@@ -303,20 +315,9 @@ Picture Picture::loadPng(const std::string& file)
   cairo_surface_t* surface = cairo_image_surface_create_from_png(file.c_str());
   Picture picture;
   if (cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS) {
-    cairo_surface_t* argb = surface;
-    if (cairo_image_surface_get_format(surface) != CAIRO_FORMAT_ARGB32) {
-      argb = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, cairo_image_surface_get_width(surface),
-                                        cairo_image_surface_get_height(surface));
-      cairo_t* cr = cairo_create(argb);
-      cairo_set_source_surface(cr, surface, 0, 0);
-      cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-      cairo_paint(cr);
-      cairo_destroy(cr);
-    }
-    picture = qorwin_detail::pictureOf(argb, 0, 0, cairo_image_surface_get_width(argb),
-                                       cairo_image_surface_get_height(argb));
-    if (argb != surface)
-      cairo_surface_destroy(argb);
+    surface = qorwin_detail::inArgb32(surface);
+    picture = qorwin_detail::pictureOf(surface, 0, 0, cairo_image_surface_get_width(surface),
+                                       cairo_image_surface_get_height(surface));
   }
   cairo_surface_destroy(surface);
   return picture;

@@ -65,30 +65,12 @@ void selectFont(cairo_t* cr, const TextStyle& style)
   cairo_font_options_destroy(options);
 }
 
-// A context on a one-pixel scratch surface, for measuring.
-cairo_t* measuringContext()
-{
-  static cairo_surface_t* scratch = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
-  return cairo_create(scratch);
-}
-
 } // namespace
 
 void loadTextFaces()
 {
   for (int style = 0; style < 4; ++style)
     textFace(style & 1, style & 2);
-}
-
-double naturalTextWidth(const std::u16string& text, const TextStyle& style)
-{
-  cairo_t* cr = measuringContext();
-  selectFont(cr, style);
-  cairo_text_extents_t extents;
-  std::string utf8 = narrow(text);
-  cairo_text_extents(cr, utf8.c_str(), &extents);
-  cairo_destroy(cr);
-  return extents.x_advance;
 }
 
 double drawTextLine(cairo_t* cr, const std::u16string& text, double x, double top, double budget,

@@ -71,6 +71,35 @@ TEST_P(DialogPictures, AModalDialogWithLabelsAndButtonsInEveryState)
   EXPECT_TRUE(qortest::matchesGolden(picture, named("dialog")));
 }
 
+// The shared tooltip window: a top-level dialog whose style is exactly WS_POPUP.
+HWND tooltipWindow()
+{
+  for (HWND top = GetTopWindow(nullptr); top; top = GetWindow(top, GW_HWNDNEXT)) {
+    DWORD style = static_cast<DWORD>(GetWindowLongPtrW(top, GWL_STYLE)) & ~static_cast<DWORD>(WS_VISIBLE);
+    if (style == static_cast<DWORD>(WS_POPUP) && IsWindowVisible(top))
+      return top;
+  }
+  return nullptr;
+}
+
+TEST_P(DialogPictures, ATooltipShowsItsWrappedTextInAFrame)
+{
+  qor::pui::ModalDialog dialog("Tooltip", qor::aip::Size(200, 60));
+  qor::pui::Button button(qor::aip::Point(20, 20), 80, "Join", nullptr);
+  button.setTooltip("Joins the selected paths where their endpoints are closer than the distance set in the "
+                    "options.");
+  dialog.addWidget(&button);
+  qorwin::Picture picture;
+  qorwin::setModalHook([&](HWND shown) {
+    qorwin::mouseMove(button.control()->m_hWnd, 10, 10);
+    qorwin::advance(1100);
+    picture = qorwin::snapshot(tooltipWindow());
+    PostMessageW(shown, WM_COMMAND, IDCANCEL, 0);
+  });
+  dialog.show();
+  EXPECT_TRUE(qortest::matchesGolden(picture, named("tooltip")));
+}
+
 INSTANTIATE_TEST_SUITE_P(Themes, DialogPictures, ::testing::Values(false, true),
                          [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "Dark" : "Light"; });
 
