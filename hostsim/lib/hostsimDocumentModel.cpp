@@ -4,6 +4,7 @@
 #include "hostsimDocumentSuites.h"
 #include "hostsimWorkspace.h"
 
+#include <cstring>
 #include <ostream>
 
 namespace hostsim {
@@ -38,16 +39,21 @@ public:
 
 namespace hostsimDocumentModel_detail {
 
-// Copies the implemented positions of a model table into the published one.
+// Copies the implemented positions of a model table into the published one. Slots are copied as bytes:
+// reading a suite's members through another function-pointer type would let the optimiser drop the
+// stores that cleared positions in the model (the application's own entries would then be overwritten).
 template <class Suite>
 void fill(HostApp& app, const char* name, int32_t version, const Suite& model)
 {
   Suite& published = app.publishSuite<Suite>(name, version);
-  auto* to = reinterpret_cast<HostStubProc*>(&published);
-  auto* from = reinterpret_cast<const HostStubProc*>(&model);
-  for (size_t i = 0; i < sizeof(Suite) / sizeof(void*); ++i)
-    if (from[i])
-      to[i] = from[i];
+  auto* to = reinterpret_cast<unsigned char*>(&published);
+  const auto* from = reinterpret_cast<const unsigned char*>(&model);
+  for (size_t offset = 0; offset < sizeof(Suite); offset += sizeof(HostStubProc)) {
+    HostStubProc slot = nullptr;
+    std::memcpy(&slot, from + offset, sizeof slot);
+    if (slot)
+      std::memcpy(to + offset, &slot, sizeof slot);
+  }
 }
 
 void install(HostApp& app)

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <pugixml.hpp>
 #include <set>
@@ -476,15 +477,25 @@ Matrix parseTransform(const char* text)
   return m;
 }
 
-Matrix transformOf(const pugi::xml_node& node, const Context& ctx)
+// A transform list; one that does not parse is no transform, as renderers ignore it.
+Matrix transformValue(const char* text)
 {
   try {
-    return parseTransform(node.attribute("transform").value());
-  } catch (ReadError& e) {
-    e.message += " in " + where(ctx, node);
-    e.located = true;
-    throw;
+    return parseTransform(text);
+  } catch (const ReadError&) {
+    return Matrix{};
   }
+}
+
+Matrix ownTransform(const pugi::xml_node& node)
+{
+  return transformValue(node.attribute("transform").value());
+}
+
+bool finite(const Matrix& m)
+{
+  return std::isfinite(m.a) && std::isfinite(m.b) && std::isfinite(m.c) && std::isfinite(m.d) &&
+         std::isfinite(m.tx) && std::isfinite(m.ty);
 }
 
 // Style declarations "a: b; c: d" as pairs.
@@ -621,8 +632,9 @@ bool isHidden(const pugi::xml_node& node)
 // Attributes consumed by the reader; everything else is kept for output.
 bool consumed(const char* elem, const char* name)
 {
-  static const char* common[] = {"id", "transform", "data-locked", "data-name", "display", "data-fill-tint",
-                                 "data-stroke-tint"};
+  // A transform is kept and written back as it came: the writer maps coordinates into the space it sets
+  // up, so widths, dashes, clip paths, masks and filters in that space stay right.
+  static const char* common[] = {"id", "data-locked", "data-name", "display", "data-fill-tint", "data-stroke-tint"};
   for (const char* c : common)
     if (!std::strcmp(name, c))
       return true;
@@ -639,13 +651,21 @@ bool consumed(const char* elem, const char* name)
       {"polyline", {"points"}},
       {"polygon", {"points"}},
       {"text", {"x", "y"}},
-      {"use", {"href", "xlink:href", "x", "y"}},
+      {"use", {"href", "xlink:href", "x", "y", "transform"}},
   };
   for (auto& g : geometry)
     if (!std::strcmp(elem, g.elem))
       for (const char* a : g.attrs)
         if (a && !std::strcmp(a, name))
           return true;
+  // A shape is written as a path: what described another shape would be a stray (or a second) attribute.
+  static const char* shapeGeometry[] = {"d", "x", "y", "width", "height", "rx", "ry", "cx", "cy", "r",
+                                        "x1", "y1", "x2", "y2", "points"};
+  static const char* shapes[] = {"path", "rect", "circle", "ellipse", "line", "polyline", "polygon"};
+  if (std::any_of(std::begin(shapes), std::end(shapes), [&](const char* s) { return !std::strcmp(s, elem); }))
+    for (const char* a : shapeGeometry)
+      if (!std::strcmp(a, name))
+        return true;
   return false;
 }
 
@@ -702,11 +722,19 @@ constexpr Matrix kFlip{1, 0, 0, -1, 0, 0};
 bool invert(const Matrix& m, Matrix& out)
 {
   double det = m.a * m.d - m.b * m.c;
-  if (det == 0 || !std::isfinite(det))
+  if (det == 0 || !std::isfinite(det) || !finite(m))
     return false;
   out = {m.d / det, -m.b / det, -m.c / det, m.a / det, (m.c * m.ty - m.d * m.tx) / det,
          (m.b * m.tx - m.a * m.ty) / det};
-  return true;
+  return finite(out);
+}
+
+// Content under a transform that collapses or overflows cannot be placed in host space; such an
+// element is kept verbatim (renderers draw nothing of it either).
+bool placeable(const pugi::xml_node& node, const Matrix& ctm)
+{
+  Matrix inverse;
+  return !node.attribute("transform") || invert(ownTransform(node).then(ctm), inverse);
 }
 
 // A rotation and uniform scale, mirrored or not: it keeps circles circles and angles angles.
@@ -1070,7 +1098,7 @@ void Reader::gradientPaint(const pugi::xml_node& server, const Art* art, const C
     bool boxUnits = std::strcmp(attr("gradientUnits", false).value(), "userSpaceOnUse") != 0;
     Matrix t;
     if (pugi::xml_attribute a = attr("gradientTransform", false))
-      t = parseTransform(a.value());
+      t = transformValue(a.value());
     Matrix toBox;
     if (boxUnits) {
       Rect box;
@@ -1138,7 +1166,7 @@ void Reader::resolve(const PaintRef& ref, const pugi::xml_node& node, const Art*
     Matrix t;
     for (const pugi::xml_node& n : links)
       if (pugi::xml_attribute a = n.attribute("patternTransform")) {
-        t = located(n, root_, [&] { return parseTransform(a.value()); });
+        t = transformValue(a.value());
         break;
       }
     out = PaintColor{};
@@ -1208,18 +1236,18 @@ void Reader::readRoot(const pugi::xml_node& svg)
   viewHeight_ = board.top - board.bottom;
   doc_.artboards.push_back({doc_.nextArtboardSerial(), board, "Artboard 1", {board.left, board.top}});
   if (svg.attribute("transform"))
-    root_.ctm = transformOf(svg, root_).then(root_.ctm);
+    root_.ctm = ownTransform(svg).then(root_.ctm);
   located(svg, root_, [&] { readPaint(svg, root_.paint); });
 
   Layer* loose = nullptr;
   for (pugi::xml_node child : svg.children()) {
     if (child.type() != pugi::node_element)
       continue;
-    if (!std::strcmp(child.name(), "g")) {
+    if (!std::strcmp(child.name(), "g") && placeable(child, root_.ctm)) {
       loose = nullptr;
       Context ctx = root_;
       if (child.attribute("transform"))
-        ctx.ctm = transformOf(child, ctx).then(ctx.ctm);
+        ctx.ctm = ownTransform(child).then(ctx.ctm);
       located(child, ctx, [&] { readPaint(child, ctx.paint); });
       std::string title = child.attribute("data-name").value();
       if (title.empty())
@@ -1288,6 +1316,8 @@ Art* Reader::readElement(const pugi::xml_node& node, const Context& parentCtx)
       return nullptr;
     return foreign(copy);
   }
+  if (!placeable(node, ctx.ctm))
+    return foreign(node);
   bool geometric = named(node, "g") || named(node, "path") || named(node, "rect") || named(node, "circle") ||
                    named(node, "ellipse") || named(node, "line") || named(node, "polyline") ||
                    named(node, "polygon") || named(node, "text");
@@ -1311,7 +1341,7 @@ Art* Reader::readUse(const pugi::xml_node& node, const Context& parentCtx)
 {
   Context ctx = parentCtx;
   if (node.attribute("transform"))
-    ctx.ctm = parseTransform(node.attribute("transform").value()).then(ctx.ctm);
+    ctx.ctm = ownTransform(node).then(ctx.ctm);
   Symbol* s = symbol(ids_.at(localTarget(hrefOf(node), "href")));
   Art* instance = doc_.newArt(Art::kSymbolInstance);
   instance->symbol = s;
@@ -1329,7 +1359,7 @@ Art* Reader::readGeometry(const pugi::xml_node& node, Context& ctx)
 {
   const char* name = node.name();
   if (node.attribute("transform"))
-    ctx.ctm = parseTransform(node.attribute("transform").value()).then(ctx.ctm);
+    ctx.ctm = ownTransform(node).then(ctx.ctm);
   readPaint(node, ctx.paint);
   if (!std::strcmp(name, "text")) {
     Art* frame = TextSvg::read(doc_, node, ctx.ctm);
@@ -1346,6 +1376,8 @@ Art* Reader::readGeometry(const pugi::xml_node& node, Context& ctx)
   }
   PathBuilder b;
   Art* art = shape(node, ctx, b);
+  if (!art)
+    return foreign(node);
   keepAttrs(node, art);
   applyPaint(art, node, ctx);
   return art;
@@ -1428,6 +1460,9 @@ Art* Reader::shape(const pugi::xml_node& node, const Context& ctx, PathBuilder& 
       s.in = ctx.ctm.apply(s.in);
       s.out = ctx.ctm.apply(s.out);
       s.corner = Geometry::isCorner(s);
+      if (!std::isfinite(s.p.h) || !std::isfinite(s.p.v) || !std::isfinite(s.in.h) || !std::isfinite(s.in.v) ||
+          !std::isfinite(s.out.h) || !std::isfinite(s.out.v))
+        return nullptr; // beyond the range of numbers: kept as written
     }
   }
   if (b.paths.size() == 1)
@@ -1456,16 +1491,141 @@ void appendPoint(std::string& out, const Pt& p)
   appendNumber(out, -p.v);
 }
 
+// How host coordinates go into the user space of the element being written.
+struct UserSpace
+{
+  Matrix toHost = kFlip;
+  Matrix toUser = kFlip;
+
+  static UserSpace of(const Matrix& toHost)
+  {
+    UserSpace u;
+    if (invert(toHost, u.toUser))
+      u.toHost = toHost;
+    return u;
+  }
+  bool flipOnly() const { return toHost.a == 1 && toHost.b == 0 && toHost.c == 0 && toHost.d == -1 && toHost.tx == 0 && toHost.ty == 0; }
+};
+
+// Numbers near v that may be the one read: v rounded to each precision and its neighbours a few units in
+// the last place away, each with the length of its shortest text.
+struct Candidate
+{
+  double value;
+  size_t length;
+};
+
+void candidates(double v, std::vector<Candidate>& out)
+{
+  out.clear();
+  char buf[64];
+  auto add = [&](double c) {
+    if (!std::isfinite(c) || std::any_of(out.begin(), out.end(), [&](const Candidate& o) { return o.value == c; }))
+      return;
+    auto r = std::to_chars(buf, buf + sizeof buf, c);
+    out.push_back({c, static_cast<size_t>(r.ptr - buf)});
+  };
+  for (int precision = 1; precision <= 17; ++precision) {
+    auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, precision);
+    double c = v;
+    std::from_chars(buf, r.ptr, c);
+    add(c);
+  }
+  // Rounding error leaves a small number where the drawing has a whole one, most of all near zero.
+  add(std::round(v));
+  add(0);
+  double up = v, down = v;
+  for (int i = 0; i < 4; ++i) {
+    up = std::nextafter(up, HUGE_VAL);
+    down = std::nextafter(down, -HUGE_VAL);
+    add(up);
+    add(down);
+  }
+}
+
+// The point p of host space in user space: of the numbers the reader maps back to exactly p, the ones
+// with the shortest text, so that numbers read under a transform are written as they were.
+Pt userPoint(const Pt& p, const UserSpace& space)
+{
+  const Matrix& m = space.toHost;
+  if (space.flipOnly())
+    return {p.h, -p.v};
+  Pt u = space.toUser.apply(p);
+  thread_local std::vector<Candidate> xs, ys;
+  candidates(u.h, xs);
+  candidates(u.v, ys);
+  Pt best = u;
+  if (m.b == 0 && m.c == 0) {
+    // Each coordinate maps on its own.
+    size_t bx = SIZE_MAX, by = SIZE_MAX;
+    for (const Candidate& x : xs)
+      if (x.length < bx && m.apply({x.value, u.v}).h == p.h)
+        best.h = x.value, bx = x.length;
+    for (const Candidate& y : ys)
+      if (y.length < by && m.apply({u.h, y.value}).v == p.v)
+        best.v = y.value, by = y.length;
+    return best;
+  }
+  size_t shortest = SIZE_MAX;
+  for (const Candidate& x : xs)
+    for (const Candidate& y : ys)
+      if (x.length + y.length < shortest && m.apply({x.value, y.value}) == p)
+        best = {x.value, y.value}, shortest = x.length + y.length;
+  return best;
+}
+
+void appendUserPoint(std::string& out, const Pt& p, const UserSpace& space)
+{
+  Pt u = userPoint(p, space);
+  appendNumber(out, u.h);
+  out += ' ';
+  appendNumber(out, u.v);
+}
+
+void appendPathData(std::string& d, const std::vector<Segment>& segs, bool closed, const UserSpace& space)
+{
+  if (segs.empty())
+    return;
+  d += 'M';
+  appendUserPoint(d, segs[0].p, space);
+  auto piece = [&](const Segment& a, const Segment& b) {
+    if (a.out == a.p && b.in == b.p) {
+      d += " L";
+    } else {
+      d += " C";
+      appendUserPoint(d, a.out, space);
+      d += ' ';
+      appendUserPoint(d, b.in, space);
+      d += ' ';
+    }
+    appendUserPoint(d, b.p, space);
+  };
+  for (size_t i = 1; i < segs.size(); ++i)
+    piece(segs[i - 1], segs[i]);
+  if (closed) {
+    const Segment& a = segs.back();
+    const Segment& b = segs.front();
+    // The reader merges a closing anchor that repeats the first one, so such a piece is written out; so is
+    // the curve of a loop with one anchor.
+    if (!(a.out == a.p && b.in == b.p) || (segs.size() > 1 && a.p == b.p))
+      piece(a, b);
+    d += " Z";
+  }
+}
+
+// An attribute written twice would make the output unreadable: the last value wins.
 void setAttr(pugi::xml_node& node, const char* name, const std::string& value)
 {
-  node.append_attribute(name).set_value(value.c_str());
+  pugi::xml_attribute a = node.attribute(name);
+  (a ? a : node.append_attribute(name)).set_value(value.c_str());
 }
 
 class Writer
 {
 public:
   Writer(const Document& doc, pugi::xml_node svg);
-  void art(pugi::xml_node parent, const Art* a);
+  // Writes a into parent, whose user space ctm maps to host space.
+  void art(pugi::xml_node parent, const Art* a, const Matrix& ctm);
   // Every gradient, pattern, symbol and spot colour of the document, in the order they were made.
   void definitions();
   // Drops the definitions element when nothing went into it.
@@ -1479,7 +1639,7 @@ private:
   void content(pugi::xml_node parent, const Art* art);
   // The reference that paints with c, making a placement element where one is needed; "none" when the
   // object it paints with is gone.
-  std::string paintRef(const PaintColor& c);
+  std::string paintRef(const PaintColor& c, const UserSpace& space);
   std::string colorText(const PaintColor& c);
 
   const Document& doc_;
@@ -1553,9 +1713,9 @@ void Writer::content(pugi::xml_node parent, const Art* art)
   // The group the reader made around the content is not written; any other art is.
   if (art->type == Art::kGroup && art->svgId.empty() && art->svgAttrs.empty() && !art->parent)
     for (const Art* c = art->last; c; c = c->prev)
-      this->art(parent, c);
+      this->art(parent, c, kFlip);
   else
-    this->art(parent, art);
+    this->art(parent, art, kFlip);
 }
 
 std::string Writer::colorText(const PaintColor& c)
@@ -1632,7 +1792,7 @@ void Writer::definitions()
   }
 }
 
-std::string Writer::paintRef(const PaintColor& c)
+std::string Writer::paintRef(const PaintColor& c, const UserSpace& space)
 {
   if (c.kind == kCustomColor)
     return colorText(c);
@@ -1646,11 +1806,14 @@ std::string Writer::paintRef(const PaintColor& c)
     setAttr(node, "id", id);
     setAttr(node, "href", "#" + template_);
     setAttr(node, "gradientUnits", "userSpaceOnUse");
-    // A vector kept in host space is written in user space; one in gradient space keeps its matrix.
-    Matrix n = kFlip;
-    if (!c.matrix.identity()) {
+    // A vector kept in host space is written in user space when that keeps it exact; else the vector is
+    // written as it is and the transform maps it there.
+    Matrix n = space.toUser;
+    double scale = std::sqrt(std::fabs(n.a * n.d - n.b * n.c));
+    if (!c.matrix.identity() || !conformal(n)) {
       n = Matrix{};
-      setAttr(node, "gradientTransform", matrixText(c.matrix.then(kFlip)));
+      scale = 1;
+      setAttr(node, "gradientTransform", matrixText(c.matrix.then(space.toUser)));
     }
     auto point = [&](const char* x, const char* y, Pt p) {
       p = n.apply(p);
@@ -1660,7 +1823,7 @@ std::string Writer::paintRef(const PaintColor& c)
     if (g->type == 1) {
       double a = c.highlightAngle * kPi / 180, d = c.highlightLength * c.length;
       point("cx", "cy", c.origin);
-      setAttr(node, "r", numberText(c.length));
+      setAttr(node, "r", numberText(c.length * scale));
       point("fx", "fy", {c.origin.h + d * std::cos(a), c.origin.v + d * std::sin(a)});
     } else {
       double a = c.angle * kPi / 180;
@@ -1674,19 +1837,20 @@ std::string Writer::paintRef(const PaintColor& c)
     if (!p)
       return "none";
     std::string template_ = idOf(p, p->svgId, "pattern");
-    if (c.matrix.identity())
+    Matrix t = kFlip.then(c.matrix).then(space.toUser);
+    if (t.identity())
       return "url(#" + template_ + ")";
     pugi::xml_node node = defs_.append_child("pattern");
     std::string id = fresh(template_);
     setAttr(node, "id", id);
     setAttr(node, "href", "#" + template_);
-    setAttr(node, "patternTransform", matrixText(kFlip.then(c.matrix).then(kFlip)));
+    setAttr(node, "patternTransform", matrixText(t));
     return "url(#" + id + ")";
   }
   return PaintSvg::colorText(c);
 }
 
-void Writer::art(pugi::xml_node parent, const Art* a)
+void Writer::art(pugi::xml_node parent, const Art* a, const Matrix& parentCtm)
 {
   if (a->type == Art::kForeign && !a->text.empty()) {
     parent.append_buffer(a->text.data(), a->text.size());
@@ -1698,11 +1862,16 @@ void Writer::art(pugi::xml_node parent, const Art* a)
   pugi::xml_node node = parent.append_child(instance ? "use" : group ? "g" : text ? "text" : "path");
   if (!a->svgId.empty())
     setAttr(node, "id", a->svgId);
+  Matrix ctm = parentCtm;
+  for (auto& kv : a->svgAttrs)
+    if (kv.first == "transform")
+      ctm = transformValue(kv.second.c_str()).then(parentCtm);
+  UserSpace space = UserSpace::of(ctm);
   if (instance) {
     const Symbol* s = a->symbol && !a->symbol->dead() ? a->symbol : nullptr;
     if (s)
       setAttr(node, "href", "#" + idOf(s, s->svgId, "symbol"));
-    Matrix t = kFlip.then(a->placement).then(kFlip);
+    Matrix t = kFlip.then(a->placement).then(UserSpace::of(parentCtm).toUser);
     if (!t.identity())
       setAttr(node, "transform", matrixText(t));
   } else if (text) {
@@ -1710,13 +1879,13 @@ void Writer::art(pugi::xml_node parent, const Art* a)
   } else if (!group) {
     std::string d;
     if (a->type == Art::kPath) {
-      Svg::appendPathData(d, a->segments, a->closed);
+      appendPathData(d, a->segments, a->closed, space);
     } else {
       for (const Art* c = a->last; c; c = c->prev)
         if (c->type == Art::kPath) {
           if (!d.empty())
             d += ' ';
-          Svg::appendPathData(d, c->segments, c->closed);
+          appendPathData(d, c->segments, c->closed, space);
         }
     }
     setAttr(node, "d", d);
@@ -1732,12 +1901,12 @@ void Writer::art(pugi::xml_node parent, const Art* a)
       return (fillRef && name == "fill") || (strokeRef && name == "stroke");
     });
     if (fillRef) {
-      attrs.emplace_back("fill", paintRef(a->fillPaint));
+      attrs.emplace_back("fill", paintRef(a->fillPaint, space));
       if (a->fillPaint.kind == kCustomColor)
         attrs.emplace_back("data-fill-tint", numberText(a->fillPaint.values[1]));
     }
     if (strokeRef) {
-      attrs.emplace_back("stroke", paintRef(a->strokePaint));
+      attrs.emplace_back("stroke", paintRef(a->strokePaint, space));
       if (a->strokePaint.kind == kCustomColor)
         attrs.emplace_back("data-stroke-tint", numberText(a->strokePaint.values[1]));
     }
@@ -1750,7 +1919,7 @@ void Writer::art(pugi::xml_node parent, const Art* a)
     setAttr(node, "data-locked", "true");
   if (group)
     for (const Art* c = a->last; c; c = c->prev)
-      art(node, c);
+      art(node, c, ctm);
 }
 
 void Writer::finish(pugi::xml_node svg)
@@ -1763,33 +1932,7 @@ void Writer::finish(pugi::xml_node svg)
 
 void Svg::appendPathData(std::string& d, const std::vector<Segment>& segs, bool closed)
 {
-  using namespace hostsimSvg_detail;
-  if (segs.empty())
-    return;
-  d += 'M';
-  appendPoint(d, segs[0].p);
-  auto piece = [&](const Segment& a, const Segment& b) {
-    if (a.out == a.p && b.in == b.p) {
-      d += " L";
-    } else {
-      d += " C";
-      appendPoint(d, a.out);
-      d += ' ';
-      appendPoint(d, b.in);
-      d += ' ';
-    }
-    appendPoint(d, b.p);
-  };
-  for (size_t i = 1; i < segs.size(); ++i)
-    piece(segs[i - 1], segs[i]);
-  if (closed) {
-    const Segment& a = segs.back();
-    const Segment& b = segs.front();
-    // The reader merges a closing anchor that repeats the first one, so such a piece is written out.
-    if (segs.size() > 1 && (!(a.out == a.p && b.in == b.p) || a.p == b.p))
-      piece(a, b);
-    d += " Z";
-  }
+  hostsimSvg_detail::appendPathData(d, segs, closed, hostsimSvg_detail::UserSpace{});
 }
 
 bool Svg::read(const char* data, size_t size, Document& doc, std::string& error)
@@ -1847,36 +1990,42 @@ std::string Svg::write(const Document& doc)
       setAttr(svg, "viewBox", vb);
     }
   }
-  for (auto& kv : doc.svgRootAttrs)
-    if (kv.first != "transform")
-      setAttr(svg, kv.first.c_str(), kv.second);
+  Matrix base = kFlip;
+  for (auto& kv : doc.svgRootAttrs) {
+    setAttr(svg, kv.first.c_str(), kv.second);
+    if (kv.first == "transform")
+      base = transformValue(kv.second.c_str()).then(kFlip);
+  }
   Writer w(doc, svg);
   w.definitions();
   for (auto it = doc.layers.rbegin(); it != doc.layers.rend(); ++it) {
     struct LayerOut
     {
-      static void write(Writer& w, pugi::xml_node parent, const Layer* l)
+      static void write(Writer& w, pugi::xml_node parent, const Layer* l, Matrix ctm)
       {
         const Art* g = l->group;
         pugi::xml_node node = parent.append_child("g");
         if (!g->svgId.empty())
           setAttr(node, "id", g->svgId);
         setAttr(node, "data-name", l->title);
-        for (auto& kv : g->svgAttrs)
+        for (auto& kv : g->svgAttrs) {
           setAttr(node, kv.first.c_str(), kv.second);
+          if (kv.first == "transform")
+            ctm = transformValue(kv.second.c_str()).then(ctm);
+        }
         if (!l->visible)
           setAttr(node, "display", "none");
         if (!l->editable)
           setAttr(node, "data-locked", "true");
         for (const Art* c = g->last; c; c = c->prev) {
           if (c->layer)
-            write(w, node, c->layer);
+            write(w, node, c->layer, ctm);
           else
-            w.art(node, c);
+            w.art(node, c, ctm);
         }
       }
     };
-    LayerOut::write(w, svg, *it);
+    LayerOut::write(w, svg, *it, base);
   }
   w.finish(svg);
   std::ostringstream out;
