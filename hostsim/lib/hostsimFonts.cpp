@@ -74,9 +74,17 @@ bool contains(const std::string& text, const char* word) { return text.find(word
 
 } // namespace hostsimFonts_detail
 
-Fonts::Fonts(HostApp& app) : app_(app)
+Fonts::Fonts(HostApp& app) : app_(app) {}
+
+void Fonts::load() const
 {
-  addMachineFonts();
+  if (loaded_)
+    return;
+  // Areas are never const objects; the list is only completed here.
+  auto& self = const_cast<Fonts&>(*this);
+  self.loaded_ = true;
+  for (const auto& face : hostsimFonts_detail::machineFaces())
+    self.add(face.family, face.style, face.fullName);
   // The Windows faces the framework names (annotation styles, the fallback font); the Windows layer
   // draws them with its substitute face.
   const char* windowsFaces[][2] = {{"Tahoma", "Regular"},  {"Tahoma", "Bold"},
@@ -85,19 +93,14 @@ Fonts::Fonts(HostApp& app) : app_(app)
   for (auto& face : windowsFaces) {
     std::string fullName = std::string(face[1]) == "Regular" ? face[0] : std::string(face[0]) + " " + face[1];
     if (!findByFullName(fullName))
-      edit(add(face[0], face[1], fullName))->installed = false;
+      self.edit(self.add(face[0], face[1], fullName))->installed = false;
   }
-  defaultFont_ = findByFullName("Tahoma")->key;
-}
-
-void Fonts::addMachineFonts()
-{
-  for (const auto& face : hostsimFonts_detail::machineFaces())
-    add(face.family, face.style, face.fullName);
+  self.defaultFont_ = findByFullName("Tahoma")->key;
 }
 
 FontKey Fonts::add(const std::string& family, const std::string& style, const std::string& fullName)
 {
+  load();
   using hostsimFonts_detail::contains;
   auto typeface = std::find_if(typefaces_.begin(), typefaces_.end(),
                                [&](const Typeface& t) { return t.family == family; });
@@ -122,6 +125,7 @@ FontKey Fonts::add(const std::string& family, const std::string& style, const st
 
 const Fonts::Font* Fonts::find(FontKey key) const
 {
+  load();
   for (const Font& font : fonts_)
     if (key && font.key == key)
       return &font;
@@ -132,6 +136,7 @@ Fonts::Font* Fonts::edit(FontKey key) { return const_cast<Font*>(find(key)); }
 
 const Fonts::Font* Fonts::findByFullName(const std::string& fullName) const
 {
+  load();
   for (const Font& font : fonts_)
     if (font.fullName == fullName)
       return &font;
@@ -140,6 +145,7 @@ const Fonts::Font* Fonts::findByFullName(const std::string& fullName) const
 
 std::vector<const Fonts::Font*> Fonts::styles(TypefaceKey typeface) const
 {
+  load();
   std::vector<const Font*> result;
   for (const Font& font : fonts_)
     if (typeface && font.typeface == typeface)
@@ -149,6 +155,7 @@ std::vector<const Fonts::Font*> Fonts::styles(TypefaceKey typeface) const
 
 const std::string* Fonts::typefaceName(TypefaceKey typeface) const
 {
+  load();
   for (const Typeface& t : typefaces_)
     if (typeface && t.key == typeface)
       return &t.family;

@@ -1,4 +1,4 @@
-// The host's installed fonts: this machine's font faces as the Windows layer lists them, grouped into
+// The host's installed fonts: this machine's font faces (listed on first use) as the Windows layer lists them, grouped into
 // typefaces (families) with their styles, plus the Windows faces the framework names when the machine
 // lacks them; and the "AI Font Suite" over them.
 #pragma once
@@ -35,7 +35,11 @@ public:
   // Installs a font (creating its typeface when new) and returns its key; the full name defaults to
   // the family, plus the style unless it is "Regular".
   FontKey add(const std::string& family, const std::string& style, const std::string& fullName = "");
-  const std::vector<Font>& fonts() const { return fonts_; }
+  const std::vector<Font>& fonts() const
+  {
+    load();
+    return fonts_;
+  }
   const Font* find(FontKey key) const;
   // Test hook: the font's record, to script what the suite reports; null for an unknown key.
   Font* edit(FontKey key);
@@ -43,7 +47,11 @@ public:
   // The fonts of a typeface in style order; empty for an unknown typeface.
   std::vector<const Font*> styles(TypefaceKey typeface) const;
   const std::string* typefaceName(TypefaceKey typeface) const;
-  FontKey defaultFont() const { return defaultFont_; }
+  FontKey defaultFont() const
+  {
+    load();
+    return defaultFont_;
+  }
 
   // Text-engine font references: one per font, counted; the suite hands out a new count each time.
   AteFontRef retainAteFont(FontKey key);
@@ -68,7 +76,11 @@ private:
     int count = 0;
   };
 
-  void addMachineFonts();
+  // The machine's fonts are listed on first use, not when the application starts: listing them opens
+  // every font file, and a run that never asks for a font should not pay for the fonts a machine has.
+  void load() const;
+
+  bool loaded_ = false;
 
   HostApp& app_;
   std::vector<Font> fonts_;

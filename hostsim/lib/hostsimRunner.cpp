@@ -2,16 +2,20 @@
 
 #include "hostsimApp.h"
 #include "hostsimDialogs.h"
+#include "hostsimMenuOptions.h"
 #include "hostsimPluginModule.h"
 #include "hostsimResources.h"
+#include "hostsimRunSummary.h"
 #include "hostsimRuntime.h"
 #include "hostsimTheme.h"
 #include "hostsimUser.h"
 #include "win/WinTest.h"
 
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <ostream>
+#include <sstream>
 #include <vector>
 
 namespace hostsim {
@@ -40,25 +44,15 @@ const Action* findAction(const std::string& name)
   return nullptr;
 }
 
-void usage(std::ostream& err)
-{
-  err << "usage: hostsim MODULE [options]\n"
-         "  --host-version MAJOR.MINOR[.REVISION]  the version the host reports (default 21.0.0)\n"
-         "  --language TEXT[=CODE]                 the host's interface language and its code\n"
-         "  --dark                                 dark interface theme\n"
-         "  --refuse NAME:VERSION                  the host refuses to hand out this suite\n"
-         "  --resources FOLDER                     more module resources (TTTTTTTT_ID[_NAME] files)\n"
-         "  --quiet                                no progress on the terminal\n"
-         "  --answer default|cancel|N              how dialogs and alerts are answered: Enter (default),\n"
-         "                                         Esc, or a click on the Nth button from the right\n";
-  for (const Action& action : actions())
-    err << "  --" << action.name << (action.argumentName.empty() ? "" : " " + action.argumentName) << "  "
-        << action.help << "\n";
-}
+// The menu item a bare drawing on the command line is joined with.
+constexpr const char* kJoinItem = "Objects Paths Popup>Junctate";
 
 struct Options
 {
+  std::string program = "hostsim MODULE";
   std::string module;
+  bool help = false;
+  bool report = false;
   int32_t major = 21, minor = 0, revision = 0;
   std::string language;
   int32_t languageCode = 0;
@@ -70,16 +64,93 @@ struct Options
   std::vector<std::pair<const Action*, std::string>> actions;
 };
 
+void usage(const Options& options, const std::vector<std::string>& menuItems, std::ostream& out)
+{
+  out << "usage: " << options.program << " [DRAWING.svg ...] [options]\n"
+      << "A bare DRAWING.svg is opened, all of it selected, \"" << kJoinItem << "\" chosen and the result saved\n"
+      << "as DRAWING-joined.svg beside it. Actions run in command-line order:\n";
+  for (const Action& action : actions()) {
+    std::string left = "--" + action.name + (action.argumentName.empty() ? "" : " " + action.argumentName);
+    out << "  " << left << std::string(left.size() < 38 ? 38 - left.size() : 1, ' ') << action.help << "\n";
+  }
+  out << "Settings:\n"
+         "  --report                              print the host's report (suites, menus, notifiers, documents,\n"
+         "                                        dialogs, debugger output) at the end\n"
+         "  --quiet                               no progress on the terminal\n"
+         "  --answer default|cancel|N             how dialogs and alerts are answered: Enter (default), Esc,\n"
+         "                                        or a click on the Nth button from the right\n"
+         "  --host-version MAJOR.MINOR[.REVISION] the version the host reports (default 21.0.0)\n"
+         "  --language TEXT[=CODE]                the host's interface language and its code\n"
+         "  --dark                                dark interface theme\n"
+         "  --refuse NAME:VERSION                 the host refuses to hand out this suite\n"
+         "  --resources FOLDER                    more module resources (TTTTTTTT_ID[_NAME] files)\n"
+         "  -h, --help, help                      this text\n";
+  if (!menuItems.empty()) {
+    out << "Menu items of " << options.module.substr(options.module.rfind('/') + 1) << " (for --menu):\n";
+    for (const std::string& item : menuItems)
+      out << "  \"" << item << "\"\n";
+  }
+  out << "Example:\n  " << options.program
+      << " --open drawing.svg --select all --menu Assimilate --save drawing-absorbed.svg\n"
+         "Every run ends with one line: the drawing's paths in and out, the joins made, the paths closed and\n"
+         "where the result is; an error, if any, comes last.\n";
+}
+
+bool endsWithSvg(const std::string& path)
+{
+  if (path.size() < 4)
+    return false;
+  std::string tail = path.substr(path.size() - 4);
+  for (char& c : tail)
+    c = char(std::tolower(static_cast<unsigned char>(c)));
+  return tail == ".svg";
+}
+
+// DRAWING.svg -> DRAWING-joined.svg, in the same folder.
+std::string joinedName(const std::string& path)
+{
+  const size_t slash = path.rfind('/');
+  const size_t dot = path.rfind('.');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash) || dot == slash + 1)
+    return path + "-joined.svg";
+  return path.substr(0, dot) + "-joined" + path.substr(dot);
+}
+
+bool addDrawing(const std::string& path, Options& options)
+{
+  const Action* open = findAction("open");
+  const Action* select = findAction("select");
+  const Action* menu = findAction("menu");
+  const Action* save = findAction("save");
+  if (!open || !select || !menu || !save)
+    return false;
+  options.actions.emplace_back(open, path);
+  options.actions.emplace_back(select, "all");
+  options.actions.emplace_back(menu, kJoinItem);
+  options.actions.emplace_back(save, joinedName(path));
+  return true;
+}
+
 bool parse(int argc, const char* const* argv, Options& options, std::ostream& err)
 {
+  if (argc > 0) {
+    std::string self = argv[0];
+    if (self.size() >= 3 && self.compare(self.size() - 3, 3, "run") == 0)
+      options.program = "./run";
+  }
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
+    if (arg == "-h" || arg == "--help" || arg == "help") {
+      options.help = true;
+      continue;
+    }
     if (arg.rfind("--", 0) != 0) {
-      if (!options.module.empty()) {
-        err << "hostsim: more than one module: " << arg << "\n";
+      if (options.module.empty() && !endsWithSvg(arg)) {
+        options.module = arg;
+      } else if (!addDrawing(arg, options)) {
+        err << "hostsim: " << arg << ": this host cannot join a bare drawing (no --open, --select, --menu, --save)\n";
         return false;
       }
-      options.module = arg;
       continue;
     }
     std::string name = arg.substr(2);
@@ -96,6 +167,8 @@ bool parse(int argc, const char* const* argv, Options& options, std::ostream& er
       options.dark = true;
     } else if (name == "quiet") {
       options.quiet = true;
+    } else if (name == "report") {
+      options.report = true;
     } else if (name == "host-version") {
       if (!value(text))
         return false;
@@ -140,16 +213,72 @@ bool parse(int argc, const char* const* argv, Options& options, std::ostream& er
         return false;
       options.actions.emplace_back(action, action->argumentName.empty() ? std::string() : text);
     } else {
-      err << "hostsim: unknown option " << arg << "\n";
+      err << "hostsim: unknown option " << arg << " (--help lists them)\n";
       return false;
     }
   }
-  if (options.module.empty()) {
-    err << "hostsim: no module given\n";
+  if (options.module.empty() && !options.help) {
+    err << "hostsim: no module given (usage: hostsim MODULE [DRAWING.svg ...] [options])\n";
     return false;
   }
   return true;
 }
+
+// The progress bar on the terminal: one line, redrawn when its text or its percentage changes, that ends
+// at its total when the task closes it (or says where it was cancelled).
+class ProgressLine
+{
+public:
+  explicit ProgressLine(std::ostream& err) : err_(err) {}
+  ~ProgressLine() { finish(); }
+
+  void show(const User::Progress& progress)
+  {
+    if (progress.closed) {
+      if (shown_)
+        draw(progress.text, progress.cancelled ? progress.current : progress.maximum, progress.maximum,
+             progress.cancelled ? " (cancelled)" : "");
+      finish();
+      return;
+    }
+    const int percent = progress.maximum > 0 ? int(int64_t(progress.current) * 100 / progress.maximum) : -1;
+    if (shown_ && progress.text == text_ && percent == percent_ && progress.maximum == maximum_)
+      return;
+    text_ = progress.text;
+    percent_ = percent;
+    maximum_ = progress.maximum;
+    draw(progress.text, progress.current, progress.maximum, "");
+  }
+
+  void finish()
+  {
+    if (shown_)
+      err_ << "\n" << std::flush;
+    shown_ = false;
+  }
+
+private:
+  void draw(const std::string& text, int32_t current, int32_t maximum, const char* note)
+  {
+    std::string line = text;
+    if (maximum > 0)
+      line += " " + std::to_string(current) + "/" + std::to_string(maximum);
+    line += note;
+    const size_t width = line.size();
+    if (line.size() < width_)
+      line.append(width_ - line.size(), ' ');
+    width_ = width;
+    err_ << "\r" << line << std::flush;
+    shown_ = true;
+  }
+
+  std::ostream& err_;
+  bool shown_ = false;
+  std::string text_;
+  int percent_ = -2;
+  int32_t maximum_ = 0;
+  size_t width_ = 0;
+};
 
 } // namespace hostsimRunner_detail
 
@@ -162,13 +291,15 @@ int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
 {
   using namespace hostsimRunner_detail;
   Options options;
-  if (!parse(argc, argv, options, err)) {
-    usage(err);
+  if (!parse(argc, argv, options, err))
     return 2;
+  if (options.module.empty()) {
+    usage(options, {}, out);
+    return 0;
   }
   PluginModule module(options.module);
   if (!module.isLoaded()) {
-    err << "hostsim: " << module.error() << "\n";
+    err << "hostsim: cannot load the plug-in module: " << module.error() << "\n";
     return 1;
   }
   // The command line runs on real time; tests drive the clock themselves.
@@ -187,28 +318,40 @@ int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
   for (const std::string& folder : options.resourceFolders)
     app.area<Resources>().loadFolder(folder);
   app.area<Dialogs>().setAnswer(options.answer);
-  if (!options.quiet) {
-    app.area<User>().onProgress = [&err](const User::Progress& progress) {
-      if (progress.closed) {
-        err << "\n";
-        return;
-      }
-      err << "\r" << progress.text << " " << progress.current << "/" << progress.maximum << std::flush;
-    };
-  }
+  ProgressLine progressLine(err);
+  if (!options.quiet)
+    app.area<User>().onProgress = [&progressLine](const User::Progress& progress) { progressLine.show(progress); };
 
   app.startup();
   app.applicationStarted();
   bool ok = true;
-  for (const auto& [action, argument] : options.actions) {
-    if (!action->handler(app, argument, err)) {
-      ok = false;
-      break;
+  // What an action says goes out when it is done; the words of the action that failed come last of all.
+  std::string failure;
+  if (options.help) {
+    usage(options, MenuOptions::choosableNames(app), out);
+  } else {
+    for (const auto& [action, argument] : options.actions) {
+      std::ostringstream said;
+      ok = action->handler(app, argument, said);
+      progressLine.finish();
+      if (!ok) {
+        failure = said.str();
+        break;
+      }
+      err << said.str();
     }
   }
+  const std::string summary = app.area<RunSummary>().line();
   app.applicationShutdown();
   app.shutdown();
-  app.report(out);
+  app.area<User>().onProgress = nullptr;
+  progressLine.finish();
+  if (options.report)
+    app.report(out);
+  if (!options.help)
+    out << "hostsim: " << summary << "\n";
+  out << std::flush;
+  err << failure << std::flush;
   return ok ? 0 : 1;
 }
 

@@ -1,14 +1,16 @@
 // The hostsim command line: loads a plug-in module, runs it through the host's lifecycle with the
-// actions the options ask for, and prints the report.
+// actions the options ask for, and ends with one summary line (an error, if any, after it).
 //
-//   hostsim MODULE [options]
+//   hostsim MODULE [DRAWING.svg ...] [options]
 //
-// Actions run in command-line order after the application-started notification. An area adds an
-// action with a static CommandAction in its own .cpp:
+// Actions run in command-line order after the application-started notification; a bare DRAWING.svg
+// stands for --open, --select all, --menu (the join) and --save DRAWING-joined.svg. The host's report is
+// printed on --report only. An area adds an action with a static CommandAction in its own .cpp:
 //
 //   const hostsim::CommandAction openAction("open", "FILE.svg", "open a drawing", &openDrawing);
 //
-// which makes "--open FILE.svg" call openDrawing(app, "FILE.svg", err); a false result ends the run.
+// which makes "--open FILE.svg" call openDrawing(app, "FILE.svg", err); a false result ends the run, and
+// what the failing action wrote to err is printed last. --help lists every registered action.
 #pragma once
 
 #include <iosfwd>

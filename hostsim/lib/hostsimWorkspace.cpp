@@ -1,6 +1,7 @@
 #include "hostsimWorkspace.h"
 
 #include "hostsimApp.h"
+#include "hostsimAtomicFile.h"
 #include "hostsimDocumentList.h"
 #include "hostsimSvg.h"
 
@@ -78,14 +79,8 @@ bool Workspace::saveSvg(Document* doc, const std::string& path, std::string& err
     error = "no document to save";
     return false;
   }
-  std::ofstream out(path, std::ios::binary);
-  std::string text = Svg::write(*doc);
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
-  if (!out) {
-    error = "cannot write " + path;
-    return false;
-  }
-  return true;
+  // Never over the target directly: a failed write would leave neither the old drawing nor the new.
+  return AtomicFile::write(path, Svg::write(*doc), error);
 }
 
 bool Workspace::select(const std::vector<std::string>& ids, std::string& error)

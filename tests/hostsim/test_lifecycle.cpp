@@ -190,7 +190,7 @@ TEST(CommandLine, RunsActionsInOrderBetweenStartAndShutdown)
   std::string out, err;
   lifecycleTest::actionsRun.clear();
   EXPECT_EQ(lifecycleTest::run(
-                {QOR_PLUGIN_MODULE, "--test-action", "one", "--host-version", "24.2", "--test-action", "two"},
+                {QOR_PLUGIN_MODULE, "--report", "--test-action", "one", "--host-version", "24.2", "--test-action", "two"},
                 out, err),
             0)
       << err;
@@ -201,7 +201,7 @@ TEST(CommandLine, RunsActionsInOrderBetweenStartAndShutdown)
 
   lifecycleTest::actionsRun.clear();
   EXPECT_EQ(
-      lifecycleTest::run({QOR_PLUGIN_MODULE, "--test-action", "stop", "--test-action", "never"}, out, err),
+      lifecycleTest::run({QOR_PLUGIN_MODULE, "--report", "--test-action", "stop", "--test-action", "never"}, out, err),
       1);
   EXPECT_EQ(lifecycleTest::actionsRun.size(), 1u);
   EXPECT_NE(out.find("Suites acquired"), std::string::npos) << "the plug-in still shuts down and reports";
@@ -232,7 +232,7 @@ TEST(CommandLine, RejectsBadCommandLines)
 
 TEST(CommandLine, TheProgramPrintsTheReport)
 {
-  std::string command = std::string(QOR_HOSTSIM_PROGRAM) + " " + QOR_PLUGIN_MODULE + " 2>&1";
+  std::string command = std::string(QOR_HOSTSIM_PROGRAM) + " " + QOR_PLUGIN_MODULE + " --report 2>&1";
   FILE* pipe = popen(command.c_str(), "r");
   ASSERT_NE(pipe, nullptr);
   std::string output;

@@ -12,7 +12,7 @@ protected:
   int hostsim(const std::string& arguments)
   {
     const std::string command = "LOCALAPPDATA='" + appData.path() + "' '" QOR_HOSTSIM_PROGRAM "' '" QOR_PLUGIN_MODULE
-                                "' --quiet " +
+                                "' --quiet --report " +
                                 arguments + " >'" + appData.file("out") + "' 2>'" + appData.file("err") + "'";
     const int status = std::system(command.c_str());
     out = prefsTest::readBytes(appData.file("out"));

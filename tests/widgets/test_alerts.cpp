@@ -192,7 +192,7 @@ TEST(WelcomeAlert, HostsimAnswersAndReportsIt)
   for (Run& run : runs) {
     const std::string out = appData.file("out-" + run.answer);
     const std::string command = "LOCALAPPDATA='" + appData.file(run.answer) + "' '" QOR_HOSTSIM_PROGRAM "' '" QOR_PLUGIN_MODULE
-                                "' --quiet --answer " + run.answer + " >'" + out + "' 2>&1";
+                                "' --quiet --report --answer " + run.answer + " >'" + out + "' 2>&1";
     ASSERT_EQ(std::system(command.c_str()), 0);
     run.report = prefsTest::readBytes(out);
     EXPECT_NE(run.report.find("Dialogs: 1\n  \"Adobe Illustrator\"\n    text: Welcome to Junctate! \n\nPlugin successfully"),

@@ -31,33 +31,45 @@ unsigned be16(const std::vector<unsigned char>& t, size_t at)
 
 // The full name (id 4) of a naming table, from its first record with that id; only the Unicode and
 // Windows Unicode encodings are decoded here.
+// The full name a font gives itself, read as the system reads it: the Windows Unicode record (US English
+// first) before a Unicode-platform one before a Macintosh one. A font file may give them different texts.
 std::u16string fullNameOf(const std::vector<unsigned char>& table)
 {
   if (table.size() < 6)
     return u"<short>";
   unsigned count = be16(table, 2), storage = be16(table, 4);
+  int bestRank = 0;
+  std::u16string best = u"<none>";
   for (unsigned i = 0; i < count && 6 + 12 * (i + 1) <= table.size(); ++i) {
     size_t r = 6 + 12 * i;
     if (be16(table, r + 6) != 4)
       continue;
-    unsigned platform = be16(table, r), encoding = be16(table, r + 2);
+    unsigned platform = be16(table, r), encoding = be16(table, r + 2), language = be16(table, r + 4);
     size_t length = be16(table, r + 8), offset = storage + be16(table, r + 10);
     if (offset + length > table.size())
       return u"<outside>";
+    const int rank = platform == 3 && (encoding == 1 || encoding == 0) ? (language == 0x409 ? 4 : 3)
+                     : platform == 0                                    ? 2
+                     : platform == 1 && encoding == 0                   ? 1
+                                                                        : 0;
+    if (rank <= bestRank)
+      continue;
     std::u16string out;
-    if (platform == 0 || (platform == 3 && encoding == 1)) {
+    if (platform == 0 || platform == 3) {
       for (size_t k = 0; k + 1 < length; k += 2)
         out.push_back(static_cast<char16_t>(be16(table, offset + k)));
     } else {
       std::vector<WCHAR> wide(length + 1);
-      int n = MultiByteToWideChar(platform == 1 ? 10000 + encoding : 0, 0,
-                                  reinterpret_cast<const char*>(table.data() + offset),
+      int n = MultiByteToWideChar(10000 + encoding, 0, reinterpret_cast<const char*>(table.data() + offset),
                                   static_cast<int>(length), wide.data(), static_cast<int>(wide.size()));
       out.assign(wide.data(), static_cast<size_t>(n > 0 ? n : 0));
     }
-    return out;
+    if (!out.empty()) {
+      bestRank = rank;
+      best = out;
+    }
   }
-  return u"<none>";
+  return best;
 }
 
 const DWORD nameTag = 'n' | ('a' << 8) | ('m' << 16) | (static_cast<DWORD>('e') << 24);
