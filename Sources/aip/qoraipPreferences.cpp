@@ -15,6 +15,7 @@
 #include "plat/qorplatConstants.h"
 #include "plat/qorplatFileSystem.h"
 #include "utils/qorutilsStrings.h"
+#include "win/WinBase.h"
 #include "win/WinFileSystem.h"
 
 namespace qor {
@@ -128,7 +129,12 @@ bool setAside(const std::string &path) {
     for (int i = 1; i <= 100; ++i) {
         std::string to = path + ".unreadable" + (i > 1 ? "-" + std::to_string(i) : std::string());
         if (plat::pathExists(to)) continue;
-        return MoveFileExW(from.c_str(), utils::utf8ToUtf16(to).c_str(), MOVEFILE_WRITE_THROUGH) != 0;
+        if (!MoveFileExW(from.c_str(), utils::utf8ToUtf16(to).c_str(), MOVEFILE_WRITE_THROUGH)) return false;
+        // The user's settings are gone from view: say where they went.
+        const std::string note = "Preferences: " + path + " could not be read; it was set aside as " + to +
+                                 " and the defaults are used.\n";
+        OutputDebugStringW(utils::utf8ToUtf16(note).c_str());
+        return true;
     }
     return false;
 }

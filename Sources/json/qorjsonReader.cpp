@@ -251,8 +251,13 @@ Node *Reader::parseContainers(size_t pos) {
         case '-':
         case '.':
         case '0': case '1': case '2': case '3': case '4': case '5': case '6': case '7': case '8': case '9': {
-            states_.push_back(NumberToken);
             size_t end = numberEnd(pos);
+            // The format has no exponents: "5e-2" must not read as 5 followed by a stray -2.
+            if (end < n && (text_[end] == 'e' || text_[end] == 'E')) {
+                ok = fail("exponents are not supported", end);
+                break;
+            }
+            states_.push_back(NumberToken);
             place(makeNumber(pos, end));
             pos = end;
             break;

@@ -2,7 +2,11 @@
 
 #include "plat/qorplatStrings.h"
 #include "utils/qorutilsStrings.h"
+#include "win/WinBase.h"
 #include "win/WinFileSystem.h"
+
+#include <atomic>
+#include <string>
 
 namespace qorplatFileSystem_detail {
 
@@ -59,9 +63,12 @@ std::string readTextFile(const std::string& path)
 bool writeTextFile(const std::string& path, const std::string& bytes)
 {
   // Written beside the file and moved over it only when complete, so that a full disk or a failed
-  // write never leaves a truncated file in place of the old one.
+  // write never leaves a truncated file in place of the old one. The temporary name is unique to this
+  // process and this write: two processes saving at once must not write into one temporary file.
+  static std::atomic<unsigned> serial{0};
   const std::u16string target = qor::utils::utf8ToUtf16(path);
-  const std::u16string temporary = target + u".~tmp";
+  const std::u16string temporary = target + u".~" + qor::utils::utf8ToUtf16(std::to_string(GetCurrentProcessId())) +
+                                   u"-" + qor::utils::utf8ToUtf16(std::to_string(serial++)) + u".tmp";
   WideTextOutputFile out;
   if (!out.open(temporary.c_str(), _SH_DENYNO))
     return false;
@@ -73,6 +80,10 @@ bool writeTextFile(const std::string& path, const std::string& bytes)
   bool ok = !out.fail() && !out.bad();
   out.close();
   ok = ok && !out.fail() && !out.bad();
+  // The new file takes the old one's permissions (a read-only file stays read-only).
+  struct _stat existing;
+  if (ok && _wstat(target.c_str(), &existing) == 0)
+    ok = _wchmod(temporary.c_str(), int(existing.st_mode)) == 0;
   if (ok)
     ok = MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
   if (!ok)

@@ -9,6 +9,7 @@
 #include "hostsimRuntime.h"
 #include "hostsimTheme.h"
 #include "hostsimUser.h"
+#include "hostsimWindows.h"
 #include "win/WinTest.h"
 
 #include <cctype>
@@ -346,8 +347,12 @@ int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
   app.shutdown();
   app.area<User>().onProgress = nullptr;
   progressLine.finish();
-  if (options.report)
+  if (options.report) {
     app.report(out);
+  } else if (std::string debug = debuggerOutput(); !debug.empty()) {
+    // What the plug-in told the debugger (its alerts, a preference file set aside) is for the user too.
+    err << "hostsim: the plug-in's debugger output:\n" << debug << (debug.back() == '\n' ? "" : "\n");
+  }
   if (!options.help)
     out << "hostsim: " << summary << "\n";
   out << std::flush;

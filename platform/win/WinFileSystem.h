@@ -41,6 +41,7 @@ BOOL CreateDirectoryW(LPCWSTR path, LPSECURITY_ATTRIBUTES attributes);
 
 #define MOVEFILE_REPLACE_EXISTING 0x00000001
 #define MOVEFILE_WRITE_THROUGH 0x00000008
+// With MOVEFILE_WRITE_THROUGH the move is on disk when it returns: the folder is synced after it.
 BOOL MoveFileExW(LPCWSTR existing, LPCWSTR replacement, DWORD flags);
 BOOL DeleteFileW(LPCWSTR path);
 
@@ -54,6 +55,9 @@ struct _stat
 #define _S_IFDIR 0x4000
 #define _S_IFREG 0x8000
 int _wstat(const WCHAR* path, struct _stat* buffer);
+// The C runtime's wide chmod: gives the file the permission bits of mode (an st_mode from _wstat keeps
+// them as they were, a read-only file stays read-only); 0 on success.
+int _wchmod(const WCHAR* path, int mode);
 
 // Sharing modes of the C runtime's shared opens.
 #define _SH_DENYRW 0x10

@@ -276,6 +276,15 @@ BOOL MoveFileExW(LPCWSTR existing, LPCWSTR replacement, DWORD flags)
     SetLastError(qorwinFileSystem_detail::errorFromErrno(errno));
     return FALSE;
   }
+  if (flags & MOVEFILE_WRITE_THROUGH) {
+    const size_t slash = to.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : to.substr(0, slash);
+    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+      ::fsync(fd);
+      ::close(fd);
+    }
+  }
   return TRUE;
 }
 
@@ -304,6 +313,15 @@ int _wstat(const WCHAR* path, struct _stat* buffer)
   buffer->st_mode = (S_ISDIR(st.st_mode) ? _S_IFDIR : S_ISREG(st.st_mode) ? _S_IFREG : 0) | (st.st_mode & 0777);
   buffer->st_size = st.st_size;
   return 0;
+}
+
+int _wchmod(const WCHAR* path, int mode)
+{
+  if (!path) {
+    errno = EINVAL;
+    return -1;
+  }
+  return ::chmod(qorwin::codec::posixPath(path).c_str(), static_cast<mode_t>(mode) & 0777);
 }
 
 WideTextInputFile::~WideTextInputFile()

@@ -130,7 +130,42 @@ TEST_F(FileSystem, WriteStoresLineFeedsAsCrLfAndEveryOtherByteUnchanged)
 
   ASSERT_TRUE(qor::plat::writeTextFile(file, ""));
   EXPECT_EQ(slurp(root / "out.txt"), "");
-  EXPECT_FALSE(fs::exists(root / "out.txt.~tmp"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(root), fs::directory_iterator()), 1) << "no temporary file is left";
+}
+
+TEST_F(FileSystem, ConcurrentWritersNeverTearTheFileAndTheModeStays)
+{
+  const std::string file = framework(root / "prefs.txt");
+  ASSERT_TRUE(qor::plat::writeTextFile(file, "first"));
+  ASSERT_EQ(::chmod((root / "prefs.txt").c_str(), 0444), 0);
+  ASSERT_TRUE(qor::plat::writeTextFile(file, "second"));
+  struct stat info {};
+  ASSERT_EQ(::stat((root / "prefs.txt").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0444u) << "a read-only file stays read-only";
+  ASSERT_EQ(::chmod((root / "prefs.txt").c_str(), 0644), 0);
+
+  // Two processes save at once, over and over: the file is always one whole document of one of them.
+  const std::string a = "{\"who\":\"a\",\"pad\":\"" + std::string(20000, 'a') + "\"}";
+  const std::string b = "{\"who\":\"b\"}";
+  auto writer = [&](const std::string& text) {
+    return [&file, text] {
+      for (int i = 0; i < 200; ++i)
+        if (!qor::plat::writeTextFile(file, text))
+          return 1;
+      return 0;
+    };
+  };
+  const pid_t other = fork();
+  if (other == 0)
+    _exit(writer(b)());
+  const int mine = writer(a)();
+  int status = 0;
+  waitpid(other, &status, 0);
+  EXPECT_EQ(mine, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  const std::string last = slurp(root / "prefs.txt");
+  EXPECT_TRUE(last == a || last == b) << last.size() << " bytes: " << last.substr(0, 40);
+  EXPECT_EQ(std::distance(fs::directory_iterator(root), fs::directory_iterator()), 1) << "no temporary file is left";
 }
 
 TEST_F(FileSystem, WriteIntoAMissingFolderFailsAndCreatesNothing)

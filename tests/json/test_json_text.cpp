@@ -55,6 +55,8 @@ TEST(JsonReader, AcceptsTheLenientFormAndRefusesWhatItMust) {
         {"[\"\xff\xfe\xc3\"]", "[\"\xff\xfe\xc3\"]", "invalid UTF-8 passes through"},
         {"1e5", kRejected, "exponent at top level"},
         {"[1e-5]", kRejected, "exponent in a container"},
+        {"{\"pDist\":5e-2,}", kRejected, "exponent before a trailing comma"},
+        {"{\"a\":2E3}", kRejected, "capital exponent in an object"},
         {"nul", kRejected, "short literal"},
         {"true x", kRejected, "text after a literal"},
         {"[1 2]", kRejected, "two values without a comma"},

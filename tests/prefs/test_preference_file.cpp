@@ -5,6 +5,7 @@
 #include "plat/qorplatPersistentNumber.h"
 #include "plat/qorplatPersistentString.h"
 #include "prefsTestSupport.h"
+#include "win/WinTest.h"
 
 #include <gtest/gtest.h>
 
@@ -88,6 +89,7 @@ TEST(PreferenceFile, AnUnreadableFileIsSetAsideNotOverwritten) {
         const char *bytes;
         const char *why;
     } cases[] = {{"{\"Prefs\":{\"pDist\":1e-5}}", "exponent"},
+                 {"{\"Prefs\":{\"pDist\":5e-2,}}", "exponent before a trailing comma"},
                  {"{\"Prefs\":{\"pDist\":0.1 \"pAngle\":3}}", "missing comma"},
                  {"[1,2]", "root is no object"},
                  {"", "empty file"}};
@@ -96,7 +98,13 @@ TEST(PreferenceFile, AnUnreadableFileIsSetAsideNotOverwritten) {
         const std::string path = dir.file("Preferences");
         writeBytes(path, c.bytes);
         writeBytes(dir.file("Preferences.unreadable"), "older");
+        qorwin::clearDebugOutput();
         auto doc = load(path);
+        EXPECT_NE(qorwin::debugOutput().find("Preferences: " + path + " could not be read; it was set aside as " +
+                                             path + ".unreadable-2 and the defaults are used."),
+                  std::string::npos)
+            << c.why << ": the user is told\n"
+            << qorwin::debugOutput();
         EXPECT_EQ(doc->saveCount(), 0) << c.why;
         ASSERT_TRUE(doc->save(path)) << c.why;
         EXPECT_EQ(readBytes(dir.file("Preferences.unreadable")), "older") << c.why;
