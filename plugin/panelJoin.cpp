@@ -168,9 +168,15 @@ void JoinPartners::Positions::build(const std::vector<ArtHandle>& l)
 {
   list = &l;
   size = l.size();
+  at.clear();
   at.reserve(l.size());
   for (size_t i = 0; i < l.size(); ++i) {
-    if (l[i] && !at.emplace(l[i], i).second)
+    if (l[i])
+      at.emplace_back(l[i], i);
+  }
+  std::sort(at.begin(), at.end());
+  for (size_t k = 1; k < at.size(); ++k) {
+    if (at[k].first == at[k - 1].first)
       unique = false;
   }
 }
@@ -179,8 +185,8 @@ bool JoinPartners::Positions::clear(std::vector<ArtHandle>& l, ArtHandle path) c
 {
   if (list != &l || size != l.size() || !unique)
     return false;
-  auto it = at.find(path);
-  if (it != at.end() && l[it->second] == path)
+  auto it = std::lower_bound(at.begin(), at.end(), std::make_pair(path, size_t{0}));
+  if (it != at.end() && it->first == path && l[it->second] == path)
     l[it->second] = nullptr;
   return true;
 }
@@ -198,24 +204,31 @@ bool JoinPartners::clearEntry(std::vector<ArtHandle>& list, ArtHandle path)
 
 namespace panelJoin_detail {
 
-void endTangents(const Art::Path& path, Angle& start, Angle& end)
+// The tangents the caller asks for (a null output is not read from the path).
+void endTangents(const Art::Path& path, Angle* start, Angle* end)
 {
-  std::unique_ptr<Bezier> first(path.bezier(0));
-  std::unique_ptr<Bezier> last(path.bezier(path.bezierCount() - 1));
-  if (first)
-    start = first->tangentAngle(0);
-  if (last)
-    end = last->tangentAngle(1);
+  if (start) {
+    std::unique_ptr<Bezier> first(path.bezier(0));
+    if (first)
+      *start = first->tangentAngle(0);
+  }
+  if (end) {
+    std::unique_ptr<Bezier> last(path.bezier(path.bezierCount() - 1));
+    if (last)
+      *end = last->tangentAngle(1);
+  }
 }
 
-// The turn of endTangentAngle, for paths already at hand (null leaves a path's tangents at 0).
+// The turn of endTangentAngle, for paths already at hand (null leaves a path's tangents at 0). Only
+// the two tangents that meet at the junction of the code are read.
 double turnAt(const Art::Path* a, const Art::Path* b, int16_t code)
 {
   Angle as, ae, bs, be;
+  const bool aStart = code == 1 || code == 3, bStart = code == 1 || code == 2;
   if (a)
-    endTangents(*a, as, ae);
+    endTangents(*a, aStart ? &as : nullptr, aStart ? nullptr : &ae);
   if (b)
-    endTangents(*b, bs, be);
+    endTangents(*b, bStart ? &bs : nullptr, bStart ? nullptr : &be);
   double turn = 0;
   switch (code) {
   case 1:
@@ -245,7 +258,7 @@ void pathEndTangents(ArtHandle path, Angle& start, Angle& end)
     return;
   Art art(path);
   if (Art::Path* facet = art.path())
-    endTangents(*facet, start, end);
+    endTangents(*facet, &start, &end);
 }
 
 double endTangentAngle(ArtHandle a, ArtHandle b, int16_t code)
@@ -408,13 +421,20 @@ void closeIfEndsMeet(ArtHandle path, double distance, double angle, double smoot
   Art::Path* facet = art.path();
   if (art.isEmpty() || !facet)
     return;
-  std::vector<ArtboardSegPoint> segs = allSegments(*facet);
   // A closed path needs two anchors to keep; one anchor cannot close on itself.
-  if (segs.size() < 2)
+  const int32_t count = facet->segmentCount();
+  if (count < 2)
     return;
-  if (!endsMeet(segs.front().anchor, segs.back().anchor, distance))
+  // Most paths do not close: their two ends are tested before the rest of the path is read.
+  ArtboardPoint first, last;
+  facet->endPoints(first, last);
+  if (!endsMeet(first, last, distance))
     return;
   if (endTangentAngle(path, path, 2) > angle)
+    return;
+  std::vector<ArtboardSegPoint> segs = allSegments(*facet);
+  if (segs.size() < 2 ||
+      (segs.size() != static_cast<size_t>(count) && !endsMeet(segs.front().anchor, segs.back().anchor, distance)))
     return;
   ArtboardSegPoint fused(midpointOf(segs.back().anchor, segs.front().anchor), segs.back().in,
                          segs.front().out, false);

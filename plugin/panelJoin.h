@@ -6,7 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "hostapi/HostTypes.h"
@@ -80,7 +80,7 @@ private:
     const std::vector<ArtHandle>* list = nullptr;
     size_t size = 0;
     bool unique = true;
-    std::unordered_map<ArtHandle, size_t> at;
+    std::vector<std::pair<ArtHandle, size_t>> at;  // sorted by handle
     void build(const std::vector<ArtHandle>& l);
     bool clear(std::vector<ArtHandle>& l, ArtHandle path) const;
   };

@@ -51,6 +51,23 @@ void selectAndClose(ArtHandle path, double distance, double angle, double smooth
   closeIfEndsMeet(path, distance, angle, smooth);
 }
 
+// Holds the art of a path while a driver works on it, so that the pair joins, which take the art
+// again and again, find it held instead of making it afresh each time.
+class Held {
+public:
+  explicit Held(ArtHandle path) : art_(path) {}
+
+private:
+  qor::core::Art art_;
+};
+
+// A pair join with both paths held.
+bool tryHeldPair(ArtHandle& a, ArtHandle& b, double distance, double angle, double smooth, double straight)
+{
+  Held heldB(b);
+  return tryJoinPair(a, b, distance, angle, smooth, straight);
+}
+
 int32_t bezierCountOf(ArtHandle path)
 {
   qor::core::Art art(path);
@@ -125,17 +142,20 @@ void runJunctate(double distance, double angle, double smooth, double straight)
     progressUpdate(static_cast<int32_t>(i), static_cast<int32_t>(n - 1));
     // After every join a's free end has changed, so the scan starts again; a is done once a whole
     // scan joins nothing. Entries without an end near a's cannot join it and are not visited.
-    for (bool joined = true; joined;) {
-      joined = false;
-      for (size_t j : partners.of(a, i + 1)) {
-        ArtHandle b = selectedPaths[j];
-        if (b && tryJoinPair(a, b, distance, angle, smooth, straight)) {
-          joined = true;
-          break;
+    {
+      Held heldA(a);
+      for (bool joined = true; joined;) {
+        joined = false;
+        for (size_t j : partners.of(a, i + 1)) {
+          ArtHandle b = selectedPaths[j];
+          if (b && tryHeldPair(a, b, distance, angle, smooth, straight)) {
+            joined = true;
+            break;
+          }
         }
       }
+      selectAndClose(a, distance, angle, smooth);
     }
-    selectAndClose(a, distance, angle, smooth);
   }
   if (!stopped && selectedPaths[n - 1])
     selectAndClose(selectedPaths[n - 1], distance, angle, smooth);
@@ -156,6 +176,7 @@ void runAssimilate(double distance, double angle, double smooth, double straight
     ArtHandle a = selectedPaths[i];
     if (!a)
       continue;
+    Held heldA(a);
     // Taken once, before any absorption: the pre-check skips partners that would pass the limit.
     const int32_t bezierCountA = bezierCountOf(a);
     // Only the partners near a's ends are visited, each with a cancel test and a progress step.
@@ -173,7 +194,7 @@ void runAssimilate(double distance, double angle, double smooth, double straight
         progressUpdate(static_cast<int32_t>(j), static_cast<int32_t>(nOther));
         if (bezierCountA + bezierCountOf(b) > maxJoinedSegments)
           continue;
-        if (tryJoinPair(a, b, distance, angle, smooth, straight)) {
+        if (tryHeldPair(a, b, distance, angle, smooth, straight)) {
           joined = true;
           break;
         }

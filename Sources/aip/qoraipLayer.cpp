@@ -195,6 +195,8 @@ bool Layer::valid()
     return valid_;
 }
 
+LayerIterator* Layer::layerIterator() { return new LayerIterator(this); }
+
 LayerIterator::LayerIterator(Layer* start) : start_(start), current_(start)
 {
     if (start) {

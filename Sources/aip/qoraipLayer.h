@@ -56,6 +56,8 @@ public:
     virtual void setDimPlacedImages(bool dim);
     virtual bool equals(const Layer* other) const;
     virtual bool valid();
+    // A new iterator (the caller's) over this layer and the layers after it; this layer must outlive it.
+    virtual LayerIterator* layerIterator();
 
 private:
     Layer() = default;

@@ -95,8 +95,15 @@ int32_t Path::segments(int32_t first, int32_t count, PathSegPoint* out, size_t c
     e = std::min<int32_t>(e, static_cast<int32_t>(std::min<size_t>(capacity, 32767)));
     if (e <= 0)
         return 0;
-    std::vector<PathSegment> records(static_cast<size_t>(e));
-    if (pathSuite->getPathSegments(handle(), static_cast<int16_t>(c), static_cast<int16_t>(e), records.data()) != 0)
+    // Reads of one or two segments (ends, single curves) are the common ones: they need no heap.
+    PathSegment few[4] = {};
+    std::vector<PathSegment> many;
+    PathSegment* records = few;
+    if (e > 4) {
+        many.resize(static_cast<size_t>(e));
+        records = many.data();
+    }
+    if (pathSuite->getPathSegments(handle(), static_cast<int16_t>(c), static_cast<int16_t>(e), records) != 0)
         return 0;
     double s = Document::currentScaleFactor();
     for (int32_t i = 0; i < e; ++i) {
@@ -164,10 +171,22 @@ void Path::removeSegments(int32_t first, int32_t count)
 
 void Path::endPoints(ArtboardPoint& first, ArtboardPoint& last) const
 {
+    // The two reads of segments(0, 1) and segments(n - 1, 1), asking for the count and the scale once.
     PathSegPoint a, b;
     int32_t n = segmentCount();
-    segments(0, 1, &a, 1);
-    segments(n - 1, 1, &b, 1);
+    if (pathSuite && n > 0) {
+        double s = Document::currentScaleFactor();
+        PathSegment record{};
+        if (pathSuite->getPathSegments(handle(), 0, 1, &record) == 0) {
+            a.assignFromHost(record);
+            qoraipPath_detail::scale(a, s);
+        }
+        record = PathSegment{};
+        if (pathSuite->getPathSegments(handle(), static_cast<int16_t>(n - 1), 1, &record) == 0) {
+            b.assignFromHost(record);
+            qoraipPath_detail::scale(b, s);
+        }
+    }
     first = a.anchor;
     last = b.anchor;
 }

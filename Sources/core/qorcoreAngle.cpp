@@ -3,13 +3,13 @@
 namespace qor {
 namespace core {
 
-Angle::Angle() : impl_(new geo::Angle()) {}
+Angle::Angle() : impl_() {}
 
-Angle::Angle(double value, int unit) : impl_(new geo::Angle(value, unit)) {}
+Angle::Angle(double value, int unit) : impl_(value, unit) {}
 
-Angle::Angle(const Angle& other) : impl_(new geo::Angle(*other.impl_)) {}
+Angle::Angle(const Angle& other) : impl_(other.impl_) {}
 
-Angle::Angle(const geo::Angle& impl) : impl_(new geo::Angle(impl)) {}
+Angle::Angle(const geo::Angle& impl) : impl_(impl) {}
 
 Angle Angle::pi()
 {
@@ -21,98 +21,94 @@ Angle Angle::zero()
     return Angle(geo::Angle::zero());
 }
 
-Angle::~Angle()
-{
-    delete impl_;
-    impl_ = nullptr;
-}
+Angle::~Angle() = default;
 
 bool Angle::equalsWithin(const Angle& other, const Angle& tolerance) const
 {
-    return impl_->equalsWithin(*other.impl_, *tolerance.impl_);
+    return impl_.equalsWithin(other.impl_, tolerance.impl_);
 }
 
 bool Angle::operator==(const Angle& other) const
 {
-    return *impl_ == *other.impl_;
+    return impl_ == other.impl_;
 }
 
 bool Angle::operator!=(const Angle& other) const
 {
-    return *impl_ != *other.impl_;
+    return impl_ != other.impl_;
 }
 
 bool Angle::operator<(const Angle& other) const
 {
-    return *impl_ < *other.impl_;
+    return impl_ < other.impl_;
 }
 
 bool Angle::operator<=(const Angle& other) const
 {
-    return *impl_ <= *other.impl_;
+    return impl_ <= other.impl_;
 }
 
 bool Angle::operator>(const Angle& other) const
 {
-    return *impl_ > *other.impl_;
+    return impl_ > other.impl_;
 }
 
 bool Angle::operator>=(const Angle& other) const
 {
-    return *impl_ >= *other.impl_;
+    return impl_ >= other.impl_;
 }
 
 Angle Angle::operator-(const Angle& other) const
 {
-    return Angle(*impl_ - *other.impl_);
+    return Angle(impl_ - other.impl_);
 }
 
 Angle Angle::unary() const
 {
-    return Angle(impl_->unary());
+    return Angle(impl_.unary());
 }
 
 Angle Angle::operator+(const Angle& other) const
 {
-    return Angle(*impl_ + *other.impl_);
+    return Angle(impl_ + other.impl_);
 }
 
 Angle Angle::operator*(double factor) const
 {
-    return Angle(impl_->radians() * factor, geo::Angle::Radians);
+    return Angle(impl_.radians() * factor, geo::Angle::Radians);
 }
 
 Angle Angle::operator*(const Angle& other) const
 {
-    return Angle(*impl_ * *other.impl_);
+    return Angle(impl_ * other.impl_);
 }
 
 Angle Angle::operator/(double divisor) const
 {
-    return Angle(impl_->radians() / divisor, geo::Angle::Radians);
+    return Angle(impl_.radians() / divisor, geo::Angle::Radians);
 }
 
 Angle Angle::operator/(const Angle& other) const
 {
-    return Angle(*impl_ / *other.impl_);
+    return Angle(impl_ / other.impl_);
 }
 
 Angle& Angle::operator=(const Angle& other)
 {
     if (this != &other)
-        *impl_ = *other.impl_;
+        impl_ = other.impl_;
     return *this;
 }
 
 Angle& Angle::operator+=(const Angle& other)
 {
-    *impl_ += *other.impl_;
+    impl_ += other.impl_;
     return *this;
 }
 
 Angle& Angle::operator-=(const Angle& other)
 {
-    *impl_ -= *other.impl_;
+    impl_ -= other.impl_;
     return *this;
 }
 
@@ -124,7 +120,7 @@ Angle& Angle::operator*=(double factor)
 
 Angle& Angle::operator*=(const Angle& other)
 {
-    *impl_ *= *other.impl_;
+    impl_ *= other.impl_;
     return *this;
 }
 
@@ -136,128 +132,128 @@ Angle& Angle::operator/=(double divisor)
 
 Angle& Angle::operator/=(const Angle& other)
 {
-    *impl_ /= *other.impl_;
+    impl_ /= other.impl_;
     return *this;
 }
 
 double Angle::radians() const
 {
-    return impl_->radians();
+    return impl_.radians();
 }
 
 double Angle::degrees() const
 {
-    return impl_->degrees();
+    return impl_.degrees();
 }
 
 double Angle::gradians() const
 {
-    return impl_->gradians();
+    return impl_.gradians();
 }
 
 double Angle::turns() const
 {
-    return impl_->turns();
+    return impl_.turns();
 }
 
 double Angle::value(int unit) const
 {
-    return impl_->value(unit);
+    return impl_.value(unit);
 }
 
 void Angle::setValue(double value, int unit)
 {
-    impl_->setValue(value, unit);
+    impl_.setValue(value, unit);
 }
 
 Angle Angle::normalized() const
 {
-    return Angle(impl_->normalized());
+    return Angle(impl_.normalized());
 }
 
 Angle Angle::normalizedSigned() const
 {
-    return Angle(impl_->normalizedSigned());
+    return Angle(impl_.normalizedSigned());
 }
 
 Angle Angle::snappedTo45() const
 {
-    return Angle(impl_->snappedTo45());
+    return Angle(impl_.snappedTo45());
 }
 
 Angle Angle::normalizedTo() const
 {
-    return Angle(impl_->normalizedTo());
+    return Angle(impl_.normalizedTo());
 }
 
 Angle Angle::normalizedToLeftHalf() const
 {
-    return Angle(impl_->normalizedToLeftHalf());
+    return Angle(impl_.normalizedToLeftHalf());
 }
 
 Angle Angle::normalizedToLowerHalf() const
 {
-    return Angle(impl_->normalizedToLowerHalf());
+    return Angle(impl_.normalizedToLowerHalf());
 }
 
 Angle Angle::normalizedToRightHalf() const
 {
-    return Angle(impl_->normalizedToRightHalf());
+    return Angle(impl_.normalizedToRightHalf());
 }
 
 Angle Angle::bisector(const Angle& other) const
 {
-    return Angle(impl_->bisector(*other.impl_));
+    return Angle(impl_.bisector(other.impl_));
 }
 
 Angle Angle::distanceTo(const Angle& other) const
 {
-    return Angle(impl_->distanceTo(*other.impl_));
+    return Angle(impl_.distanceTo(other.impl_));
 }
 
 bool Angle::isFirstQuadrant() const
 {
-    return impl_->isFirstQuadrant();
+    return impl_.isFirstQuadrant();
 }
 
 bool Angle::isSecondQuadrant() const
 {
-    return impl_->isSecondQuadrant();
+    return impl_.isSecondQuadrant();
 }
 
 bool Angle::isThirdQuadrant() const
 {
-    return impl_->isThirdQuadrant();
+    return impl_.isThirdQuadrant();
 }
 
 bool Angle::isFourthQuadrant() const
 {
-    return impl_->isFourthQuadrant();
+    return impl_.isFourthQuadrant();
 }
 
 int Angle::quadrant() const
 {
-    return impl_->quadrant();
+    return impl_.quadrant();
 }
 
 double Angle::sin(double tolerance) const
 {
-    return impl_->sin(tolerance);
+    return impl_.sin(tolerance);
 }
 
 double Angle::cos(double tolerance) const
 {
-    return impl_->cos(tolerance);
+    return impl_.cos(tolerance);
 }
 
 double Angle::tan(double tolerance) const
 {
-    return impl_->tan(tolerance);
+    return impl_.tan(tolerance);
 }
 
 geo::Angle* implPointer(const Angle& angle)
 {
-    return angle.impl_;
+    return &angle.impl_;
 }
 
 Angle wrapAngle(const geo::Angle& impl)

@@ -66,7 +66,8 @@ public:
 
 private:
     friend geo::Angle* implPointer(const Angle& angle);
-    geo::Angle* impl_;
+    // Held by value: angles are made and dropped by the million in path geometry.
+    mutable geo::Angle impl_;
 };
 
 // The implementation, for the layers below; no cache to write.

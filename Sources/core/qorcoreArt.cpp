@@ -31,15 +31,30 @@ namespace core {
 
 // ---- The record ----
 
+// The six facets and the text part of one record, made together: records are made for every art a
+// client touches, often many times over.
+struct ArtFacetBlock {
+    explicit ArtFacetBlock(__IntArtData* owner)
+        : customArt(owner, ArtFacet::CustomArt), mask(owner, ArtFacet::Mask), mesh(owner, ArtFacet::Mesh),
+          path(owner), placed(owner, ArtFacet::Placed), raster(owner, ArtFacet::Raster), text{owner, false}
+    {
+    }
+    ArtFacet customArt;
+    ArtFacet mask;
+    ArtFacet mesh;
+    Art::Path path;
+    ArtFacet placed;
+    ArtFacet raster;
+    TextArt text;
+};
+
 __IntArtData::~__IntArtData()
 {
-    delete customArt;
-    delete mask;
-    delete mesh;
-    delete path;
-    delete placed;
-    delete raster;
     releaseHolderFacet();
+    customArt = mask = mesh = placed = raster = nullptr;
+    path = nullptr;
+    delete facets;
+    facets = nullptr;
     delete impl;
     hostHandle = nullptr;
     impl = nullptr;
@@ -47,13 +62,17 @@ __IntArtData::~__IntArtData()
 
 void __IntArtData::initFacets()
 {
-    customArt = new ArtFacet(this, ArtFacet::CustomArt);
-    mask = new ArtFacet(this, ArtFacet::Mask);
-    mesh = new ArtFacet(this, ArtFacet::Mesh);
-    path = new Art::Path(this);
-    placed = new ArtFacet(this, ArtFacet::Placed);
-    raster = new ArtFacet(this, ArtFacet::Raster);
-    initHolderFacet();
+    if (facets)
+        return;
+    facets = new ArtFacetBlock(this);
+    customArt = &facets->customArt;
+    mask = &facets->mask;
+    mesh = &facets->mesh;
+    path = &facets->path;
+    placed = &facets->placed;
+    raster = &facets->raster;
+    if (!text)
+        text = &facets->text;
 }
 
 void __IntArtData::initHolderFacet()
@@ -68,7 +87,8 @@ void __IntArtData::releaseHolderFacet()
         return;
     if (text->ownsArt && text->art != this)
         delete text->art;
-    delete text;
+    if (!facets || text != &facets->text)
+        delete text;
     text = nullptr;
 }
 
@@ -111,10 +131,13 @@ int32_t mapBits(const BitRow (&rows)[N], int32_t bits)
 // Bounds options: client bit 0x1 is dropped, and 0x10 counts only without 0x4.
 constexpr BitRow boundsBits[] = {{0x2, 0x1},   {0x4, 0x2},   {0x8, 0x4},   {0x10, 0x8},
                                  {0x20, 0x10}, {0x40, 0x20}, {0x80, 0x40}};
-constexpr BitRow expandBits[] = {{0x1, 0x1},   {0x2, 0x2},   {0x4, 0x4},      {0x8, 0x8},       {0x10, 0x10},
-                                 {0x20, 0x20}, {0x40, 0x40}, {0x80, 0x4000}, {0x100, 0x8000}, {0x200, 0x10000}};
-constexpr BitRow transformBits[] = {{0x1, 0x1},  {0x2, 0x2},   {0x4, 0x4},   {0x8, 0x400},
-                                    {0x10, 0x8}, {0x20, 0x20}, {0x40, 0x40}, {0x80, 0x80}};
+constexpr BitRow expandBits[] = {
+    {ExpandOption1, 0x1},   {ExpandOption2, 0x2},   {ExpandOption4, 0x4},     {ExpandOption8, 0x8},
+    {ExpandOption10, 0x10}, {ExpandOption20, 0x20}, {ExpandOption40, 0x40},   {ExpandOption80, 0x4000},
+    {ExpandOption100, 0x8000}, {ExpandOption200, 0x10000}};
+constexpr BitRow transformBits[] = {{TransformOption1, 0x1},   {TransformOption2, 0x2},   {TransformOption4, 0x4},
+                                    {TransformOption8, 0x400}, {TransformOption10, 0x8}, {TransformOption20, 0x20},
+                                    {TransformOption40, 0x40}, {TransformOption80, 0x80}};
 
 int32_t boundsOptionsToHost(int32_t options)
 {
@@ -143,19 +166,19 @@ constexpr int32_t strokeScaleBitsWithFlag = 81;
 
 Art::Art(ArtHandle art)
 {
-    data_ = new __IntArtData();
     qorcoreArt_detail::acquireHandleSuites();
-    data_->count = 1;
     CoreGlobals* globals = handleGlobals();
-    if (!art || !globals)
-        return;
+    // A handle of an art that already has a record shares it, without making a fresh one first.
     __IntArtData* found = nullptr;
-    if (globals->artRegistry.get(art, found) && found) {
-        delete data_;
+    if (art && globals && globals->artRegistry.get(art, found) && found) {
         data_ = found;
         ++found->count;
         return;
     }
+    data_ = new __IntArtData();
+    data_->count = 1;
+    if (!art || !globals)
+        return;
     data_->hostHandle = art;
     data_->impl = new aip::Art(art);
     data_->initFacets();
@@ -414,13 +437,13 @@ bool Art::ancestorSelected() const { return impl() && impl()->ancestorSelected()
 bool Art::ancestorLocked() const { return impl() && impl()->ancestorLocked(); }
 bool Art::ancestorHidden() const { return impl() && impl()->ancestorHidden(); }
 
-bool Art::userAttr(int32_t clientBits) const
+bool Art::userAttr(ArtAttribute clientBits) const
 {
     aip::Art* i = impl();
     return i && i->userAttr(artAttributesToHost(clientBits));
 }
 
-void Art::setUserAttr(int32_t clientBits, bool value)
+void Art::setUserAttr(ArtAttribute clientBits, bool value)
 {
     if (aip::Art* i = impl())
         i->setUserAttr(artAttributesToHost(clientBits), value);
@@ -430,7 +453,7 @@ int32_t Art::attributes() const
 {
     int32_t bits = 0;
     for (int32_t bit = 0x1; bit <= 0x800; bit <<= 1)
-        if (userAttr(bit))
+        if (userAttr(ArtAttribute(bit)))
             bits |= bit;
     return bits;
 }
@@ -438,7 +461,7 @@ int32_t Art::attributes() const
 void Art::setAttributes(int32_t bits)
 {
     for (int32_t bit : {0x1, 0x2, 0x4, 0x8, 0x10, 0x20, 0x40, 0x80, 0x400})
-        setUserAttr(bit, (bits & bit) != 0);
+        setUserAttr(ArtAttribute(bit), (bits & bit) != 0);
 }
 
 ai::Dictionary* Art::dictionary() const
@@ -693,13 +716,13 @@ bool Art::reorder(int32_t paintOrder, const Art* target)
     return i && i->reorder(paintOrderToHost(paintOrder), target ? target->impl() : nullptr);
 }
 
-bool Art::expand(int32_t options, int32_t steps)
+bool Art::expand(ExpandOptions options, int32_t steps)
 {
     aip::Art* i = impl();
     if (!i)
         return false;
     ArtHandle before = i->hostHandle();
-    if (!i->expand(qorcoreArt_detail::mapBits(qorcoreArt_detail::expandBits, options), steps))
+    if (!i->expand(expandOptionsToHost(options), steps))
         return false;
     // The record still stands under the replaced art's handle: move it to the new one, so that the old
     // handle value never leads to this record again.
@@ -797,7 +820,7 @@ void Art::transform(const TransformMatrix& matrix, bool flag)
         i->transform(*transformMatrixImpl(matrix), flag);
 }
 
-void Art::transformWithFlags(const TransformMatrix& matrix, int32_t options)
+void Art::transformWithFlags(const TransformMatrix& matrix, TransformOptions options)
 {
     const aip::TransformMatrix* m = transformMatrixImpl(matrix);
     if (!impl() || !aip::transformArtSuite || !m)
@@ -808,7 +831,7 @@ void Art::transformWithFlags(const TransformMatrix& matrix, int32_t options)
     host.tx /= s;
     host.ty /= s;
     aip::transformArtSuite->transformArt(hostHandle(), &host, 1.0,
-                                         qorcoreArt_detail::mapBits(qorcoreArt_detail::transformBits, options));
+                                         transformOptionsToHost(options));
 }
 
 void Art::scaleStrokes(double factor, bool flag)
@@ -993,6 +1016,16 @@ bool Art::Path::containsPoint(const ArtboardPoint& point) const
 {
     aip::Path* p = impl();
     return p && p->containsPoint(aip::ArtboardPoint(point.x, point.y));
+}
+
+int32_t expandOptionsToHost(ExpandOptions options)
+{
+    return qorcoreArt_detail::mapBits(qorcoreArt_detail::expandBits, options);
+}
+
+int32_t transformOptionsToHost(TransformOptions options)
+{
+    return qorcoreArt_detail::mapBits(qorcoreArt_detail::transformBits, options);
 }
 
 }  // namespace core

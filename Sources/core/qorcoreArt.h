@@ -83,6 +83,63 @@ enum BoundsOptions : int32_t {
     BoundsOption80 = 0x80,
 };
 
+// Client bits of art attributes (userAttr, setUserAttr); artAttributesToHost gives the host's bits.
+enum ArtAttribute : int32_t {
+    ArtAttributeNone = 0,
+    ArtAttributeSelected = 0x1,
+    ArtAttributeFullySelected = 0x2,
+    ArtAttributeLocked = 0x4,
+    ArtAttributeHidden = 0x8,
+    ArtAttribute10 = 0x10,
+    ArtAttribute20 = 0x20,
+    ArtAttributeClipMask = 0x40,
+    ArtAttribute80 = 0x80,
+    ArtAttribute100 = 0x100,
+    ArtAttribute200 = 0x200,
+    ArtAttribute400 = 0x400,
+    ArtAttribute800 = 0x800,
+};
+
+// Client bits of expand; expandOptionsToHost gives the host's bits.
+enum ExpandOptions : int32_t {
+    ExpandNone = 0,
+    ExpandOption1 = 0x1,
+    ExpandOption2 = 0x2,
+    ExpandOption4 = 0x4,
+    ExpandOption8 = 0x8,
+    ExpandOption10 = 0x10,
+    ExpandOption20 = 0x20,
+    ExpandOption40 = 0x40,
+    ExpandOption80 = 0x80,
+    ExpandOption100 = 0x100,
+    ExpandOption200 = 0x200,
+};
+
+// Client bits of transformWithFlags; transformOptionsToHost gives the host's bits.
+enum TransformOptions : int32_t {
+    TransformNone = 0,
+    TransformOption1 = 0x1,
+    TransformOption2 = 0x2,
+    TransformOption4 = 0x4,
+    TransformOption8 = 0x8,
+    TransformOption10 = 0x10,
+    TransformOption20 = 0x20,
+    TransformOption40 = 0x40,
+    TransformOption80 = 0x80,
+};
+
+// Combining bits keeps the named type.
+constexpr ArtAttribute operator|(ArtAttribute a, ArtAttribute b) { return ArtAttribute(int32_t(a) | int32_t(b)); }
+constexpr ExpandOptions operator|(ExpandOptions a, ExpandOptions b) { return ExpandOptions(int32_t(a) | int32_t(b)); }
+constexpr TransformOptions operator|(TransformOptions a, TransformOptions b)
+{
+    return TransformOptions(int32_t(a) | int32_t(b));
+}
+
+// The host bits of client expand and transform options; bits without a row are dropped.
+int32_t expandOptionsToHost(ExpandOptions options);
+int32_t transformOptionsToHost(TransformOptions options);
+
 // One record of a matching-art query: art type bits (-1 for any art), client attribute bits and
 // whether they must be set (10) or clear (20).
 struct ArtMatchSpec {
@@ -147,8 +204,8 @@ public:
     virtual bool ancestorHidden() const;
     virtual int32_t attributes() const;
     virtual void setAttributes(int32_t bits);
-    virtual bool userAttr(int32_t clientBits) const;
-    virtual void setUserAttr(int32_t clientBits, bool value);
+    virtual bool userAttr(ArtAttribute clientBits) const;
+    virtual void setUserAttr(ArtAttribute clientBits, bool value);
     // A new handle of the art's dictionary, owned by the caller, or null.
     virtual ai::Dictionary* dictionary() const;
     virtual ArtboardRect bounds64() const;
@@ -201,7 +258,7 @@ public:
     virtual bool reorder(int32_t paintOrder, const Art* target);
     // Expands the art (client expand options, steps). The host replaces the art; the record follows
     // the replacement and is registered under its handle.
-    virtual bool expand(int32_t options, int32_t steps);
+    virtual bool expand(ExpandOptions options, int32_t steps);
     virtual void rotate(const Angle& angle, const ArtboardPoint& origin, bool flag);
     virtual void rotateAbout(const Angle& angle, int32_t refPoint, bool flag);
     virtual void rotateAboutCenter(const Angle& angle, bool flag);
@@ -215,7 +272,7 @@ public:
     virtual void moveFromTo(const ArtboardPoint& target, const ArtboardPoint& source, bool flag);
     virtual void moveBoundsPointTo(const ArtboardPoint& target, int32_t refPoint, bool flag);
     virtual void transform(const TransformMatrix& matrix, bool flag);
-    virtual void transformWithFlags(const TransformMatrix& matrix, int32_t options);
+    virtual void transformWithFlags(const TransformMatrix& matrix, TransformOptions options);
     virtual void scaleStrokes(double factor, bool flag);
     virtual bool isolationQuery() const;
     virtual bool inIsolatedArt() const;

@@ -1,5 +1,10 @@
 #include "core/qorcoreArtboard.h"
 
+#include "core/qorcoreArt.h"
+#include "core/qorcoreCurrentDocument.h"
+#include "core/qorcoreIllustrator.h"
+#include "core/qorcoreLayer.h"
+
 #include "core/qorcoreCoreGlobals.h"
 #include "core/qorcoreHandleGlobals.h"
 #include "core/qorcoreSharedRecord.h"
@@ -132,6 +137,47 @@ void Artboard::setName(const std::string& name)
 }
 
 bool Artboard::isActive() const { return !isEmpty() && data_->impl->isActive(); }
+
+namespace qorcoreArtboard_detail {
+
+void collect(const Art& art, const ArtboardRect& bounds, std::vector<std::unique_ptr<Art>>& out)
+{
+    if (!art.bounds66().overlaps(bounds))
+        return;
+    if (art.type() != ArtTypeGroup) {
+        out.push_back(std::make_unique<Art>(art));
+        return;
+    }
+    std::unique_ptr<Art> first(art.firstChild());
+    if (!first)
+        return;
+    Art::Iterator it;
+    for (first->begin(it); !it.atEnd(); it.next()) {
+        std::unique_ptr<Art> child(it.art());
+        if (child)
+            collect(*child, bounds, out);
+    }
+}
+
+}  // namespace qorcoreArtboard_detail
+
+std::vector<std::unique_ptr<Art>> Artboard::art() const
+{
+    std::vector<std::unique_ptr<Art>> found;
+    Illustrator* host = Illustrator::instance();
+    CurrentDocument* document = host ? host->currentDocument() : nullptr;
+    if (!data_ || !data_->impl || !document)
+        return found;
+    const ArtboardRect board = bounds();
+    const int32_t layers = document->layerCount();
+    for (int32_t index = 0; index < layers; ++index) {
+        std::unique_ptr<Layer> layer = document->layerAt(index);
+        std::unique_ptr<Art> group(layer ? layer->firstArt() : nullptr);
+        if (group)
+            qorcoreArtboard_detail::collect(*group, board, found);
+    }
+    return found;
+}
 
 }  // namespace core
 }  // namespace qor

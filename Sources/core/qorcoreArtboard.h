@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "aip/qoraipArtboard.h"
 #include "core/qorcoreArtboardPoint.h"
@@ -11,6 +13,8 @@
 
 namespace qor {
 namespace core {
+
+class Art;
 
 class __IntArtboardData {
 public:
@@ -44,6 +48,9 @@ public:
     virtual std::string name() const;
     virtual void setName(const std::string& name);
     virtual bool isActive() const;
+    // New handles of the art whose bounds overlap this artboard, in layer order and depth first inside
+    // each layer; groups are entered, never listed themselves, and a group outside is not entered.
+    virtual std::vector<std::unique_ptr<Art>> art() const;
 
     __IntArtboardData* data() const { return data_; }
 

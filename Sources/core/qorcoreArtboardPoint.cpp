@@ -6,31 +6,27 @@
 namespace qor {
 namespace core {
 
-ArtboardPoint::ArtboardPoint() : x(0.0), y(0.0), impl_(new aip::ArtboardPoint())
+ArtboardPoint::ArtboardPoint() : x(0.0), y(0.0), impl_()
 {
 }
 
-ArtboardPoint::ArtboardPoint(double x_, double y_) : x(0.0), y(0.0), impl_(new aip::ArtboardPoint(x_, y_))
+ArtboardPoint::ArtboardPoint(double x_, double y_) : x(0.0), y(0.0), impl_(x_, y_)
 {
     readBack();
 }
 
 ArtboardPoint::ArtboardPoint(const ArtboardPoint& other)
-    : x(0.0), y(0.0), impl_(new aip::ArtboardPoint(other.x, other.y))
+    : x(0.0), y(0.0), impl_(other.x, other.y)
 {
     readBack();
 }
 
-ArtboardPoint::ArtboardPoint(const aip::ArtboardPoint& impl) : x(0.0), y(0.0), impl_(new aip::ArtboardPoint(impl))
+ArtboardPoint::ArtboardPoint(const aip::ArtboardPoint& impl) : x(0.0), y(0.0), impl_(impl)
 {
     readBack();
 }
 
-ArtboardPoint::~ArtboardPoint()
-{
-    delete impl_;
-    impl_ = nullptr;
-}
+ArtboardPoint::~ArtboardPoint() = default;
 
 bool ArtboardPoint::equalsWithin(const ArtboardPoint& other, double tolerance) const
 {

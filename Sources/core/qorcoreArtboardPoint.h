@@ -61,17 +61,18 @@ private:
     friend aip::ArtboardPoint* pointImpl(const ArtboardPoint& point);
     aip::ArtboardPoint* sync() const
     {
-        impl_->x = x;
-        impl_->y = y;
-        return impl_;
+        impl_.x = x;
+        impl_.y = y;
+        return &impl_;
     }
     ArtboardPoint& readBack()
     {
-        x = impl_->x;
-        y = impl_->y;
+        x = impl_.x;
+        y = impl_.y;
         return *this;
     }
-    aip::ArtboardPoint* impl_;
+    // Held by value: points are made and dropped by the million in path geometry.
+    mutable aip::ArtboardPoint impl_;
 };
 
 aip::ArtboardPoint* pointImpl(const ArtboardPoint& point);

@@ -3,30 +3,27 @@
 namespace qor {
 namespace core {
 
-ArtboardSegPoint::ArtboardSegPoint() : impl_(new aip::PathSegPoint()) {}
+ArtboardSegPoint::ArtboardSegPoint() : impl_() {}
 
 ArtboardSegPoint::ArtboardSegPoint(const aip::PathSegPoint& impl)
     : anchor(impl.anchor.x, impl.anchor.y), in(impl.in.x, impl.in.y), out(impl.out.x, impl.out.y),
-      corner(impl.corner), impl_(new aip::PathSegPoint(impl))
+      corner(impl.corner), impl_(impl)
 {
 }
 
 ArtboardSegPoint::ArtboardSegPoint(const ArtboardSegPoint& other)
     : anchor(other.anchor), in(other.in), out(other.out), corner(other.corner),
-      impl_(new aip::PathSegPoint(*artboardSegPointImpl(other)))
+      impl_(*artboardSegPointImpl(other))
 {
 }
 
 ArtboardSegPoint::ArtboardSegPoint(const ArtboardPoint& anchor_, const ArtboardPoint& in_, const ArtboardPoint& out_,
                                    bool corner_)
-    : anchor(anchor_), in(in_), out(out_), corner(corner_), impl_(new aip::PathSegPoint())
+    : anchor(anchor_), in(in_), out(out_), corner(corner_), impl_()
 {
 }
 
-ArtboardSegPoint::~ArtboardSegPoint()
-{
-    delete impl_;
-}
+ArtboardSegPoint::~ArtboardSegPoint() = default;
 
 ArtboardSegPoint& ArtboardSegPoint::assign(const ArtboardSegPoint& other)
 {
@@ -56,7 +53,7 @@ bool ArtboardSegPoint::isCurvedTo(const ArtboardSegPoint& next) const
 
 aip::PathSegPoint* artboardSegPointImpl(const ArtboardSegPoint& point)
 {
-    aip::PathSegPoint* impl = point.impl_;
+    aip::PathSegPoint* impl = &point.impl_;
     impl->anchor = aip::ArtboardPoint(point.anchor.x, point.anchor.y);
     impl->in = aip::ArtboardPoint(point.in.x, point.in.y);
     impl->out = aip::ArtboardPoint(point.out.x, point.out.y);

@@ -33,7 +33,7 @@ public:
 
 private:
     friend aip::PathSegPoint* artboardSegPointImpl(const ArtboardSegPoint& point);
-    aip::PathSegPoint* impl_;
+    mutable aip::PathSegPoint impl_;
 };
 
 // The implementation brought up to date from the public fields.

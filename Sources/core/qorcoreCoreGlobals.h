@@ -108,8 +108,8 @@ struct CoreGlobals
 
   bool internetGETConstructing = false;
   bool internetPOSTConstructing = false;
-  // A platform panel to the window container of the core panel handle that wraps it.
-  std::map<qor::pui::Panel*, qor::core::__IntWindowContainer*> panelMap;
+  // A platform panel to the id of the window container of the core panel handles that own it.
+  std::map<qor::pui::Panel*, uint32_t> panelMap;
   bool dispatching = false;
   int32_t artboardPollTick = 0;
   qor::core::__IntDispatcherData* notifierDispatchData = nullptr;

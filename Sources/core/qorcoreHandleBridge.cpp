@@ -18,6 +18,11 @@ Tool wrapTool(::ToolHandle hostHandle)
   return Tool(hostHandle);
 }
 
+Panel wrapPanel(pui::Panel* platform)
+{
+  return Panel(platform);
+}
+
 DocumentView wrapDocumentView(::DocViewHandle view)
 {
   aip::DocumentView* impl = view ? new aip::DocumentView(view) : nullptr;

@@ -8,6 +8,7 @@
 #include "core/qorcoreLayer.h"
 #include "core/qorcoreMenuGroup.h"
 #include "core/qorcoreMenuItem.h"
+#include "core/qorcorePanel.h"
 #include "core/qorcoreTool.h"
 #include "core/qorcoreWidget.h"
 #include "core/qorcoreWindow.h"
@@ -25,6 +26,8 @@ MenuItem wrapMenuItem(::MenuItemHandle hostHandle);
 MenuGroup wrapMenuGroup(::MenuGroupHandle groupHandle, ::MenuItemHandle headerItem);
 // Shares the registered tool record of the handle, else an empty handle.
 Tool wrapTool(::ToolHandle hostHandle);
+// Shares the window container mapped to the platform panel; a handle without a panel when none is.
+Panel wrapPanel(pui::Panel* platform);
 // Shares the registered record of the view, else registers a new one; empty for a null view.
 DocumentView wrapDocumentView(::DocViewHandle view);
 

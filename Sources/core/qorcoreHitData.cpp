@@ -72,17 +72,17 @@ bool HitData::operator==(const HitData& other) const
 
 bool HitData::operator!=(const HitData& other) const { return !(*this == other); }
 
-int32_t HitData::requestFlags() const
+HitRequest HitData::requestFlags() const
 {
-    return implementation() ? hitTypeFromHost(implementation()->requestFlags()) : 0;
+    return HitRequest(implementation() ? hitTypeFromHost(implementation()->requestFlags()) : 0);
 }
 
 bool HitData::hit() const { return implementation() && implementation()->hit(); }
 
-int32_t HitData::hitPart() const
+HitPart HitData::hitPart() const
 {
     int32_t part = implementation() ? implementation()->hitPart() : 0;
-    return part >= 10 && part <= 50 && part % 10 == 0 ? part : 0;
+    return part >= HitAnchorPart && part <= HitObjectPart && part % 10 == 0 ? HitPart(part) : HitNoPart;
 }
 
 Art* HitData::art() const

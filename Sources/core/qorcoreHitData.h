@@ -17,6 +17,33 @@ class Art;
 class Bezier;
 class TextRange;
 
+// The request bits of a hit test, and the values passed whole.
+enum HitRequest : int32_t {
+    HitNothing = 0,
+    HitAnchorPoints = 0x1,
+    HitInHandles = 0x2,
+    HitOutHandles = 0x4,
+    HitSegments = 0x8,
+    HitFill = 0x10,
+    HitGuides = 0x10000,
+    HitAllPoints = 7,
+    HitPointsAndSegments = 9,
+    HitAllButGuides = -65537,
+    HitAll = -1,
+};
+
+constexpr HitRequest operator|(HitRequest a, HitRequest b) { return HitRequest(int32_t(a) | int32_t(b)); }
+
+// Which part of the art a hit found.
+enum HitPart : int32_t {
+    HitNoPart = 0,
+    HitAnchorPart = 10,
+    HitInHandlePart = 20,
+    HitOutHandlePart = 30,
+    HitSegmentPart = 40,
+    HitObjectPart = 50,
+};
+
 class __IntHitData {
 public:
     __IntHitData() = default;
@@ -40,9 +67,9 @@ public:
     virtual HitData& operator=(const HitData& other);
     virtual bool operator==(const HitData& other) const;
     virtual bool operator!=(const HitData& other) const;
-    virtual int32_t requestFlags() const;
+    virtual HitRequest requestFlags() const;
     virtual bool hit() const;
-    virtual int32_t hitPart() const;
+    virtual HitPart hitPart() const;
     // A new handle of the hit art, owned by the caller; null without a hit.
     virtual Art* art() const;
     virtual int32_t segmentIndex() const;

@@ -12,6 +12,8 @@ namespace qor {
 namespace core {
 
 // The text part: a record together with whether this part owns it.
+struct ArtFacetBlock;
+
 struct TextArt {
     __IntArtData* art = nullptr;
     bool ownsArt = false;
@@ -39,6 +41,8 @@ public:
     ArtFacet* placed = nullptr;
     ArtFacet* raster = nullptr;
     TextArt* text = nullptr;
+    // Where the facets above live once made.
+    ArtFacetBlock* facets = nullptr;
 };
 
 }  // namespace core

@@ -214,15 +214,23 @@ bool Layer::equals(const Layer& other) const
 bool Layer::notEquals(const Layer& other) const { return !equals(other); }
 bool Layer::valid() const { return impl() && impl()->valid(); }
 
+__IntLayerIterData* Layer::startIteration() const
+{
+    auto* data = new __IntLayerIterData();
+    // The walk starts at a copy of this layer, so that it outlives this handle.
+    if (aip::Layer* i = impl()) {
+        data->start = i->clone();
+        data->walker = data->start->layerIterator();
+    }
+    return data;
+}
+
+Layer::Iterator Layer::begin() const { return Iterator(startIteration()); }
+
 void Layer::begin(Iterator& out) const
 {
     delete out.data_;
-    out.data_ = new __IntLayerIterData();
-    aip::Layer* i = impl();
-    if (!i)
-        return;
-    out.data_->start = i->clone();
-    out.data_->walker = new aip::LayerIterator(out.data_->start);
+    out.data_ = startIteration();
 }
 
 Layer::Iterator::~Iterator() { delete data_; }

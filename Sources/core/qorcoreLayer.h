@@ -61,6 +61,9 @@ public:
     virtual bool notEquals(const Layer& other) const;
     virtual bool valid() const;
 
+    // An iterator over this layer and the layers after it at the same level; at its end at once for an
+    // empty handle.
+    Iterator begin() const;
     void begin(Iterator& out) const;
 
     __IntLayerData* data() const { return data_; }
@@ -69,6 +72,7 @@ private:
     Layer() = default;
     aip::Layer* impl() const;
     Layer* wrapNew(aip::Layer* impl) const;
+    __IntLayerIterData* startIteration() const;
     void release();
 
     __IntLayerData* data_ = nullptr;
@@ -78,6 +82,7 @@ private:
 class Layer::Iterator {
 public:
     Iterator() = default;
+    explicit Iterator(__IntLayerIterData* data) : data_(data) {}
     Iterator(const Iterator&) = delete;
     Iterator& operator=(const Iterator&) = delete;
     ~Iterator();

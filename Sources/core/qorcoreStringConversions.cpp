@@ -1,5 +1,7 @@
 #include "core/qorcoreStringConversions.h"
 
+#include "utils/qorutilsStrings.h"
+
 #include "sdk/qoraiHostUnicodeString.h"
 
 namespace qorcoreStringConversions_detail {
@@ -61,6 +63,10 @@ std::string utf32ToUtf8(const std::u32string& text)
     result.append(ai::HostUnicodeString(1, scalarOrReplacement(codePoint)));
   return result.toUtf8();
 }
+
+std::string toLowerUtf8(const std::string& text) { return utils::utf8ToLower(text); }
+
+int countOccurrences(const std::string& text, const std::string& search) { return utils::countOccurrences(text, search); }
 
 }  // namespace core
 }  // namespace qor

@@ -12,6 +12,10 @@ namespace core {
 std::u32string utf8ToUtf32(const std::string& text);
 // The code points as UTF-8; values that are not Unicode scalar values become U+FFFD.
 std::string utf32ToUtf8(const std::u32string& text);
+// The text in lower case.
+std::string toLowerUtf8(const std::string& text);
+// How often search occurs in text, overlapping occurrences included; 0 for an empty search.
+int countOccurrences(const std::string& text, const std::string& search);
 
 }  // namespace core
 }  // namespace qor

@@ -8,6 +8,7 @@
 #include "core/qorcoreWidgetGroup.h"
 #include "pui/qorpuiBasePlugin.h"
 #include "pui/qorpuiModalDialog.h"
+#include "pui/qorpuiPanel.h"
 #include "pui/qorpuiUiGlobals.h"
 #include "pui/qorpuiWindow.h"
 
@@ -78,8 +79,9 @@ __IntWindowData::~__IntWindowData()
 
 void __IntWindowData::destroyPlatformWindow()
 {
-  // Only modal dialogs are made by this framework's window handles so far.
-  if (type == 2)
+  if (type == 1)
+    delete static_cast<pui::Panel*>(platformWindow);
+  else if (type == 2)
     delete static_cast<pui::ModalDialog*>(platformWindow);
   platformWindow = nullptr;
 }
@@ -118,6 +120,9 @@ void Window::release()
     return;
   }
   if (--container_->refCount <= 0) {
+    // A panel's map entry lives as long as its platform panel is reachable through a container.
+    if (container_->data && container_->data->type == 1 && container_->data->platformWindow)
+      globals->panelMap.erase(static_cast<pui::Panel*>(container_->data->platformWindow));
     globals->windowRegistry.remove(container_->id);
     delete container_;
   }
@@ -139,6 +144,11 @@ void Window::takeContainer(__IntWindowContainer* other)
 {
   if (!container_ || !other || other == container_)
     return;
+  // A container of its own that was registered leaves the registry with it.
+  __IntWindowContainer* registered = nullptr;
+  CoreGlobals* globals = qorcoreWindow_detail::coreGlobals();
+  if (globals && globals->windowRegistry.get(container_->id, registered) && registered == container_)
+    globals->windowRegistry.remove(container_->id);
   delete container_;
   container_ = other;
   ++container_->refCount;
@@ -266,7 +276,9 @@ double Window::uiScale() const
   if (!data || !data->platformWindow)
     return 1.0;
   pui::Window* platform = nullptr;
-  if (data->type == 2)
+  if (data->type == 1)
+    platform = static_cast<pui::Panel*>(data->platformWindow)->window();
+  else if (data->type == 2)
     platform = static_cast<pui::ModalDialog*>(data->platformWindow)->window();
   return platform ? platform->dpiStep() : 1.0;
 }

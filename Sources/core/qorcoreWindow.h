@@ -100,7 +100,7 @@ protected:
   // Drops this handle's reference (destroying the window at the last) and shares the other's
   // container; nothing without globals, for itself, or when either has no container.
   void shareContainer(const Window& other);
-  // Replaces the fresh container of a copy with the other's.
+  // Replaces this handle's own container (a fresh one, or one just registered) with the other's.
   void takeContainer(__IntWindowContainer* other);
   // Deletes the platform window while handles still share the container: they become empty.
   void destroyPlatformWindow();

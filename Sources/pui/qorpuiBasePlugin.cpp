@@ -5,6 +5,7 @@
 #include "aip/qoraipPluginGlobals.h"
 #include "pui/qorpuiConstants.h"
 #include "pui/qorpuiKeypressMonitors.h"
+#include "pui/qorpuiPanel.h"
 #include "pui/qorpuiUiGlobals.h"
 #include "pui/qorpuiWindowLists.h"
 #include "utils/qorutilsCallback.h"

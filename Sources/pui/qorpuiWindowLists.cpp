@@ -36,8 +36,6 @@ void closeAllBorderlessPanels()
       panel->close();
 }
 
-void adjustPanelsBrightness() {}
-
 void adjustBorderlessPanelsBrightness()
 {
   if (aip::Illustrator* app = aip::Illustrator::instance())

@@ -19,7 +19,6 @@ public:
 };
 
 void closeAllBorderlessPanels();
-void adjustPanelsBrightness();
 void adjustBorderlessPanelsBrightness();
 void adjustFloatingDialogsBrightness();
 void adjustControlBarsBrightness();

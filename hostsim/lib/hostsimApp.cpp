@@ -1,5 +1,7 @@
 #include "hostsimApp.h"
 
+#include <atomic>
+
 #include "hostsimStubs.h"
 #include "hostsimWindows.h"
 
@@ -13,6 +15,8 @@ namespace hostsim {
 namespace hostsimApp_detail {
 
 HostApp* currentApp = nullptr;
+// Epochs of the areas' lookups, never reused (0 is none).
+std::atomic<uint64_t> lastAreaEpoch{0};
 
 struct Installer
 {
@@ -40,6 +44,7 @@ HostApp::HostApp()
   if (hostsimApp_detail::currentApp)
     throw std::logic_error("hostsim: only one HostApp may live at a time");
   hostsimApp_detail::currentApp = this;
+  areaEpoch_ = ++hostsimApp_detail::lastAreaEpoch;
   basicSuite_.acquireSuite = &HostApp::acquireSuite;
   basicSuite_.releaseSuite = &HostApp::releaseSuite;
   pluginRef_ = mintHandle<PluginRef>();
@@ -48,7 +53,8 @@ HostApp::HostApp()
 
 HostApp::~HostApp()
 {
-  // Areas may refer to areas created before them.
+  // Areas may refer to areas created before them; none is found through a kept answer any more.
+  areaEpoch_ = 0;
   while (!areaOrder_.empty()) {
     areas_.erase(std::type_index(typeid(*areaOrder_.back())));
     areaOrder_.pop_back();

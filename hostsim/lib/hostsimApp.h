@@ -134,13 +134,24 @@ public:
 
   template <class T> T& area()
   {
+    // Suites reach their area on every call: the last answer per type is kept, and holds while the
+    // epoch it was found in lasts (each application has its own; none while areas are torn down).
+    thread_local std::pair<uint64_t, T*> last{0, nullptr};
+    if (areaEpoch_ && last.first == areaEpoch_)
+      return *last.second;
     auto it = areas_.find(std::type_index(typeid(T)));
-    if (it != areas_.end())
-      return static_cast<T&>(*it->second);
+    if (it != areas_.end()) {
+      T* found = static_cast<T*>(it->second);
+      if (areaEpoch_)
+        last = {areaEpoch_, found};
+      return *found;
+    }
     auto created = std::make_unique<T>(*this);
     T& result = *created;
     areas_.emplace(std::type_index(typeid(T)), created.get());
     areaOrder_.push_back(std::move(created));
+    if (areaEpoch_)
+      last = {areaEpoch_, &result};
     return result;
   }
 
@@ -220,6 +231,7 @@ private:
   uintptr_t nextHandle_ = 0x10000;
 
   std::unordered_map<std::type_index, Area*> areas_;
+  uint64_t areaEpoch_ = 0;
   std::vector<std::unique_ptr<Area>> areaOrder_;
 
   PluginMainProc entry_ = nullptr;

@@ -93,6 +93,8 @@ bool Dialogs::setAnswer(const std::string& text)
 
 void Dialogs::answer(HWND dialog)
 {
+  for (const auto& watcher : watchers_)
+    watcher(dialog);
   using hostsimDialogs_detail::Child;
   Shown shown;
   shown.title = hostsimDialogs_detail::windowText(dialog);

@@ -4,6 +4,7 @@
 // right (1 is an alert's default button, 2 its cancel button, 3 its third button).
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,8 @@ public:
   bool setAnswer(const std::string& text);
   static bool parseAnswer(const std::string& text, Answer& answer, int& button);
   const std::vector<Shown>& shown() const { return shown_; }
+  // Runs with each dialog that shows, before it is answered.
+  void watch(std::function<void(HWND dialog)> watcher) { watchers_.push_back(std::move(watcher)); }
 
   int reportOrder() const override { return 850; }
   void report(std::ostream& out) const override;
@@ -51,6 +54,7 @@ private:
   Answer answer_ = Answer::Default;
   int button_ = 0;
   std::vector<Shown> shown_;
+  std::vector<std::function<void(HWND)>> watchers_;
 };
 
 } // namespace hostsim

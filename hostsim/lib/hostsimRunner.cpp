@@ -12,8 +12,10 @@
 #include "hostsimWindows.h"
 #include "win/WinTest.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <functional>
 #include <cstring>
 #include <ostream>
 #include <sstream>
@@ -29,11 +31,18 @@ struct Action
   std::string argumentName;
   std::string help;
   CommandAction::Handler handler;
+  CommandAction::Timing timing;
 };
 
 std::vector<Action>& actions()
 {
   static std::vector<Action> list;
+  return list;
+}
+
+std::vector<CommandFinish::Handler>& finishers()
+{
+  static std::vector<CommandFinish::Handler> list;
   return list;
 }
 
@@ -210,8 +219,16 @@ bool parse(int argc, const char* const* argv, Options& options, std::ostream& er
         return false;
       options.resourceFolders.push_back(text);
     } else if (const Action* action = findAction(name)) {
-      if (!action->argumentName.empty() && !value(text))
-        return false;
+      // One argument per word of the argument's name, joined by line feeds.
+      if (!action->argumentName.empty()) {
+        size_t words = 1 + static_cast<size_t>(std::count(action->argumentName.begin(), action->argumentName.end(), ' '));
+        for (size_t word = 0; word < words; ++word) {
+          std::string one;
+          if (!value(one))
+            return false;
+          text += (word ? "\n" : "") + one;
+        }
+      }
       options.actions.emplace_back(action, action->argumentName.empty() ? std::string() : text);
     } else {
       err << "hostsim: unknown option " << arg << " (--help lists them)\n";
@@ -283,9 +300,15 @@ private:
 
 } // namespace hostsimRunner_detail
 
-CommandAction::CommandAction(const char* name, const char* argumentName, const char* help, Handler handler)
+CommandAction::CommandAction(const char* name, const char* argumentName, const char* help, Handler handler,
+                             Timing timing)
 {
-  hostsimRunner_detail::actions().push_back({name, argumentName ? argumentName : "", help, handler});
+  hostsimRunner_detail::actions().push_back({name, argumentName ? argumentName : "", help, handler, timing});
+}
+
+CommandFinish::CommandFinish(Handler handler)
+{
+  hostsimRunner_detail::finishers().push_back(handler);
 }
 
 int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err)
@@ -323,28 +346,46 @@ int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
   if (!options.quiet)
     app.area<User>().onProgress = [&progressLine](const User::Progress& progress) { progressLine.show(progress); };
 
-  app.startup();
-  app.applicationStarted();
   bool ok = true;
   // What an action says goes out when it is done; the words of the action that failed come last of all.
   std::string failure;
+  auto run = [&](const std::function<bool(std::ostream&)>& step) {
+    std::ostringstream said;
+    ok = step(said);
+    progressLine.finish();
+    if (!ok)
+      failure = said.str();
+    else
+      err << said.str();
+    return ok;
+  };
+  // Actions that watch the plug-in start run before it starts.
+  if (!options.help)
+    for (const auto& [action, argument] : options.actions)
+      if (action->timing == CommandAction::BeforeStart &&
+          !run([&, action = action, argument = argument](std::ostream& said) { return action->handler(app, argument, said); }))
+        break;
+  const bool started = ok;
+  if (started) {
+    app.startup();
+    app.applicationStarted();
+  }
   if (options.help) {
     usage(options, MenuOptions::choosableNames(app), out);
-  } else {
-    for (const auto& [action, argument] : options.actions) {
-      std::ostringstream said;
-      ok = action->handler(app, argument, said);
-      progressLine.finish();
-      if (!ok) {
-        failure = said.str();
+  } else if (ok) {
+    for (const auto& [action, argument] : options.actions)
+      if (action->timing == CommandAction::AfterStart &&
+          !run([&, action = action, argument = argument](std::ostream& said) { return action->handler(app, argument, said); }))
         break;
-      }
-      err << said.str();
-    }
+    for (CommandFinish::Handler finish : finishers())
+      if (ok)
+        run([&](std::ostream& said) { return finish(app, said); });
   }
   const std::string summary = app.area<RunSummary>().line();
-  app.applicationShutdown();
-  app.shutdown();
+  if (started) {
+    app.applicationShutdown();
+    app.shutdown();
+  }
   app.area<User>().onProgress = nullptr;
   progressLine.finish();
   if (options.report) {

@@ -11,6 +11,9 @@
 //
 // which makes "--open FILE.svg" call openDrawing(app, "FILE.svg", err); a false result ends the run, and
 // what the failing action wrote to err is printed last. --help lists every registered action.
+// An argument name of several words ("TITLE FILE.png") takes that many arguments, handed to the
+// handler joined by line feeds. An action made with BeforeStart runs before the plug-in starts (to
+// watch what it shows while starting); a CommandFinish runs after the last action.
 #pragma once
 
 #include <iosfwd>
@@ -24,8 +27,22 @@ class CommandAction
 {
 public:
   using Handler = bool (*)(HostApp& app, const std::string& argument, std::ostream& err);
+  enum Timing
+  {
+    AfterStart,
+    BeforeStart,
+  };
   // argumentName is empty for an action without an argument.
-  CommandAction(const char* name, const char* argumentName, const char* help, Handler handler);
+  CommandAction(const char* name, const char* argumentName, const char* help, Handler handler,
+                Timing timing = AfterStart);
+};
+
+// Runs after the last action of every run, before the plug-in shuts down; false fails the run.
+class CommandFinish
+{
+public:
+  using Handler = bool (*)(HostApp& app, std::ostream& err);
+  explicit CommandFinish(Handler handler);
 };
 
 // Runs the command line; returns the process's exit code.

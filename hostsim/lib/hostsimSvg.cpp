@@ -13,6 +13,7 @@
 #include <set>
 #include <sstream>
 #include <unordered_map>
+#include <utility>
 
 namespace hostsim {
 
@@ -168,10 +169,13 @@ class PathBuilder
 {
 public:
   std::vector<Subpath> paths;
+  // Room the first subpath is given at once (its commands, counted before parsing).
+  size_t firstRoom = 0;
 
   void moveTo(Pt p)
   {
     paths.push_back({});
+    paths.back().segs.reserve(std::exchange(firstRoom, 0));
     paths.back().segs.push_back({p, p, p, true});
     cur_ = start_ = p;
     lastC2_ = lastQ_ = p;
@@ -296,6 +300,17 @@ void PathBuilder::arcTo(double rx, double ry, double angleDeg, bool large, bool 
 
 void parsePathData(const char* d, PathBuilder& b)
 {
+  size_t commands = 0;
+  for (const char* c = d; *c; ++c) {
+    switch (*c | 0x20) {  // lower case
+    case 'm': case 'l': case 'h': case 'v': case 'c': case 's': case 'q': case 't': case 'a':
+      ++commands;
+      break;
+    default:
+      break;
+    }
+  }
+  b.firstRoom = commands;
   Numbers in(d);
   char cmd = 0;
   auto fail = [&](const std::string& what) {
@@ -563,7 +578,7 @@ void parsePaintValue(const std::string& raw, PaintRef& ref, const char* property
   std::string text = trim(raw);
   if (text.empty())
     return;
-  std::string what = std::string(property) + "=\"" + raw + "\"";
+  auto what = [&] { return std::string(property) + "=\"" + raw + "\""; };
   if (text == "none") {
     ref.used = false;
     ref.url.clear();
@@ -572,14 +587,14 @@ void parsePaintValue(const std::string& raw, PaintRef& ref, const char* property
   if (text.rfind("url(", 0) == 0) {
     size_t close = text.find(')');
     if (close == std::string::npos)
-      throw ReadError{what + ": missing ')' after url("};
-    ref.url = localTarget(text.substr(4, close - 4), what);
+      throw ReadError{what() + ": missing ')' after url("};
+    ref.url = localTarget(text.substr(4, close - 4), what());
     ref.used = true;
     std::string rest = trim(text.substr(close + 1));
     ref.hasFallback = !rest.empty();
     ref.fallbackUsed = rest != "none";
     if (ref.hasFallback && ref.fallbackUsed && !PaintSvg::parseColor(rest, ref.color))
-      throw ReadError{what + ": the fallback \"" + rest + "\" is no colour"};
+      throw ReadError{what() + ": the fallback \"" + rest + "\" is no colour"};
     return;
   }
   PaintColor c;
@@ -626,46 +641,34 @@ void readPaint(const pugi::xml_node& node, Paint& paint)
 
 bool isHidden(const pugi::xml_node& node)
 {
+  if (!*node.attribute("style").value())
+    return !std::strcmp(node.attribute("display").value(), "none") ||
+           !std::strcmp(node.attribute("visibility").value(), "hidden");
   return property(node, "display") == "none" || property(node, "visibility") == "hidden";
 }
 
 // Attributes consumed by the reader; everything else is kept for output.
 bool consumed(const char* elem, const char* name)
 {
+  auto among = [name](std::initializer_list<const char*> list) {
+    for (const char* c : list)
+      if (c[0] == name[0] && !std::strcmp(name, c))
+        return true;
+    return false;
+  };
   // A transform is kept and written back as it came: the writer maps coordinates into the space it sets
   // up, so widths, dashes, clip paths, masks and filters in that space stay right.
-  static const char* common[] = {"id", "data-locked", "data-name", "display", "data-fill-tint", "data-stroke-tint"};
-  for (const char* c : common)
-    if (!std::strcmp(name, c))
-      return true;
-  static const struct
-  {
-    const char* elem;
-    const char* attrs[7];
-  } geometry[] = {
-      {"path", {"d"}},
-      {"rect", {"x", "y", "width", "height", "rx", "ry"}},
-      {"circle", {"cx", "cy", "r"}},
-      {"ellipse", {"cx", "cy", "rx", "ry"}},
-      {"line", {"x1", "y1", "x2", "y2"}},
-      {"polyline", {"points"}},
-      {"polygon", {"points"}},
-      {"text", {"x", "y"}},
-      {"use", {"href", "xlink:href", "x", "y", "transform"}},
-  };
-  for (auto& g : geometry)
-    if (!std::strcmp(elem, g.elem))
-      for (const char* a : g.attrs)
-        if (a && !std::strcmp(a, name))
-          return true;
-  // A shape is written as a path: what described another shape would be a stray (or a second) attribute.
-  static const char* shapeGeometry[] = {"d", "x", "y", "width", "height", "rx", "ry", "cx", "cy", "r",
-                                        "x1", "y1", "x2", "y2", "points"};
+  if (among({"id", "data-locked", "data-name", "display", "data-fill-tint", "data-stroke-tint"}))
+    return true;
+  // A shape is written as a path: its own geometry is consumed, and what described another shape would
+  // be a stray (or a second) attribute.
   static const char* shapes[] = {"path", "rect", "circle", "ellipse", "line", "polyline", "polygon"};
   if (std::any_of(std::begin(shapes), std::end(shapes), [&](const char* s) { return !std::strcmp(s, elem); }))
-    for (const char* a : shapeGeometry)
-      if (!std::strcmp(a, name))
-        return true;
+    return among({"d", "x", "y", "width", "height", "rx", "ry", "cx", "cy", "r", "x1", "y1", "x2", "y2", "points"});
+  if (!std::strcmp(elem, "text"))
+    return among({"x", "y"});
+  if (!std::strcmp(elem, "use"))
+    return among({"href", "xlink:href", "x", "y", "transform"});
   return false;
 }
 
@@ -682,7 +685,11 @@ void keepAttrs(const pugi::xml_node& node, Art* art)
   for (pugi::xml_attribute a : node.attributes())
     if (!consumed(node.name(), a.name()))
       art->svgAttrs.emplace_back(a.name(), a.value());
-  PaintSvg::removeProperties(art->svgAttrs, isPaintReference);
+  // Only a style or a paint reference can be rewritten or dropped.
+  if (std::any_of(art->svgAttrs.begin(), art->svgAttrs.end(), [](const auto& kv) {
+        return kv.first == "style" || kv.second.find("url(") != std::string::npos;
+      }))
+    PaintSvg::removeProperties(art->svgAttrs, isPaintReference);
   if (isHidden(node))
     art->attrs |= Art::kHidden;
   if (!std::strcmp(node.attribute("data-locked").value(), "true"))
@@ -798,7 +805,11 @@ private:
   Context root_;
   int layerCount_ = 0;
   double viewWidth_ = 612, viewHeight_ = 792;
+  // Every element by id, built at the first reference: most drawings refer to nothing.
+  std::unordered_map<std::string, pugi::xml_node>& ids();
   std::unordered_map<std::string, pugi::xml_node> ids_;
+  bool idsCollected_ = false;
+  pugi::xml_node svg_;
   std::unordered_map<const void*, Gradient*> gradients_;
   std::unordered_map<const void*, Pattern*> patterns_;
   std::unordered_map<const void*, Symbol*> symbols_;
@@ -825,6 +836,15 @@ Layer* Reader::newLayer(const std::string& title)
   ++layerCount_;
   layer->title = title.empty() ? "Layer " + std::to_string(layerCount_) : title;
   return layer;
+}
+
+std::unordered_map<std::string, pugi::xml_node>& Reader::ids()
+{
+  if (!idsCollected_) {
+    idsCollected_ = true;
+    collectIds(svg_);
+  }
+  return ids_;
 }
 
 void Reader::collectIds(const pugi::xml_node& node)
@@ -860,7 +880,7 @@ void Reader::readDefinitions(const pugi::xml_node& node)
 
 pugi::xml_node Reader::target(const pugi::xml_node& from, const std::string& id, const std::string& what)
 {
-  auto it = ids_.find(id);
+  auto it = ids().find(id);
   if (it == ids_.end())
     throw ReadError{what + " of " + where(root_, from) + " refers to \"#" + id + "\", which is not in the file",
                     true};
@@ -1150,7 +1170,7 @@ void Reader::resolve(const PaintRef& ref, const pugi::xml_node& node, const Art*
   out = ref.color;
   if (!ref.used || ref.url.empty())
     return;
-  auto it = ids_.find(ref.url);
+  auto it = ids().find(ref.url);
   if (it == ids_.end() && ref.hasFallback) {
     used = ref.fallbackUsed;
     return;
@@ -1217,7 +1237,7 @@ void Reader::readRoot(const pugi::xml_node& svg)
 {
   for (pugi::xml_attribute a : svg.attributes())
     doc_.svgRootAttrs.emplace_back(a.name(), a.value());
-  collectIds(svg);
+  svg_ = svg;
   // Host space is y up: flip the SVG user space.
   root_.ctm = kFlip;
   Rect board{0, 0, 612, -792};
@@ -1342,7 +1362,7 @@ Art* Reader::readUse(const pugi::xml_node& node, const Context& parentCtx)
   Context ctx = parentCtx;
   if (node.attribute("transform"))
     ctx.ctm = ownTransform(node).then(ctx.ctm);
-  Symbol* s = symbol(ids_.at(localTarget(hrefOf(node), "href")));
+  Symbol* s = symbol(ids().at(localTarget(hrefOf(node), "href")));
   Art* instance = doc_.newArt(Art::kSymbolInstance);
   instance->symbol = s;
   Matrix shift{1, 0, 0, 1, attrNumber(node, "x", 0, ctx), attrNumber(node, "y", 0, ctx)};
@@ -1586,6 +1606,7 @@ void appendPathData(std::string& d, const std::vector<Segment>& segs, bool close
 {
   if (segs.empty())
     return;
+  d.reserve(d.size() + segs.size() * 32);
   d += 'M';
   appendUserPoint(d, segs[0].p, space);
   auto piece = [&](const Segment& a, const Segment& b) {
@@ -1644,7 +1665,10 @@ private:
 
   const Document& doc_;
   pugi::xml_node defs_;
+  // The ids the document's objects came with, collected when the first fresh id is needed.
+  void collectUsed();
   std::set<std::string> used_;
+  bool usedCollected_ = false;
   std::unordered_map<const Object*, std::string> ids_;
 };
 
@@ -1669,15 +1693,20 @@ std::string numberText(double v)
 Writer::Writer(const Document& doc, pugi::xml_node svg) : doc_(doc)
 {
   defs_ = svg.append_child("defs");
-  for (const Layer* l : doc.allLayers())
+}
+
+void Writer::collectUsed()
+{
+  usedCollected_ = true;
+  for (const Layer* l : doc_.allLayers())
     collectIds(l->group);
-  for (const Pattern* p : doc.live<Pattern>())
+  for (const Pattern* p : doc_.live<Pattern>())
     used_.insert(p->svgId);
-  for (const Symbol* s : doc.live<Symbol>())
+  for (const Symbol* s : doc_.live<Symbol>())
     used_.insert(s->svgId);
-  for (const Gradient* g : doc.live<Gradient>())
+  for (const Gradient* g : doc_.live<Gradient>())
     used_.insert(g->svgId);
-  for (const CustomColor* c : doc.live<CustomColor>())
+  for (const CustomColor* c : doc_.live<CustomColor>())
     used_.insert(c->svgId);
 }
 
@@ -1691,6 +1720,8 @@ void Writer::collectIds(const Art* a)
 
 std::string Writer::fresh(const std::string& base)
 {
+  if (!usedCollected_)
+    collectUsed();
   for (int n = 1;; ++n) {
     std::string id = base + "-" + std::to_string(n);
     if (used_.insert(id).second)

@@ -15,14 +15,13 @@ void Theme::setDark(bool dark)
 
 bool Theme::color(int32_t panelFlag, int32_t item, ThemeColorRecord& color) const
 {
-  // Grey levels of items -1 ... 4 in panels; dialogs are a shade further from the middle.
+  // Grey levels of items -1 ... 4. Dialogs and panels share them, as the host's own windows do, so a
+  // control that paints with the dialog's colours sits on the same grey as the view around it.
   static const double light[6] = {0.97, 0.94, 0.90, 0.10, 0.60, 0.80};
   static const double dark[6] = {0.12, 0.20, 0.24, 0.90, 0.45, 0.30};
   if ((panelFlag != 0 && panelFlag != 1) || item < -1 || item > 4)
     return false;
   double grey = (dark_ ? dark : light)[item + 1];
-  if (panelFlag == 0)
-    grey += grey < 0.5 ? -0.02 : 0.02;
   color = {1.0, grey, grey, grey};
   return true;
 }

@@ -184,7 +184,7 @@ class Graphics
 public:
   // Draws on the bitmap.
   explicit Graphics(Image* image);
-  // Draws on a device context; the layer records what is drawn there (qorwin::gdiPlusRecords).
+  // Draws on a device context's pixels; the layer also records what is drawn there (qorwin::gdiPlusRecords).
   explicit Graphics(HDC dc);
   Graphics(const Graphics&) = delete;
   Graphics& operator=(const Graphics&) = delete;

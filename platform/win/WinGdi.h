@@ -127,10 +127,17 @@ struct PAINTSTRUCT
 };
 typedef PAINTSTRUCT* LPPAINTSTRUCT;
 
-// Device contexts. A window's DC lives from BeginPaint (or GetDC) to EndPaint (or ReleaseDC).
+// Device contexts. A window's DC lives from BeginPaint (or GetDC) to EndPaint (or ReleaseDC) and draws
+// on the pixels of the window's top-level window, limited to the window's visible part (its parent's
+// client area, without its visible children when it has WS_CLIPCHILDREN). BeginPaint's DC covers the
+// update region only; while the layer paints the window (WM_PAINT) it also empties the update region
+// and sends WM_ERASEBKGND when an invalidation asked to erase. Outside painting it changes nothing, so
+// a DC taken only to read the resolution does not lose painting that is due.
 HDC BeginPaint(HWND window, LPPAINTSTRUCT paint);
 BOOL EndPaint(HWND window, const PAINTSTRUCT* paint);
 HDC GetDC(HWND window);
+// The whole window, its (0, 0) at the window's top-left corner.
+HDC GetWindowDC(HWND window);
 int ReleaseDC(HWND window, HDC dc);
 HDC CreateCompatibleDC(HDC dc);
 BOOL DeleteDC(HDC dc);
@@ -143,6 +150,64 @@ BOOL DeleteObject(HGDIOBJ object);
 int GetObjectW(HGDIOBJ object, int size, LPVOID out);
 HGDIOBJ GetCurrentObject(HDC dc, UINT type);
 #define OBJ_FONT 6
+
+// Bitmaps: 32-bit pixels a memory DC (CreateCompatibleDC) draws on once one is selected into it. A new
+// bitmap is black. CreateBitmap takes 32-bit 0x00RRGGBB pixels, rows from the top.
+HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height);
+HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits);
+#define SRCCOPY 0x00CC0020
+#define PATCOPY 0x00F00021
+#define BLACKNESS 0x00000042
+#define WHITENESS 0x00FF0062
+// SRCCOPY copies (and StretchBlt scales, nearest pixel) the source DC's pixels; PATCOPY fills with the
+// target's brush.
+BOOL BitBlt(HDC target, int x, int y, int width, int height, HDC source, int sx, int sy, DWORD rop);
+BOOL StretchBlt(HDC target, int x, int y, int width, int height, HDC source, int sx, int sy, int sw, int sh,
+                DWORD rop);
+// The colour of a pixel of the DC; CLR_INVALID where the DC cannot reach.
+COLORREF GetPixel(HDC dc, int x, int y);
+
+// Regions of pixels, and a DC's clip region (in the DC's coordinates; SelectObject of a region sets a
+// copy of it too).
+#define ERROR 0
+#define NULLREGION 1
+#define SIMPLEREGION 2
+#define COMPLEXREGION 3
+#define RGN_AND 1
+#define RGN_OR 2
+#define RGN_XOR 3
+#define RGN_DIFF 4
+#define RGN_COPY 5
+HRGN CreateRectRgn(int left, int top, int right, int bottom);
+HRGN CreateRectRgnIndirect(const RECT* rect);
+int CombineRgn(HRGN target, HRGN a, HRGN b, int mode);
+int OffsetRgn(HRGN region, int dx, int dy);
+int GetRgnBox(HRGN region, LPRECT rect);
+BOOL PtInRegion(HRGN region, int x, int y);
+// A null region removes the clip region.
+int SelectClipRgn(HDC dc, HRGN region);
+int IntersectClipRect(HDC dc, int left, int top, int right, int bottom);
+int ExcludeClipRect(HDC dc, int left, int top, int right, int bottom);
+
+// System colours; a window class's background may be a colour index plus one, as may any brush.
+#define COLOR_SCROLLBAR 0
+#define COLOR_BACKGROUND 1
+#define COLOR_ACTIVECAPTION 2
+#define COLOR_WINDOW 5
+#define COLOR_WINDOWFRAME 6
+#define COLOR_WINDOWTEXT 8
+#define COLOR_CAPTIONTEXT 9
+#define COLOR_HIGHLIGHT 13
+#define COLOR_HIGHLIGHTTEXT 14
+#define COLOR_BTNFACE 15
+#define COLOR_3DFACE COLOR_BTNFACE
+#define COLOR_BTNSHADOW 16
+#define COLOR_GRAYTEXT 17
+#define COLOR_BTNTEXT 18
+#define COLOR_BTNHIGHLIGHT 20
+#define COLOR_MENUBAR 30
+DWORD GetSysColor(int index);
+HBRUSH GetSysColorBrush(int index);
 
 // Fonts. A face name the machine lacks selects DejaVu Sans (bold from FW_SEMIBOLD up).
 HFONT CreateFontIndirectW(const LOGFONTW* font);
@@ -166,8 +231,9 @@ int GetTextFaceW(HDC dc, int size, LPWSTR out);
 #define LOGPIXELSY 90
 int GetDeviceCaps(HDC dc, int index);
 
-// Brushes and pens. Drawing on a DC is recorded, not rasterised: every call below adds a record to the
-// log of the DC's window (qorwin::drawRecords, win/WinTest.h), with the colours it drew in.
+// Brushes and pens. Every drawing call below draws on the DC's pixels without anti-aliasing (shapes
+// hit whole pixels) and also adds a record to the log of the DC's window (qorwin::drawRecords,
+// win/WinTest.h), with the colours it drew in.
 #define PS_SOLID 0
 #define PS_DASH 1
 #define PS_DOT 2
@@ -199,15 +265,12 @@ COLORREF GetBkColor(HDC dc);
 int SetBkMode(HDC dc, int mode);
 int GetBkMode(HDC dc);
 
-// The clip box is the DC's window's client rectangle (or its update rectangle while painting).
-#define NULLREGION 1
-#define SIMPLEREGION 2
+// The clip box is the DC's window's client rectangle (the update rectangle for BeginPaint), within the
+// clip region when there is one.
 int GetClipBox(HDC dc, LPRECT rect);
 
 int FillRect(HDC dc, const RECT* rect, HBRUSH brush);
 int FrameRect(HDC dc, const RECT* rect, HBRUSH brush);
-#define PATCOPY 0x00F00021
-#define SRCCOPY 0x00CC0020
 // Fills with the selected brush.
 BOOL PatBlt(HDC dc, int x, int y, int width, int height, DWORD rop);
 BOOL MoveToEx(HDC dc, int x, int y, LPPOINT previous);
@@ -215,12 +278,17 @@ BOOL LineTo(HDC dc, int x, int y);
 COLORREF SetPixel(HDC dc, int x, int y, COLORREF color);
 BOOL Rectangle(HDC dc, int left, int top, int right, int bottom);
 BOOL Ellipse(HDC dc, int left, int top, int right, int bottom);
+// Lines through the points with the pen (a polygon closed and filled with the brush, alternate rule).
+BOOL Polygon(HDC dc, const POINT* points, int count);
+BOOL Polyline(HDC dc, const POINT* points, int count);
 BOOL DrawFocusRect(HDC dc, const RECT* rect);
 
 // Text. Measuring uses one deterministic metric instead of the font's own glyphs, so sizes are the
 // same on every machine: with em = |lfHeight| of the selected font, every character (spaces too)
 // advances round(em / 2) pixels and a line is round(em × 1.2) pixels high. So Tahoma 9 pt at 96 dpi
-// (lfHeight −12) gives 6-pixel characters on 14-pixel lines.
+// (lfHeight −12) gives 6-pixel characters on 14-pixel lines. Text draws in DejaVu Sans (bold from
+// FW_SEMIBOLD up or for a face name with "Bold" in it), each line within the width the metric gives
+// it: a wider line is condensed to fit, a narrower one keeps its own width and is aligned in it.
 #define DT_TOP 0x00000000
 #define DT_LEFT 0x00000000
 #define DT_CENTER 0x00000001

@@ -8,6 +8,7 @@
 
 #include "win/WinTypes.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -61,12 +62,14 @@ struct DrawRecord
     Rectangle, // outline in color (the pen's), filled with fill (the brush's) unless noFill
     Ellipse,   // as Rectangle
     FocusRect,
-    Text       // text drawn in color into rect (the lines' bounding box) with format
+    Text,      // text drawn in color into rect (the lines' bounding box) with format
+    Polygon    // rect: the points' bounds; outline in color unless noPen, filled with fill unless noFill
   } op;
   RECT rect{};
   COLORREF color = 0;
   COLORREF fill = 0;
   bool noFill = false;
+  bool noPen = false;
   std::u16string text; // the text as shown: mnemonic ampersands removed, lines joined with '\n'
   UINT format = 0;
   int backgroundMode = 0; // TRANSPARENT or OPAQUE, for Text
@@ -77,13 +80,40 @@ struct DrawRecord
 std::vector<DrawRecord> drawRecords(HWND window);
 void clearDrawRecords();
 
-// Paints a window and its visible descendants now, parents first (WM_ERASEBKGND, then WM_PAINT), as
-// the system does for invalid windows when a queue goes idle. Painting happens only here and in
-// UpdateWindow; tests call it after a change to see what a window draws.
+// Invalidates a window and its descendants and paints them now, parents first (WM_ERASEBKGND, then
+// WM_PAINT); nothing when the window is hidden. Tests call it to see everything a window draws.
 void paint(HWND window);
-// Whether the window was invalidated since it last painted, and how often in all.
+// Paints what is invalid in the calling thread's visible windows, as an idle queue does; answers how
+// many WM_PAINT messages ran.
+int paintPending();
+// Whether the window's update region is not empty, and how often InvalidateRect or InvalidateRgn
+// were called on it.
 bool isInvalid(HWND window);
 int invalidationCount(HWND window);
+
+// Pictures of windows. Every top-level window has its own pixels, and its children draw on them.
+struct Picture
+{
+  int width = 0, height = 0;
+  std::vector<uint32_t> pixels; // 0xAARRGGBB, not premultiplied, rows from the top
+
+  bool empty() const { return pixels.empty(); }
+  // The pixel at (x, y); 0 outside.
+  uint32_t at(int x, int y) const;
+  bool savePng(const std::string& file) const;
+  // An empty picture when the file cannot be read as PNG.
+  static Picture loadPng(const std::string& file);
+};
+// Paints what is pending, then copies the window: a top-level window with its children composed,
+// framed with a caption bar showing its title when it has WS_CAPTION (the client area unchanged
+// inside); a child window, its part of its top-level window. Empty for a window that is gone.
+Picture snapshot(HWND window);
+// The colour at a client point of a window after painting what is pending; CLR_INVALID outside.
+COLORREF pixel(HWND window, int x, int y);
+bool saveSnapshot(HWND window, const std::string& file);
+// A top-level window with this title (visible ones first), or null; and the titles of all of them.
+HWND findTopLevel(const std::u16string& title);
+std::vector<std::u16string> topLevelTitles();
 
 // Input, sent at once to the window (or the capture): the pointer moves to client point (x, y) of the
 // window (a window that asked for TME_LEAVE and is left gets WM_MOUSELEAVE first); a click is a move,

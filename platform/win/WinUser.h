@@ -415,13 +415,33 @@ BOOL IntersectRect(LPRECT out, const RECT* a, const RECT* b);
 BOOL UnionRect(LPRECT out, const RECT* a, const RECT* b);
 BOOL EqualRect(const RECT* a, const RECT* b);
 
-// Painting. A window's update region is only a flag here: InvalidateRect marks the window, painting
-// (UpdateWindow, or qorwin::paint in win/WinTest.h) sends WM_ERASEBKGND and WM_PAINT and clears it.
+// Painting. Each window has an update region in its client coordinates: InvalidateRect and
+// InvalidateRgn add to it (a null rectangle or region means the whole client area; a window without
+// WS_CLIPCHILDREN passes the pixels on to the children they cover), ValidateRect takes pixels off.
+// When the thread's queue has nothing posted, PeekMessage and GetMessage paint the invalid visible
+// windows, parents first: BeginPaint sends WM_ERASEBKGND when an invalidation asked for erasing,
+// clips the DC to the update region and empties it. UpdateWindow paints a window and its children
+// at once. Showing, hiding, moving and resizing windows invalidate what they expose.
 BOOL InvalidateRect(HWND window, const RECT* rect, BOOL erase);
 BOOL InvalidateRgn(HWND window, HRGN region, BOOL erase);
 BOOL ValidateRect(HWND window, const RECT* rect);
+BOOL ValidateRgn(HWND window, HRGN region);
 BOOL UpdateWindow(HWND window);
 BOOL GetUpdateRect(HWND window, LPRECT rect, BOOL erase);
+int GetUpdateRgn(HWND window, HRGN region, BOOL erase);
+#define RDW_INVALIDATE 0x0001
+#define RDW_INTERNALPAINT 0x0002
+#define RDW_ERASE 0x0004
+#define RDW_VALIDATE 0x0008
+#define RDW_NOINTERNALPAINT 0x0010
+#define RDW_NOERASE 0x0020
+#define RDW_NOCHILDREN 0x0040
+#define RDW_ALLCHILDREN 0x0080
+#define RDW_UPDATENOW 0x0100
+#define RDW_ERASENOW 0x0200
+#define RDW_FRAME 0x0400
+#define RDW_NOFRAME 0x0800
+BOOL RedrawWindow(HWND window, const RECT* rect, HRGN region, UINT flags);
 
 struct WINDOWPLACEMENT
 {

@@ -13,6 +13,7 @@
 #include FT_SFNT_NAMES_H
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -38,7 +39,9 @@ struct GdiObject
     Font,
     Dc,
     Brush,
-    Pen
+    Pen,
+    Bitmap,
+    Region
   } kind = Font;
   LOGFONTW font{};
   bool stock = false;
@@ -56,6 +59,17 @@ struct GdiObject
   int bkMode = OPAQUE;
   POINT position{0, 0};
   RECT clip{};
+  // Where a DC draws: a surface (a reference it holds, none for a memory DC without a bitmap), the
+  // surface pixel of its (0, 0), the pixels it may cover there and a clip region in its coordinates.
+  cairo_surface_t* surface = nullptr;
+  POINT origin{0, 0};
+  PixelRegion visible;
+  PixelRegion userClip;
+  bool hasUserClip = false;
+  HGDIOBJ selectedBitmap = nullptr;
+  // A bitmap's pixels (a reference the bitmap holds) and a region's pixels.
+  cairo_surface_t* pixels = nullptr;
+  PixelRegion region;
 };
 
 struct Gdi
@@ -266,6 +280,23 @@ int resolveFaceLocked(Gdi& g, const LOGFONTW& font)
   return g.faces.empty() ? -1 : 0;
 }
 
+bool textFaceFile(bool bold, bool italic, std::string* file, int* index)
+{
+  auto& g = gdi();
+  std::lock_guard<std::mutex> guard(g.lock);
+  LOGFONTW font{};
+  font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+  font.lfItalic = italic;
+  const char16_t* family = u"DejaVu Sans";
+  std::copy(family, family + 11, font.lfFaceName);
+  int face = resolveFaceLocked(g, font);
+  if (face < 0)
+    return false;
+  *file = g.faces[static_cast<size_t>(face)].file;
+  *index = g.faces[static_cast<size_t>(face)].index;
+  return true;
+}
+
 GdiObject* findGdiLocked(Gdi& g, HGDIOBJ object, GdiObject::Kind kind)
 {
   auto it = g.objects.find(reinterpret_cast<uintptr_t>(object));
@@ -286,6 +317,9 @@ void setFaceName(LOGFONTW& font, const std::u16string& name)
   std::copy(name.begin(), name.begin() + static_cast<std::ptrdiff_t>(n), font.lfFaceName);
   std::fill(font.lfFaceName + n, font.lfFaceName + LF_FACESIZE, 0);
 }
+
+// The bitmap a memory DC starts with: no pixels.
+const int noBitmapStock = 0x7F;
 
 HGDIOBJ stockLocked(Gdi& g, int index)
 {
@@ -323,6 +357,9 @@ HGDIOBJ stockLocked(Gdi& g, int index)
     object.null = index == NULL_BRUSH;
     break;
   }
+  case noBitmapStock:
+    object.kind = GdiObject::Bitmap;
+    break;
   case WHITE_PEN:
   case BLACK_PEN:
   case NULL_PEN:
@@ -338,11 +375,28 @@ HGDIOBJ stockLocked(Gdi& g, int index)
   return handle;
 }
 
-HDC newDc(HWND window)
+// A DC of a window (its client area, or the whole window), of nothing when window is null, and
+// limited to the pixels of paintArea (client coordinates) when given.
+HDC newDc(HWND window, bool wholeWindow = false, const PixelRegion* paintArea = nullptr)
 {
   RECT client{};
-  if (window)
-    GetClientRect(window, &client);
+  DcTarget target;
+  if (window) {
+    if (wholeWindow) {
+      GetWindowRect(window, &client);
+      OffsetRect(&client, -client.left, -client.top);
+    } else {
+      GetClientRect(window, &client);
+    }
+    target = windowTarget(window, wholeWindow);
+  }
+  loadTextFaces();
+  if (paintArea) {
+    PixelRegion area = *paintArea;
+    area.offset(target.origin.x, target.origin.y);
+    target.visible.intersect(area);
+    client = paintArea->bounds();
+  }
   auto& g = gdi();
   std::lock_guard<std::mutex> guard(g.lock);
   GdiObject dc;
@@ -352,7 +406,69 @@ HDC newDc(HWND window)
   dc.selectedBrush = stockLocked(g, WHITE_BRUSH);
   dc.selectedPen = stockLocked(g, BLACK_PEN);
   dc.clip = client;
+  dc.surface = target.surface;
+  dc.origin = target.origin;
+  dc.visible = target.visible;
   return static_cast<HDC>(addGdiLocked(g, dc));
+}
+
+// The window whose WM_PAINT the layer is running on this thread: BeginPaint validates only there,
+// so a DC taken outside painting (to read the display's resolution) leaves pending painting alone.
+thread_local HWND paintingWindow = nullptr;
+
+HWND exchangePaintingWindow(HWND window)
+{
+  HWND previous = paintingWindow;
+  paintingWindow = window;
+  return previous;
+}
+
+// A memory DC draws on the bitmap selected into it; its first bitmap is a stock one of no pixels.
+HGDIOBJ selectBitmapLocked(Gdi& g, GdiObject* d, HGDIOBJ bitmap)
+{
+  if (d->window)
+    return nullptr;
+  GdiObject* b = findGdiLocked(g, bitmap, GdiObject::Bitmap);
+  if (!b)
+    return nullptr;
+  if (!d->selectedBitmap)
+    d->selectedBitmap = stockLocked(g, noBitmapStock);
+  HGDIOBJ previous = d->selectedBitmap;
+  if (d->surface)
+    cairo_surface_destroy(d->surface);
+  d->surface = b->pixels ? cairo_surface_reference(b->pixels) : nullptr;
+  d->origin = POINT{0, 0};
+  d->visible = PixelRegion();
+  if (b->pixels) {
+    RECT all{0, 0, cairo_image_surface_get_width(b->pixels), cairo_image_surface_get_height(b->pixels)};
+    d->visible = PixelRegion(all);
+    d->clip = all;
+  }
+  d->selectedBitmap = bitmap;
+  return previous;
+}
+
+bool regionPixels(HRGN region, PixelRegion* out)
+{
+  auto& g = gdi();
+  std::lock_guard<std::mutex> guard(g.lock);
+  GdiObject* r = findGdiLocked(g, region, GdiObject::Region);
+  if (!r)
+    return false;
+  if (out)
+    *out = r->region;
+  return true;
+}
+
+bool setRegionPixels(HRGN region, const PixelRegion& pixels)
+{
+  auto& g = gdi();
+  std::lock_guard<std::mutex> guard(g.lock);
+  GdiObject* r = findGdiLocked(g, region, GdiObject::Region);
+  if (!r)
+    return false;
+  r->region = pixels;
+  return true;
 }
 
 // The face selected into a DC, resolved on first use; -1 when the machine has no fonts.
@@ -377,16 +493,14 @@ HDC BeginPaint(HWND window, LPPAINTSTRUCT paint)
   if (!paint || !IsWindow(window))
     return nullptr;
   *paint = PAINTSTRUCT{};
-  GetClientRect(window, &paint->rcPaint);
-  paint->hdc = newDc(window);
+  PixelRegion update;
   bool erase = false;
-  {
-    std::lock_guard<std::mutex> guard(state().lock);
-    if (Window* w = findLocked(window)) {
-      erase = w->erase;
-      w->invalid = w->erase = false;
-    }
-  }
+  if (window == paintingWindow)
+    erase = takeUpdate(window, &update);
+  else
+    update = updateRegion(window);
+  paint->rcPaint = update.bounds();
+  paint->hdc = newDc(window, false, &update);
   // The background is erased before painting when the invalidation asked for it.
   if (erase)
     paint->fErase = SendMessageW(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(paint->hdc), 0) ? FALSE : TRUE;
@@ -408,6 +522,14 @@ HDC GetDC(HWND window)
   return newDc(window);
 }
 
+HDC GetWindowDC(HWND window)
+{
+  using namespace qorwin_detail;
+  if (window && !IsWindow(window))
+    return nullptr;
+  return newDc(window, true);
+}
+
 int ReleaseDC(HWND, HDC dc)
 {
   return DeleteDC(dc);
@@ -423,8 +545,11 @@ BOOL DeleteDC(HDC dc)
   using namespace qorwin_detail;
   auto& g = gdi();
   std::lock_guard<std::mutex> guard(g.lock);
-  if (!findGdiLocked(g, dc, GdiObject::Dc))
+  GdiObject* d = findGdiLocked(g, dc, GdiObject::Dc);
+  if (!d)
     return FALSE;
+  if (d->surface)
+    cairo_surface_destroy(d->surface);
   g.objects.erase(reinterpret_cast<uintptr_t>(dc));
   return TRUE;
 }
@@ -457,6 +582,16 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ object)
     SetLastError(ERROR_INVALID_HANDLE);
     return nullptr;
   }
+  if (it->second.kind == GdiObject::Region) {
+    // Selecting a region sets the clip region to a copy of it.
+    d->userClip = it->second.region;
+    d->hasUserClip = true;
+    return reinterpret_cast<HGDIOBJ>(static_cast<uintptr_t>(d->userClip.rects().size() > 1 ? COMPLEXREGION
+                                                            : d->userClip.empty()            ? NULLREGION
+                                                                                             : SIMPLEREGION));
+  }
+  if (it->second.kind == GdiObject::Bitmap)
+    return selectBitmapLocked(g, d, object);
   HGDIOBJ* slot = it->second.kind == GdiObject::Font    ? &d->selectedFont
                   : it->second.kind == GdiObject::Brush ? &d->selectedBrush
                                                         : &d->selectedPen;
@@ -478,8 +613,10 @@ BOOL DeleteObject(HGDIOBJ object)
   for (auto& entry : g.objects)
     if (entry.second.kind == GdiObject::Dc &&
         (entry.second.selectedFont == object || entry.second.selectedBrush == object ||
-         entry.second.selectedPen == object))
+         entry.second.selectedPen == object || entry.second.selectedBitmap == object))
       return FALSE;
+  if (it->second.pixels)
+    cairo_surface_destroy(it->second.pixels);
   g.objects.erase(reinterpret_cast<uintptr_t>(object));
   return TRUE;
 }
@@ -702,7 +839,8 @@ int GetTextFaceW(HDC dc, int size, LPWSTR out)
   return n + 1;
 }
 
-// Drawing: records instead of pixels, and the deterministic text metric.
+// Drawing: a record of each call (qorwin::drawRecords), pixels on the DC's surface, and the
+// deterministic text metric.
 
 namespace qorwin_detail {
 
@@ -735,6 +873,13 @@ TextMetric dcMetricLocked(Gdi& g, GdiObject* d)
 
 COLORREF objectColorLocked(Gdi& g, HGDIOBJ object, bool* null)
 {
+  // A system colour index plus one stands for that colour's brush, as in a window class.
+  auto value = reinterpret_cast<uintptr_t>(object);
+  if (value >= 1 && value <= COLOR_MENUBAR + 1) {
+    if (null)
+      *null = false;
+    return systemColor(static_cast<int>(value) - 1);
+  }
   auto it = g.objects.find(reinterpret_cast<uintptr_t>(object));
   if (it == g.objects.end() || (it->second.kind != GdiObject::Brush && it->second.kind != GdiObject::Pen)) {
     if (null)
@@ -744,6 +889,148 @@ COLORREF objectColorLocked(Gdi& g, HGDIOBJ object, bool* null)
   if (null)
     *null = it->second.null;
   return it->second.color;
+}
+
+// A Cairo context on a DC's surface, clipped to what the DC may cover, with user space in the DC's
+// coordinates and anti-aliasing off; null when the DC draws nowhere.
+cairo_t* dcCairoLocked(GdiObject* d)
+{
+  if (!d->surface || d->visible.empty())
+    return nullptr;
+  cairo_t* cr = cairo_create(d->surface);
+  d->visible.clip(cr);
+  cairo_translate(cr, d->origin.x, d->origin.y);
+  if (d->hasUserClip)
+    d->userClip.clip(cr);
+  cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+  return cr;
+}
+
+int regionKind(const PixelRegion& pixels)
+{
+  return pixels.empty() ? NULLREGION : pixels.rects().size() == 1 ? SIMPLEREGION : COMPLEXREGION;
+}
+
+void setColor(cairo_t* cr, COLORREF color)
+{
+  cairo_set_source_rgb(cr, GetRValue(color) / 255.0, GetGValue(color) / 255.0, GetBValue(color) / 255.0);
+}
+
+void fillPixels(cairo_t* cr, LONG left, LONG top, LONG right, LONG bottom, COLORREF color)
+{
+  if (right <= left || bottom <= top)
+    return;
+  setColor(cr, color);
+  cairo_rectangle(cr, left, top, right - left, bottom - top);
+  cairo_fill(cr);
+}
+
+// A one-pixel frame just inside the rectangle.
+void framePixels(cairo_t* cr, const RECT& r, COLORREF color, LONG width = 1)
+{
+  if (r.right - r.left <= 2 * width || r.bottom - r.top <= 2 * width) {
+    fillPixels(cr, r.left, r.top, r.right, r.bottom, color);
+    return;
+  }
+  fillPixels(cr, r.left, r.top, r.right, r.top + width, color);
+  fillPixels(cr, r.left, r.bottom - width, r.right, r.bottom, color);
+  fillPixels(cr, r.left, r.top + width, r.left + width, r.bottom - width, color);
+  fillPixels(cr, r.right - width, r.top + width, r.right, r.bottom - width, color);
+}
+
+// A line of one-pixel steps from (x0, y0) towards (x1, y1), the end point left out.
+void linePixels(cairo_t* cr, LONG x0, LONG y0, LONG x1, LONG y1, COLORREF color)
+{
+  if (y0 == y1) {
+    fillPixels(cr, std::min(x0, x1 + 1), y0, std::max(x0 + 1, x1), y0 + 1, color);
+    return;
+  }
+  if (x0 == x1) {
+    fillPixels(cr, x0, std::min(y0, y1 + 1), x0 + 1, std::max(y0 + 1, y1), color);
+    return;
+  }
+  setColor(cr, color);
+  LONG dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
+  LONG sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
+  LONG error = dx + dy;
+  while (x0 != x1 || y0 != y1) {
+    cairo_rectangle(cr, x0, y0, 1, 1);
+    LONG twice = 2 * error;
+    if (twice >= dy) {
+      error += dy;
+      x0 += sx;
+    }
+    if (twice <= dx) {
+      error += dx;
+      y0 += sy;
+    }
+  }
+  cairo_fill(cr);
+}
+
+// Draws what a shape record describes.
+void rasterLocked(GdiObject* d, const qorwin::DrawRecord& r)
+{
+  cairo_t* cr = dcCairoLocked(d);
+  if (!cr)
+    return;
+  const RECT& box = r.rect;
+  switch (r.op) {
+  case qorwin::DrawRecord::FillRect:
+  case qorwin::DrawRecord::PatBlt:
+  case qorwin::DrawRecord::Pixel:
+    fillPixels(cr, box.left, box.top, box.right, box.bottom, r.color);
+    break;
+  case qorwin::DrawRecord::FrameRect:
+    framePixels(cr, box, r.color);
+    break;
+  case qorwin::DrawRecord::Line:
+    linePixels(cr, box.left, box.top, box.right, box.bottom, r.color);
+    break;
+  case qorwin::DrawRecord::Rectangle:
+    if (!r.noFill)
+      fillPixels(cr, box.left, box.top, box.right, box.bottom, r.fill);
+    if (!r.noPen)
+      framePixels(cr, box, r.color);
+    break;
+  case qorwin::DrawRecord::Ellipse:
+    cairo_save(cr);
+    cairo_translate(cr, (box.left + box.right) / 2.0, (box.top + box.bottom) / 2.0);
+    cairo_scale(cr, std::max<LONG>(box.right - box.left - 1, 1) / 2.0, std::max<LONG>(box.bottom - box.top - 1, 1) / 2.0);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * 3.14159265358979323846);
+    cairo_restore(cr);
+    if (!r.noFill) {
+      setColor(cr, r.fill);
+      cairo_fill_preserve(cr);
+    }
+    if (!r.noPen) {
+      setColor(cr, r.color);
+      cairo_set_line_width(cr, 1);
+      cairo_stroke(cr);
+    }
+    cairo_new_path(cr);
+    break;
+  case qorwin::DrawRecord::FocusRect: {
+    // Every other pixel of the frame inverted, so drawing it twice takes it away.
+    cairo_set_operator(cr, CAIRO_OPERATOR_DIFFERENCE);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    for (LONG x = box.left; x < box.right; x += 2) {
+      cairo_rectangle(cr, x, box.top, 1, 1);
+      if (box.bottom - 1 > box.top)
+        cairo_rectangle(cr, x, box.bottom - 1, 1, 1);
+    }
+    for (LONG y = box.top + 2; y < box.bottom - 1; y += 2) {
+      cairo_rectangle(cr, box.left, y, 1, 1);
+      if (box.right - 1 > box.left)
+        cairo_rectangle(cr, box.right - 1, y, 1, 1);
+    }
+    cairo_fill(cr);
+    break;
+  }
+  default:
+    break;
+  }
+  cairo_destroy(cr);
 }
 
 void recordLocked(Gdi& g, GdiObject* d, qorwin::DrawRecord record)
@@ -881,9 +1168,33 @@ int drawText(HDC dc, LPCWSTR text, int length, LPRECT rect, UINT format)
   r.format = format;
   r.backgroundMode = d->bkMode;
   r.background = d->bkColor;
+  TextStyle style;
+  style.em = m.em;
+  style.color = d->textColor;
+  style.align = (format & DT_CENTER) ? 1 : (format & DT_RIGHT) ? 2 : 0;
   if (GdiObject* font = findGdiLocked(g, d->selectedFont, GdiObject::Font)) {
     r.face = font->font.lfFaceName;
     r.fontHeight = font->font.lfHeight;
+    style.bold = font->font.lfWeight >= FW_SEMIBOLD || foldCase(r.face).find(u"bold") != std::u16string::npos;
+    style.italic = font->font.lfItalic != 0;
+    style.underline = font->font.lfUnderline != 0;
+  }
+  if (cairo_t* cr = dcCairoLocked(d)) {
+    if (!(format & DT_NOCLIP)) {
+      cairo_rectangle(cr, rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top);
+      cairo_clip(cr);
+    }
+    for (size_t i = 0; i < lines.size(); ++i) {
+      LONG width = static_cast<LONG>(lines[i].size()) * m.advance;
+      LONG x = style.align == 1 ? rect->left + (rect->right - rect->left - width) / 2
+               : style.align == 2 ? rect->right - width
+                                  : rect->left;
+      LONG y = top + static_cast<LONG>(i) * m.line;
+      if (d->bkMode == OPAQUE)
+        fillPixels(cr, x, y, x + width, y + m.line, d->bkColor);
+      drawTextLine(cr, lines[i], x, y, width, style);
+    }
+    cairo_destroy(cr);
   }
   recordLocked(g, d, std::move(r));
   return height;
@@ -911,6 +1222,7 @@ bool recordShape(HDC dc, qorwin::DrawRecord::Op op, const RECT& rect, HGDIOBJ co
     r.color = objectColorLocked(g, d->selectedPen, &null);
     if (null && op == qorwin::DrawRecord::Line)
       return true;
+    r.noPen = null;
   }
   if (useBrush) {
     bool noFill = false;
@@ -924,6 +1236,7 @@ bool recordShape(HDC dc, qorwin::DrawRecord::Op op, const RECT& rect, HGDIOBJ co
       r.noFill = noFill;
     }
   }
+  rasterLocked(d, r);
   recordLocked(g, d, std::move(r));
   return true;
 }
@@ -1030,9 +1343,17 @@ int GetClipBox(HDC dc, LPRECT rect)
 {
   if (!rect)
     return 0;
-  RECT clip = qorwin_detail::swapDcField<RECT>(dc, &qorwin_detail::GdiObject::clip, nullptr, RECT{});
-  *rect = clip;
-  return IsRectEmpty(&clip) ? NULLREGION : SIMPLEREGION;
+  using namespace qorwin_detail;
+  auto& g = gdi();
+  std::lock_guard<std::mutex> guard(g.lock);
+  GdiObject* d = dcLocked(g, dc);
+  if (!d)
+    return ERROR;
+  PixelRegion area(d->clip);
+  if (d->hasUserClip)
+    area.intersect(d->userClip);
+  *rect = area.bounds();
+  return regionKind(area);
 }
 
 int FillRect(HDC dc, const RECT* rect, HBRUSH brush)
@@ -1080,6 +1401,7 @@ COLORREF SetPixel(HDC dc, int x, int y, COLORREF color)
   r.op = qorwin::DrawRecord::Pixel;
   r.rect = RECT{x, y, x + 1, y + 1};
   r.color = color & 0x00FFFFFF;
+  rasterLocked(d, r);
   recordLocked(g, d, r);
   return r.color;
 }
@@ -1187,3 +1509,355 @@ void clearDrawRecords()
 }
 
 } // namespace qorwin
+
+// Bitmaps, block transfers, regions and clipping, polygons and the system colours.
+
+namespace qorwin_detail {
+
+HBITMAP addBitmap(int width, int height)
+{
+  if (width <= 0 || height <= 0)
+    return nullptr;
+  cairo_surface_t* pixels = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+  // A new bitmap is black and opaque, as a device bitmap is.
+  cairo_t* cr = cairo_create(pixels);
+  cairo_set_source_rgb(cr, 0, 0, 0);
+  cairo_paint(cr);
+  cairo_destroy(cr);
+  auto& g = gdi();
+  std::lock_guard<std::mutex> guard(g.lock);
+  GdiObject object;
+  object.kind = GdiObject::Bitmap;
+  object.pixels = pixels;
+  return static_cast<HBITMAP>(addGdiLocked(g, object));
+}
+
+HRGN addRegion(const PixelRegion& pixels)
+{
+  auto& g = gdi();
+  std::lock_guard<std::mutex> guard(g.lock);
+  GdiObject object;
+  object.kind = GdiObject::Region;
+  object.region = pixels;
+  return static_cast<HRGN>(addGdiLocked(g, object));
+}
+
+// Changes a DC's clip region; answers its kind afterwards, or ERROR for an unknown DC.
+int changeClip(HDC dc, const std::function<void(GdiObject*)>& change)
+{
+  auto& g = gdi();
+  std::lock_guard<std::mutex> guard(g.lock);
+  GdiObject* d = dcLocked(g, dc);
+  if (!d)
+    return ERROR;
+  if (!d->hasUserClip) {
+    d->userClip = PixelRegion(d->clip);
+    d->hasUserClip = true;
+  }
+  change(d);
+  return regionKind(d->userClip);
+}
+
+// Copies (and scales) pixels of one DC to another. A source that is the target is copied first.
+BOOL blit(HDC target, int x, int y, int width, int height, HDC source, int sx, int sy, int sw, int sh, DWORD rop)
+{
+  auto& g = gdi();
+  std::lock_guard<std::mutex> guard(g.lock);
+  GdiObject* d = dcLocked(g, target);
+  if (!d)
+    return FALSE;
+  if (rop == PATCOPY || rop == BLACKNESS || rop == WHITENESS) {
+    bool null = false;
+    COLORREF color = rop == BLACKNESS ? RGB(0, 0, 0)
+                     : rop == WHITENESS ? RGB(255, 255, 255)
+                                        : objectColorLocked(g, d->selectedBrush, &null);
+    if (null)
+      return TRUE;
+    qorwin::DrawRecord r;
+    r.op = qorwin::DrawRecord::PatBlt;
+    r.rect = RECT{x, y, x + width, y + height};
+    r.color = color;
+    rasterLocked(d, r);
+    recordLocked(g, d, r);
+    return TRUE;
+  }
+  GdiObject* s = dcLocked(g, source);
+  if (!s || rop != SRCCOPY)
+    return FALSE;
+  if (!s->surface || sw == 0 || sh == 0)
+    return TRUE;
+  cairo_t* cr = dcCairoLocked(d);
+  if (!cr)
+    return TRUE;
+  // The source's pixels that the source DC can reach, as a pattern in target coordinates.
+  cairo_surface_t* copy = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, std::abs(sw), std::abs(sh));
+  cairo_t* grab = cairo_create(copy);
+  cairo_set_source_surface(grab, s->surface, -(s->origin.x + std::min(sx, sx + sw)), -(s->origin.y + std::min(sy, sy + sh)));
+  cairo_set_operator(grab, CAIRO_OPERATOR_SOURCE);
+  cairo_paint(grab);
+  cairo_destroy(grab);
+  cairo_rectangle(cr, std::min(x, x + width), std::min(y, y + height), std::abs(width), std::abs(height));
+  cairo_clip(cr);
+  cairo_translate(cr, x, y);
+  cairo_scale(cr, static_cast<double>(width) / sw, static_cast<double>(height) / sh);
+  cairo_set_source_surface(cr, copy, std::min(0, sw), std::min(0, sh));
+  cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
+  cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+  cairo_paint(cr);
+  cairo_destroy(cr);
+  cairo_surface_destroy(copy);
+  return TRUE;
+}
+
+cairo_t* dcCairo(HDC dc)
+{
+  auto& g = gdi();
+  std::lock_guard<std::mutex> guard(g.lock);
+  GdiObject* d = dcLocked(g, dc);
+  return d ? dcCairoLocked(d) : nullptr;
+}
+
+} // namespace qorwin_detail
+
+COLORREF GetPixel(HDC dc, int x, int y)
+{
+  using namespace qorwin_detail;
+  auto& g = gdi();
+  std::lock_guard<std::mutex> guard(g.lock);
+  GdiObject* d = dcLocked(g, dc);
+  if (!d || !d->surface || !d->visible.contains(x + d->origin.x, y + d->origin.y) ||
+      (d->hasUserClip && !d->userClip.contains(x, y)))
+    return CLR_INVALID;
+  cairo_surface_flush(d->surface);
+  const unsigned char* data = cairo_image_surface_get_data(d->surface);
+  uint32_t p = reinterpret_cast<const uint32_t*>(data + (y + d->origin.y) * cairo_image_surface_get_stride(d->surface))
+      [x + d->origin.x];
+  uint32_t plain = unpremultiplied(p);
+  return RGB(plain >> 16 & 0xFF, plain >> 8 & 0xFF, plain & 0xFF);
+}
+
+HBITMAP CreateCompatibleBitmap(HDC, int width, int height)
+{
+  return qorwin_detail::addBitmap(width, height);
+}
+
+HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits)
+{
+  HBITMAP bitmap = qorwin_detail::addBitmap(width, height);
+  if (!bitmap || !bits || planes != 1 || bitsPerPixel != 32)
+    return bitmap;
+  using namespace qorwin_detail;
+  auto& g = gdi();
+  std::lock_guard<std::mutex> guard(g.lock);
+  GdiObject* b = findGdiLocked(g, bitmap, GdiObject::Bitmap);
+  cairo_surface_flush(b->pixels);
+  unsigned char* data = cairo_image_surface_get_data(b->pixels);
+  int stride = cairo_image_surface_get_stride(b->pixels);
+  for (int row = 0; row < height; ++row)
+    for (int col = 0; col < width; ++col)
+      reinterpret_cast<uint32_t*>(data + row * stride)[col] =
+          0xFF000000u | (static_cast<const uint32_t*>(bits)[row * width + col] & 0x00FFFFFFu);
+  cairo_surface_mark_dirty(b->pixels);
+  return bitmap;
+}
+
+BOOL BitBlt(HDC target, int x, int y, int width, int height, HDC source, int sx, int sy, DWORD rop)
+{
+  return qorwin_detail::blit(target, x, y, width, height, source, sx, sy, width, height, rop);
+}
+
+BOOL StretchBlt(HDC target, int x, int y, int width, int height, HDC source, int sx, int sy, int sw, int sh,
+                DWORD rop)
+{
+  return qorwin_detail::blit(target, x, y, width, height, source, sx, sy, sw, sh, rop);
+}
+
+HRGN CreateRectRgn(int left, int top, int right, int bottom)
+{
+  return qorwin_detail::addRegion(qorwin_detail::PixelRegion(RECT{left, top, right, bottom}));
+}
+
+HRGN CreateRectRgnIndirect(const RECT* rect)
+{
+  return rect ? CreateRectRgn(rect->left, rect->top, rect->right, rect->bottom) : nullptr;
+}
+
+int CombineRgn(HRGN target, HRGN a, HRGN b, int mode)
+{
+  using namespace qorwin_detail;
+  PixelRegion first, second;
+  if (!regionPixels(a, &first) || (mode != RGN_COPY && !regionPixels(b, &second)))
+    return ERROR;
+  switch (mode) {
+  case RGN_AND:
+    first.intersect(second);
+    break;
+  case RGN_OR:
+    first.add(second);
+    break;
+  case RGN_DIFF:
+    first.subtract(second);
+    break;
+  case RGN_XOR: {
+    PixelRegion both = first;
+    both.intersect(second);
+    first.add(second);
+    first.subtract(both);
+    break;
+  }
+  case RGN_COPY:
+    break;
+  default:
+    return ERROR;
+  }
+  return setRegionPixels(target, first) ? regionKind(first) : ERROR;
+}
+
+int OffsetRgn(HRGN region, int dx, int dy)
+{
+  using namespace qorwin_detail;
+  PixelRegion pixels;
+  if (!regionPixels(region, &pixels))
+    return ERROR;
+  pixels.offset(dx, dy);
+  setRegionPixels(region, pixels);
+  return regionKind(pixels);
+}
+
+int GetRgnBox(HRGN region, LPRECT rect)
+{
+  using namespace qorwin_detail;
+  PixelRegion pixels;
+  if (!rect || !regionPixels(region, &pixels))
+    return ERROR;
+  *rect = pixels.bounds();
+  return regionKind(pixels);
+}
+
+BOOL PtInRegion(HRGN region, int x, int y)
+{
+  qorwin_detail::PixelRegion pixels;
+  return qorwin_detail::regionPixels(region, &pixels) && pixels.contains(x, y);
+}
+
+int SelectClipRgn(HDC dc, HRGN region)
+{
+  using namespace qorwin_detail;
+  PixelRegion pixels;
+  bool none = !region;
+  if (!none && !regionPixels(region, &pixels))
+    return ERROR;
+  return changeClip(dc, [&](GdiObject* d) {
+    d->userClip = none ? PixelRegion(d->clip) : pixels;
+    d->hasUserClip = !none;
+  });
+}
+
+int IntersectClipRect(HDC dc, int left, int top, int right, int bottom)
+{
+  return qorwin_detail::changeClip(dc, [&](qorwin_detail::GdiObject* d) {
+    d->userClip.intersect(RECT{left, top, right, bottom});
+  });
+}
+
+int ExcludeClipRect(HDC dc, int left, int top, int right, int bottom)
+{
+  return qorwin_detail::changeClip(dc, [&](qorwin_detail::GdiObject* d) {
+    d->userClip.subtract(RECT{left, top, right, bottom});
+  });
+}
+
+namespace qorwin_detail {
+
+// Records and draws a polygon (filled when closed) through the points.
+BOOL polygon(HDC dc, const POINT* points, int count, bool closed)
+{
+  if (!points || count < 2)
+    return FALSE;
+  auto& g = gdi();
+  std::lock_guard<std::mutex> guard(g.lock);
+  GdiObject* d = dcLocked(g, dc);
+  if (!d)
+    return FALSE;
+  qorwin::DrawRecord r;
+  r.op = closed ? qorwin::DrawRecord::Polygon : qorwin::DrawRecord::Line;
+  RECT bounds{points[0].x, points[0].y, points[0].x, points[0].y};
+  for (int i = 1; i < count; ++i) {
+    bounds.left = std::min(bounds.left, points[i].x);
+    bounds.top = std::min(bounds.top, points[i].y);
+    bounds.right = std::max(bounds.right, points[i].x);
+    bounds.bottom = std::max(bounds.bottom, points[i].y);
+  }
+  bool noPen = false, noFill = !closed;
+  r.color = objectColorLocked(g, d->selectedPen, &noPen);
+  if (closed)
+    r.fill = objectColorLocked(g, d->selectedBrush, &noFill);
+  r.noPen = noPen;
+  r.noFill = noFill;
+  if (cairo_t* cr = dcCairoLocked(d)) {
+    if (!noFill) {
+      cairo_move_to(cr, points[0].x + 0.5, points[0].y + 0.5);
+      for (int i = 1; i < count; ++i)
+        cairo_line_to(cr, points[i].x + 0.5, points[i].y + 0.5);
+      cairo_close_path(cr);
+      cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+      setColor(cr, r.fill);
+      cairo_fill(cr);
+    }
+    if (!noPen) {
+      for (int i = 0; i + 1 < count; ++i)
+        linePixels(cr, points[i].x, points[i].y, points[i + 1].x, points[i + 1].y, r.color);
+      if (closed)
+        linePixels(cr, points[count - 1].x, points[count - 1].y, points[0].x, points[0].y, r.color);
+    }
+    cairo_destroy(cr);
+  }
+  if (closed) {
+    r.rect = bounds;
+    recordLocked(g, d, r);
+  } else {
+    for (int i = 0; i + 1 < count; ++i) {
+      r.rect = RECT{points[i].x, points[i].y, points[i + 1].x, points[i + 1].y};
+      if (!noPen)
+        recordLocked(g, d, r);
+    }
+  }
+  return TRUE;
+}
+
+} // namespace qorwin_detail
+
+BOOL Polygon(HDC dc, const POINT* points, int count)
+{
+  return qorwin_detail::polygon(dc, points, count, true);
+}
+
+BOOL Polyline(HDC dc, const POINT* points, int count)
+{
+  return qorwin_detail::polygon(dc, points, count, false);
+}
+
+DWORD GetSysColor(int index)
+{
+  return qorwin_detail::systemColor(index);
+}
+
+HBRUSH GetSysColorBrush(int index)
+{
+  // Brushes of the system colours are stock objects: one per colour, never deleted.
+  static std::mutex lock;
+  static std::map<int, HBRUSH>* brushes = new std::map<int, HBRUSH>;
+  std::lock_guard<std::mutex> guard(lock);
+  HBRUSH& brush = (*brushes)[index];
+  if (!brush) {
+    using namespace qorwin_detail;
+    auto& g = gdi();
+    std::lock_guard<std::mutex> hold(g.lock);
+    GdiObject object;
+    object.kind = GdiObject::Brush;
+    object.stock = true;
+    object.color = systemColor(index);
+    brush = static_cast<HBRUSH>(addGdiLocked(g, object));
+  }
+  return brush;
+}

@@ -1,5 +1,6 @@
 // GDI+ over Cairo. Bitmaps are Cairo ARGB32 image surfaces (premultiplied, as GDI+ keeps its
 // 32bppPARGB working format); PNG data is decoded with Cairo's own PNG reader.
+#include "qorwinPaint.h"
 #include "win/GdiPlus.h"
 #include "win/WinGdi.h"
 
@@ -126,17 +127,7 @@ Bitmap::Bitmap(IStream* stream, BOOL)
     return;
   }
   // Always hold ARGB32, whatever the PNG's own layout, so pixel reads and drawing have one form.
-  if (cairo_image_surface_get_format(surface) != CAIRO_FORMAT_ARGB32) {
-    cairo_surface_t* argb = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, cairo_image_surface_get_width(surface),
-                                                       cairo_image_surface_get_height(surface));
-    cairo_t* cr = cairo_create(argb);
-    cairo_set_source_surface(cr, surface, 0, 0);
-    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-    cairo_paint(cr);
-    cairo_destroy(cr);
-    cairo_surface_destroy(surface);
-    surface = argb;
-  }
+  surface = qorwin_detail::inArgb32(surface);
   surface_ = surface;
 }
 
@@ -197,9 +188,7 @@ Status Bitmap::GetPixel(INT x, INT y, Color* color) const
   cairo_surface_flush(surface);
   const uint32_t p = reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(surface) +
                                                        y * cairo_image_surface_get_stride(surface))[x];
-  const uint32_t a = p >> 24;
-  auto unpremultiply = [a](uint32_t c) { return BYTE(a ? std::min<uint32_t>(255, (c * 255 + a / 2) / a) : 0); };
-  *color = Color(BYTE(a), unpremultiply(p >> 16 & 0xFF), unpremultiply(p >> 8 & 0xFF), unpremultiply(p & 0xFF));
+  *color = Color(qorwin_detail::unpremultiplied(p));
   return Ok;
 }
 
@@ -270,6 +259,8 @@ Graphics::Graphics(HDC dc) : window_(WindowFromDC(dc))
 {
   if (!dc)
     status_ = InvalidParameter;
+  else
+    cairo_ = qorwin_detail::dcCairo(dc);
 }
 
 void Graphics::record(int op, const Rect& rect, ARGB color, const Image* image)
@@ -299,12 +290,10 @@ Graphics::~Graphics()
 
 Status Graphics::Clear(const Color& color)
 {
-  if (window_) {
+  if (window_)
     record(qorwin::GdiPlusRecord::Clear, Rect(), color.GetValue(), nullptr);
-    return Ok;
-  }
   if (!cairo_)
-    return WrongState;
+    return window_ ? Ok : WrongState;
   cairo_t* cr = qorwinGdiPlus_detail::cairoOf(cairo_);
   cairo_save(cr);
   qorwinGdiPlus_detail::setSource(cr, color);
@@ -319,12 +308,10 @@ Status Graphics::FillRectangle(const Brush* brush, INT x, INT y, INT width, INT 
   Color color;
   if (!qorwinGdiPlus_detail::solidColor(brush, &color))
     return InvalidParameter;
-  if (window_) {
+  if (window_)
     record(qorwin::GdiPlusRecord::FillRectangle, Rect(x, y, width, height), color.GetValue(), nullptr);
-    return Ok;
-  }
   if (!cairo_)
-    return WrongState;
+    return window_ ? Ok : WrongState;
   cairo_t* cr = qorwinGdiPlus_detail::cairoOf(cairo_);
   cairo_save(cr);
   qorwinGdiPlus_detail::setSource(cr, color);
@@ -343,7 +330,7 @@ Status Graphics::FillPath(const Brush* brush, const GraphicsPath* path)
     return InvalidParameter;
   cairo_surface_t* scratch = nullptr;
   cairo_t* cr = qorwinGdiPlus_detail::cairoOf(cairo_);
-  if (window_) {
+  if (window_ && !cairo_) {
     // The path is laid out on a scratch surface only to find its bounds for the record.
     scratch = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, nullptr);
     cr = cairo_create(scratch);
@@ -400,16 +387,18 @@ Status Graphics::FillPath(const Brush* brush, const GraphicsPath* path)
   cairo_set_antialias(cr, smoothing_ == SmoothingModeAntiAlias || smoothing_ == SmoothingModeHighQuality
                               ? CAIRO_ANTIALIAS_DEFAULT
                               : CAIRO_ANTIALIAS_NONE);
-  if (scratch) {
+  if (window_) {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     cairo_path_extents(cr, &x1, &y1, &x2, &y2);
-    cairo_restore(cr);
-    cairo_destroy(cr);
-    cairo_surface_destroy(scratch);
     record(qorwin::GdiPlusRecord::FillPath,
            Rect(INT(std::floor(x1)), INT(std::floor(y1)), INT(std::ceil(x2) - std::floor(x1)),
                 INT(std::ceil(y2) - std::floor(y1))),
            color.GetValue(), nullptr);
+  }
+  if (scratch) {
+    cairo_restore(cr);
+    cairo_destroy(cr);
+    cairo_surface_destroy(scratch);
     return Ok;
   }
   qorwinGdiPlus_detail::setSource(cr, color);
@@ -422,12 +411,10 @@ Status Graphics::DrawImage(Image* image, INT x, INT y, INT width, INT height)
 {
   if (!image || !image->surface_ || width <= 0 || height <= 0)
     return InvalidParameter;
-  if (window_) {
+  if (window_)
     record(qorwin::GdiPlusRecord::DrawImage, Rect(x, y, width, height), 0, image);
-    return Ok;
-  }
   if (!cairo_)
-    return WrongState;
+    return window_ ? Ok : WrongState;
   cairo_t* cr = qorwinGdiPlus_detail::cairoOf(cairo_);
   cairo_save(cr);
   cairo_translate(cr, x, y);

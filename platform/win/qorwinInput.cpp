@@ -1,5 +1,5 @@
-// Painting, system metrics, the pointer, capture and leave tracking, the ANSI property calls, memory
-// and the test helpers that drive input and painting.
+// System metrics, the pointer, capture and leave tracking, the ANSI property calls, memory
+// and the test helpers that drive input.
 #include "qorwinState.h"
 #include "win/WinBase.h"
 #include "win/WinGdi.h"
@@ -23,18 +23,6 @@ Allocations& allocations()
 {
   static Allocations* theAllocations = new Allocations;
   return *theAllocations;
-}
-
-bool markInvalid(HWND window, bool erase)
-{
-  std::lock_guard<std::mutex> guard(state().lock);
-  Window* w = findLocked(window);
-  if (!w)
-    return false;
-  w->invalid = true;
-  w->erase = w->erase || erase;
-  w->invalidations++;
-  return true;
 }
 
 // The window under the pointer's capture, if any, else the given one.
@@ -108,64 +96,10 @@ void resetUiState()
     modalHook = nullptr;
   }
   qorwin::clearDrawRecords();
+  resetPaintState();
 }
 
 } // namespace qorwin_detail
-
-BOOL InvalidateRect(HWND window, const RECT*, BOOL erase)
-{
-  return qorwin_detail::markInvalid(window, erase != FALSE);
-}
-
-BOOL InvalidateRgn(HWND window, HRGN, BOOL erase)
-{
-  return qorwin_detail::markInvalid(window, erase != FALSE);
-}
-
-BOOL ValidateRect(HWND window, const RECT*)
-{
-  using namespace qorwin_detail;
-  std::lock_guard<std::mutex> guard(state().lock);
-  Window* w = findLocked(window);
-  if (!w)
-    return FALSE;
-  w->invalid = w->erase = false;
-  return TRUE;
-}
-
-BOOL GetUpdateRect(HWND window, LPRECT rect, BOOL)
-{
-  using namespace qorwin_detail;
-  bool invalid = false;
-  {
-    std::lock_guard<std::mutex> guard(state().lock);
-    Window* w = findLocked(window);
-    invalid = w && w->invalid;
-  }
-  if (rect) {
-    if (invalid)
-      GetClientRect(window, rect);
-    else
-      SetRectEmpty(rect);
-  }
-  return invalid ? TRUE : FALSE;
-}
-
-BOOL UpdateWindow(HWND window)
-{
-  using namespace qorwin_detail;
-  bool invalid;
-  {
-    std::lock_guard<std::mutex> guard(state().lock);
-    Window* w = findLocked(window);
-    if (!w)
-      return FALSE;
-    invalid = w->invalid;
-  }
-  if (invalid)
-    SendMessageW(window, WM_PAINT, 0, 0);
-  return TRUE;
-}
 
 BOOL GetWindowPlacement(HWND window, WINDOWPLACEMENT* placement)
 {
@@ -377,44 +311,6 @@ void setScreenSize(int width, int height)
   std::lock_guard<std::mutex> guard(state().lock);
   state().screenWidth = width;
   state().screenHeight = height;
-}
-
-void paint(HWND window)
-{
-  using namespace qorwin_detail;
-  std::vector<HWND> children;
-  {
-    std::lock_guard<std::mutex> guard(state().lock);
-    Window* w = findLocked(window);
-    if (!w)
-      return;
-    for (Window* v = w; v; v = (v->parent && v->parent != HWND_MESSAGE) ? findLocked(v->parent) : nullptr)
-      if (!(v->style & WS_VISIBLE))
-        return;
-    w->invalid = true;
-    w->erase = true;
-    children = w->children;
-  }
-  SendMessageW(window, WM_PAINT, 0, 0);
-  // Bottom of the z-order first, so windows on top paint last.
-  for (auto it = children.rbegin(); it != children.rend(); ++it)
-    paint(*it);
-}
-
-bool isInvalid(HWND window)
-{
-  using namespace qorwin_detail;
-  std::lock_guard<std::mutex> guard(state().lock);
-  Window* w = findLocked(window);
-  return w && w->invalid;
-}
-
-int invalidationCount(HWND window)
-{
-  using namespace qorwin_detail;
-  std::lock_guard<std::mutex> guard(state().lock);
-  Window* w = findLocked(window);
-  return w ? w->invalidations : 0;
 }
 
 void mouseMove(HWND window, int x, int y)

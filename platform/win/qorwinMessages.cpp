@@ -109,21 +109,35 @@ bool peekLocked(std::unique_lock<std::mutex>& guard, LPMSG msg, HWND filter, UIN
 {
   auto& s = state();
   DWORD thread = GetCurrentThreadId();
-  ThreadQueue& q = queueLocked(thread);
-  runSentLocked(guard, q);
-  for (auto it = q.posted.begin(); it != q.posted.end(); ++it) {
-    if (!matchesFilter(it->hwnd, filter, it->message, filterMin, filterMax))
-      continue;
-    *msg = *it;
-    if (flags & PM_REMOVE)
-      q.posted.erase(it);
+  ThreadQueue* q = &queueLocked(thread);
+  runSentLocked(guard, *q);
+  auto takePosted = [&]() {
+    for (auto it = q->posted.begin(); it != q->posted.end(); ++it) {
+      if (!matchesFilter(it->hwnd, filter, it->message, filterMin, filterMax))
+        continue;
+      *msg = *it;
+      if (flags & PM_REMOVE)
+        q->posted.erase(it);
+      return true;
+    }
+    if (q->quit && (!(filterMin || filterMax) || (filterMin <= WM_QUIT && WM_QUIT <= filterMax))) {
+      *msg = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(q->quitCode), 0, static_cast<DWORD>(nowLocked()), {0, 0}};
+      if (flags & PM_REMOVE)
+        q->quit = false;
+      return true;
+    }
+    return false;
+  };
+  if (takePosted())
     return true;
-  }
-  if (q.quit && (!(filterMin || filterMax) || (filterMin <= WM_QUIT && WM_QUIT <= filterMax))) {
-    *msg = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(q.quitCode), 0, static_cast<DWORD>(nowLocked()), {0, 0}};
-    if (flags & PM_REMOVE)
-      q.quit = false;
-    return true;
+  // Nothing posted: invalid windows paint now, before timers, as WM_PAINT comes before WM_TIMER.
+  if ((flags & PM_REMOVE) && (!(filterMin || filterMax) || (filterMin <= WM_PAINT && WM_PAINT <= filterMax))) {
+    guard.unlock();
+    int painted = paintPendingWindows();
+    guard.lock();
+    q = &queueLocked(thread);
+    if (painted && takePosted())
+      return true;
   }
   ULONGLONG now = nowLocked();
   Timer* due = nullptr;
@@ -436,6 +450,25 @@ LRESULT DefWindowProcW(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     if (BeginPaint(window, &ps))
       EndPaint(window, &ps);
     return 0;
+  }
+  case WM_ERASEBKGND: {
+    // The class's background brush, or the dialog face for dialogs; nothing without either.
+    HBRUSH brush = nullptr;
+    {
+      std::lock_guard<std::mutex> guard(state().lock);
+      Window* w = findLocked(window);
+      if (!w || !w->cls)
+        return 0;
+      brush = w->cls->background;
+      if (!brush && foldCase(w->cls->name) == foldCase(WC_DIALOG))
+        brush = reinterpret_cast<HBRUSH>(static_cast<uintptr_t>(COLOR_BTNFACE + 1));
+    }
+    if (!brush)
+      return 0;
+    RECT box{};
+    GetClipBox(reinterpret_cast<HDC>(wParam), &box);
+    FillRect(reinterpret_cast<HDC>(wParam), &box, brush);
+    return 1;
   }
   case WM_MOUSEACTIVATE:
     return 1; // MA_ACTIVATE

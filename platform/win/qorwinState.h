@@ -2,6 +2,7 @@
 // the per-thread queues, the timers and the clock. Not part of the layer's API.
 #pragma once
 
+#include "qorwinPaint.h"
 #include "win/WinUser.h"
 
 #include <condition_variable>
@@ -50,8 +51,8 @@ struct Window
   DWORD thread = 0;
   bool destroying = false;
   bool created = false;
-  // Painting: invalid since the last paint, and whether the background is to be erased first.
-  bool invalid = false;
+  // Painting: the update region (client pixels), and whether the background is to be erased first.
+  PixelRegion update;
   bool erase = false;
   int invalidations = 0;
   bool trackLeave = false; // asked for one WM_MOUSELEAVE (TrackMouseEvent)
@@ -132,6 +133,9 @@ std::u16string foldCase(std::u16string text);
 std::u16string nameOrAtom(LPCWSTR name);
 std::u16string widen(const char* text);
 std::string narrow(const std::u16string& text);
+
+// Whether a window and all its ancestors have WS_VISIBLE (lock held).
+bool isVisibleLocked(Window* w);
 
 // Calls a window's procedure on the calling thread (no lock held).
 LRESULT callWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -486,6 +486,13 @@ BOOL DestroyWindow(HWND window)
     }
     if (w->destroying)
       return TRUE;
+  }
+  windowGone(window);
+  {
+    std::lock_guard<std::mutex> guard(s.lock);
+    Window* w = findLocked(window);
+    if (!w)
+      return FALSE;
     w->destroying = true;
     for (auto& entry : s.windows)
       if (entry.second->owner == window)
@@ -1052,13 +1059,24 @@ BOOL ShowWindow(HWND window, int command)
   bool show = command != SW_HIDE;
   if (show != wasVisible) {
     SendMessageW(window, WM_SHOWWINDOW, show ? TRUE : FALSE, 0);
-    std::lock_guard<std::mutex> guard(state().lock);
-    if (Window* w = findLocked(window)) {
-      if (show)
-        w->style |= WS_VISIBLE;
-      else
-        w->style &= ~static_cast<DWORD>(WS_VISIBLE);
+    HWND parent = nullptr;
+    RECT rect{};
+    {
+      std::lock_guard<std::mutex> guard(state().lock);
+      if (Window* w = findLocked(window)) {
+        if (show)
+          w->style |= WS_VISIBLE;
+        else
+          w->style &= ~static_cast<DWORD>(WS_VISIBLE);
+        parent = w->parent;
+        rect = w->rect;
+      }
     }
+    // What the window covers now, or what it uncovered, is to be painted.
+    if (show)
+      windowShown(window);
+    else
+      windowUncovered(parent, rect);
   }
   return wasVisible ? TRUE : FALSE;
 }
@@ -1107,6 +1125,8 @@ BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int he
   auto& s = state();
   WINDOWPOS pos{window, insertAfter, x, y, width, height, flags};
   RECT old{};
+  bool wasVisible = false, visible = false;
+  HWND parent = nullptr;
   {
     std::lock_guard<std::mutex> guard(s.lock);
     Window* w = findLocked(window);
@@ -1115,6 +1135,7 @@ BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int he
       return FALSE;
     }
     old = w->rect;
+    wasVisible = (w->style & WS_VISIBLE) != 0;
     if (flags & SWP_NOMOVE) {
       pos.x = old.left;
       pos.y = old.top;
@@ -1153,7 +1174,15 @@ BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int he
       w->style |= WS_VISIBLE;
     if (flags & SWP_HIDEWINDOW)
       w->style &= ~static_cast<DWORD>(WS_VISIBLE);
+    visible = (w->style & WS_VISIBLE) != 0;
+    parent = w->parent;
   }
+  // Pixels the window left or now covers are to be painted.
+  bool redraw = (moved || sized) && !(flags & SWP_NOREDRAW);
+  if (wasVisible && (!visible || (redraw && parent)))
+    windowUncovered(parent, old);
+  if (visible && (!wasVisible || (redraw && (parent || sized))))
+    windowShown(window);
   SendMessageW(window, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
   if (sized)
     SendMessageW(window, WM_SIZE, SIZE_RESTORED, MAKELPARAM(std::max(pos.cx, 0), std::max(pos.cy, 0)));

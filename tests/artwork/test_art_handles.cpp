@@ -262,7 +262,7 @@ TEST_F(Artwork, ExpandedArtKeepsOneRecordUnderItsNewHandle)
   ArtHandle before = handleOf(doc->findById("p"));
   CoreGlobals* globals = qor::core::handleGlobals();
   Art art(before);
-  ASSERT_TRUE(art.expand(0, 1));
+  ASSERT_TRUE(art.expand(qor::core::ExpandNone, 1));
   ArtHandle after = art.hostHandle();
   EXPECT_NE(after, before) << "the host replaced the art";
   EXPECT_EQ(art.type(), qor::core::ArtTypeGroup);

@@ -189,6 +189,49 @@ TEST_F(Artwork, ArtboardHandlesShareARecordPerIndex)
   EXPECT_TRUE(first.isActive());
 }
 
+TEST_F(Artwork, LayerIteratorsComeByValueAndFromTheHostFacingLayer)
+{
+  open(kLayers);
+  CurrentDocument doc;
+  std::unique_ptr<Layer> mid = doc.layerAt(1);
+  std::vector<std::string> seen;
+  for (Layer::Iterator it = mid->begin(); !it.atEnd(); it.next())
+    seen.push_back(std::unique_ptr<Layer>(it.layer())->title());
+  EXPECT_EQ(seen, (std::vector<std::string>{"Mid", "Back"}));
+
+  // The host-facing walk starts at the layer it is asked of and leaves that layer to its owner.
+  std::unique_ptr<qor::aip::Layer> top(qor::aip::Illustrator::instance()->currentDocument()->firstLayer());
+  ASSERT_TRUE(top);
+  std::unique_ptr<qor::aip::LayerIterator> walk(top->layerIterator());
+  seen.clear();
+  for (; !walk->atEnd(); walk->next())
+    seen.push_back(walk->current()->title());
+  EXPECT_EQ(seen, (std::vector<std::string>{"Top", "Mid", "Back"}));
+  walk.reset();
+  EXPECT_EQ(top->title(), "Top");
+
+  qor::aip::Layer* nothing = nullptr;
+  Layer::Iterator none = Layer::LayerFromImpl(nothing).begin();
+  EXPECT_TRUE(none.atEnd()) << "an empty layer's walk is over at once";
+}
+
+TEST_F(Artwork, AnArtboardListsTheArtThatOverlapsIt)
+{
+  hostsim::Document* doc = open("<path id='in' d='M10 10 L20 20'/>"
+                                "<path id='far' d='M5000 5000 L5010 5010'/>"
+                                "<g id='mixed'><path id='gin' d='M30 30 L40 40'/><path id='gfar' d='M6000 6000 L6010 6010'/></g>"
+                                "<g id='away'><path id='aw' d='M7000 7000 L7010 7010'/></g>");
+  qor::core::Artboard board = qor::core::wrapArtboard(new qor::aip::Artboard(0));
+  std::vector<ArtHandle> found;
+  for (const auto& art : board.art())
+    found.push_back(art->hostHandle());
+  // Topmost first, and inside a group before what lies under it; groups themselves are never listed.
+  EXPECT_EQ(found, (std::vector<ArtHandle>{handleOf(doc->findById("gin")), handleOf(doc->findById("in"))}));
+
+  qor::core::Artboard beyond = qor::core::wrapArtboard(new qor::aip::Artboard(3));
+  EXPECT_TRUE(beyond.art().empty()) << "an index without an artboard has empty bounds";
+}
+
 TEST_F(Artwork, ViewsZoomAndConvert)
 {
   open("");

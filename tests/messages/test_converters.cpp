@@ -1,7 +1,9 @@
 // Converters between the framework's codes and the host's.
 #include <gtest/gtest.h>
 
+#include "core/qorcoreArt.h"
 #include "core/qorcoreEnumConverters.h"
+#include "core/qorcoreHitData.h"
 
 namespace messagesTest_converters {
 
@@ -30,6 +32,39 @@ TEST(EnumConverters, AttributeBits)
   // The twenty rows are a permutation of the lowest twenty bits.
   EXPECT_EQ(artMatchAttributesToHost(0xFFFFF), 0xFFFFF);
   EXPECT_EQ(artMatchAttributesToHost(0x400), 0x40000);
+}
+
+TEST(EnumConverters, NamedOptionBitsBecomeTheHostsBits)
+{
+  const struct
+  {
+    int32_t client, host;
+    const char* what;
+  } attributes[] = {{ArtAttributeSelected, 0x1, "selected"},       {ArtAttributeFullySelected, 0x8, "fully selected"},
+                    {ArtAttributeLocked, 0x2, "locked"},           {ArtAttributeHidden, 0x4, "hidden"},
+                    {ArtAttributeClipMask, 0x1000, "clipping mask"}, {ArtAttribute80, 0x10000, "0x80"},
+                    {ArtAttribute400, 0x40000, "0x400"}};
+  for (const auto& a : attributes)
+    EXPECT_EQ(artAttributesToHost(a.client), a.host) << a.what;
+  EXPECT_EQ(artAttributesToHost(ArtAttributeSelected | ArtAttributeFullySelected), 0x9) << "the select mask";
+
+  EXPECT_EQ(expandOptionsToHost(ExpandOption1 | ExpandOption40), 0x41) << "low bits unchanged";
+  EXPECT_EQ(expandOptionsToHost(ExpandOption80), 0x4000);
+  EXPECT_EQ(expandOptionsToHost(ExpandOption100), 0x8000);
+  EXPECT_EQ(expandOptionsToHost(ExpandOption200), 0x10000);
+  EXPECT_EQ(expandOptionsToHost(ExpandOptions(0x400)), 0) << "other bits dropped";
+
+  EXPECT_EQ(transformOptionsToHost(TransformOption8), 0x400);
+  EXPECT_EQ(transformOptionsToHost(TransformOption10), 0x8);
+  EXPECT_EQ(transformOptionsToHost(TransformOption1 | TransformOption80), 0x81);
+  EXPECT_EQ(transformOptionsToHost(TransformOptions(0x100)), 0) << "other bits dropped";
+
+  // The whole request values pass as they are; other requests keep only their named bits.
+  for (HitRequest whole : {HitAllPoints, HitPointsAndSegments, HitAllButGuides, HitAll})
+    EXPECT_EQ(hitTypeFromHost(whole), whole);
+  EXPECT_EQ(hitTypeFromHost(HitAnchorPoints | HitGuides | HitRequest(0x20)), HitAnchorPoints | HitGuides);
+  EXPECT_EQ(HitAllPoints, HitAnchorPoints | HitInHandles | HitOutHandles);
+  EXPECT_EQ(HitPointsAndSegments, HitAnchorPoints | HitSegments);
 }
 
 TEST(EnumConverters, HitTypesAndOrders)

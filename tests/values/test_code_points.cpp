@@ -154,4 +154,18 @@ TEST_F(CodePoints, LoneSurrogatesFromTheHostBecomeReplacements)
   qor::aip::unicodeStringSuite = original;
 }
 
+TEST(TextHelpers, LowerCaseAndOverlappingCounts)
+{
+  // ASCII is lowered; a multi-byte character is copied whole, never split or changed.
+  EXPECT_EQ(qor::core::toLowerUtf8("Junctate \xC3\x89T\xE2\x82\xAC"), "junctate \xC3\x89t\xE2\x82\xAC");
+  const struct
+  {
+    const char* text;
+    const char* search;
+    int count;
+  } counts[] = {{"aaaa", "aa", 3}, {"abcabc", "bc", 2}, {"abc", "", 0}, {"", "a", 0}, {"abc", "abcd", 0}};
+  for (const auto& c : counts)
+    EXPECT_EQ(qor::core::countOccurrences(c.text, c.search), c.count) << c.text << " / " << c.search;
+}
+
 }  // namespace qortest_code_points
