@@ -4,6 +4,7 @@
 #include "aip/qoraipRect.h"
 #include "aip/qoraipSize.h"
 #include "core/qorcoreButton.h"
+#include "core/qorcoreCheckbox.h"
 #include "core/qorcoreCoreGlobals.h"
 #include "core/qorcoreLabel.h"
 #include "core/qorcoreTextField.h"
@@ -61,6 +62,8 @@ qor::core::Widget* emptyHandleForKind(int32_t kind)
   switch (kind) {
   case qor::pui::ButtonWidgetKind:
     return new qor::core::Button();
+  case qor::pui::CheckboxWidgetKind:
+    return new qor::core::Checkbox();
   case qor::pui::LabelWidgetKind:
     return new qor::core::Label();
   case qor::pui::TextFieldWidgetKind:

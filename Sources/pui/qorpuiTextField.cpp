@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "aip/qoraipColor.h"
 #include "aip/qoraipHostStrings.h"
@@ -431,16 +432,20 @@ BOOL WinMfcTextField::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESU
     font.CreateFont(-::MulDiv(owner->fontPointSize(), Widget::fontDpi(dc), 72), 0, 0, 0, FW_NORMAL, 0, 0, 0,
                     DEFAULT_CHARSET, 0, 0, 0, 0, u"Tahoma");
     HGDIOBJ old = ::SelectObject(dc, font);
-    std::u16string text = owner->controlCreated() ? std::u16string() : aip::utf8ToWStringViaHost(owner->text());
+    std::vector<char16_t> text;
     if (owner->controlCreated()) {
-      text.resize(static_cast<size_t>(::GetWindowTextLengthW(m_hWnd)) + 1);
-      text.resize(static_cast<size_t>(::GetWindowTextW(m_hWnd, &text[0], static_cast<int>(text.size()))));
+      text.resize(static_cast<size_t>(::GetWindowTextLengthW(m_hWnd)) + 1, u'\0');
+      text.resize(static_cast<size_t>(std::max(0, ::GetWindowTextW(m_hWnd, text.data(), static_cast<int>(text.size())))));
+    } else {
+      const std::u16string stored = aip::utf8ToWStringViaHost(owner->text());
+      text.assign(stored.begin(), stored.end());
     }
     // An empty text measures one line, as it does on the system.
     if (text.empty())
-      text = u" ";
+      text.push_back(u' ');
+    text.push_back(u'\0');
     RECT measured{0, 0, 0, 0};
-    ::DrawTextExW(dc, &text[0], -1, &measured, DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE, nullptr);
+    ::DrawTextExW(dc, text.data(), -1, &measured, DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE, nullptr);
     ::SelectObject(dc, old);
     ::ReleaseDC(m_hWnd, dc);
     const LONG half = ((proposed->bottom - proposed->top) - (measured.bottom - measured.top)) / 2;
