@@ -6,6 +6,7 @@
 #include "core/qorcoreButton.h"
 #include "core/qorcoreCoreGlobals.h"
 #include "core/qorcoreLabel.h"
+#include "core/qorcoreListView.h"
 #include "pui/qorpuiBasePlugin.h"
 #include "pui/qorpuiUiGlobals.h"
 #include "pui/qorpuiWidget.h"
@@ -62,6 +63,10 @@ qor::core::Widget* emptyHandleForKind(int32_t kind)
     return new qor::core::Button();
   case qor::pui::LabelWidgetKind:
     return new qor::core::Label();
+  case qor::pui::ListViewWidgetKind:
+    return new qor::core::ListView();
+  case qor::pui::PopupMenuWidgetKind:
+    return new qor::core::PopupMenu();
   default:
     return nullptr;
   }
