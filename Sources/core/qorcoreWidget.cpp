@@ -8,6 +8,8 @@
 #include "core/qorcoreCoreGlobals.h"
 #include "core/qorcoreLabel.h"
 #include "core/qorcoreTextField.h"
+#include "core/qorcoreHierarchicalView.h"
+#include "core/qorcoreListView.h"
 #include "pui/qorpuiBasePlugin.h"
 #include "pui/qorpuiUiGlobals.h"
 #include "pui/qorpuiWidget.h"
@@ -68,6 +70,12 @@ qor::core::Widget* emptyHandleForKind(int32_t kind)
     return new qor::core::Label();
   case qor::pui::TextFieldWidgetKind:
     return new qor::core::TextField();
+  case qor::pui::HierarchicalViewWidgetKind:
+    return new qor::core::HierarchicalView();
+  case qor::pui::ListViewWidgetKind:
+    return new qor::core::ListView();
+  case qor::pui::PopupMenuWidgetKind:
+    return new qor::core::PopupMenu();
   default:
     return nullptr;
   }
