@@ -5,12 +5,14 @@
 #include "aip/qoraipSize.h"
 #include "core/qorcoreBox.h"
 #include "core/qorcoreButton.h"
-#include "core/qorcoreDivider.h"
+#include "core/qorcoreCheckbox.h"
 #include "core/qorcoreCoreGlobals.h"
+#include "core/qorcoreDivider.h"
 #include "core/qorcoreLabel.h"
 #include "core/qorcoreRadioButton.h"
 #include "core/qorcoreSlider.h"
 #include "core/qorcoreStepper.h"
+#include "core/qorcoreTextField.h"
 #include "pui/qorpuiBasePlugin.h"
 #include "pui/qorpuiBox.h"
 #include "pui/qorpuiUiGlobals.h"
@@ -71,6 +73,8 @@ qor::core::Widget* emptyHandleForKind(const qor::pui::Widget* widget)
   }
   case qor::pui::ButtonWidgetKind:
     return new qor::core::Button();
+  case qor::pui::CheckboxWidgetKind:
+    return new qor::core::Checkbox();
   case qor::pui::LabelWidgetKind:
     return new qor::core::Label();
   case qor::pui::RadioButtonWidgetKind:
@@ -79,6 +83,8 @@ qor::core::Widget* emptyHandleForKind(const qor::pui::Widget* widget)
     return new qor::core::Slider();
   case qor::pui::StepperWidgetKind:
     return new qor::core::Stepper();
+  case qor::pui::TextFieldWidgetKind:
+    return new qor::core::TextField();
   default:
     return nullptr;
   }
