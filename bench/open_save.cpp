@@ -1,7 +1,7 @@
 // Opening and saving the drawing of 100,000 chained strokes (chainedStrokes.h) in the simulated host:
 // the reader from SVG text to a document, and the writer from the document back to SVG text.
-// Each is printed in milliseconds beside the times measured on the same machine (8 cores, otherwise
-// idle) before the document model was made lighter, and the speed-up. The best of three repetitions
+// Each is printed in milliseconds beside the baseline, the times measured on the same machine (8 cores,
+// otherwise idle) before any work on their speed, and the speed-up. The best of three repetitions
 // counts, as a busy machine only ever makes a run slower.
 #include "chainedStrokes.h"
 #include "hostsimApp.h"
@@ -73,7 +73,7 @@ public:
   }
 };
 
-// Milliseconds, best of three, measured with the model as it was before.
+// The baseline: milliseconds, best of three.
 struct Before
 {
   const char* name;
