@@ -5,6 +5,7 @@
 #include "core/qorcoreAlert.h"
 #include "core/qorcoreDate.h"
 #include "core/qorcoreFilePaths.h"
+#include "core/qorcoreInternetGET.h"
 
 namespace tf {
 
@@ -40,7 +41,11 @@ const char tfBasePrefs::loadError[] = "There was an error loading the preference
 
 tfBasePrefs::tfBasePrefs() = default;
 
-tfBasePrefs::~tfBasePrefs() = default;
+// A request still running is let go: its callbacks no longer run.
+tfBasePrefs::~tfBasePrefs()
+{
+  delete request;
+}
 
 void tfBasePrefs::setDefaults()
 {
@@ -79,6 +84,7 @@ void tfBasePrefs::loadPreferences()
 void tfBasePrefs::preShutdown()
 {
   save();
+  updateDialog.destroy();
 }
 
 // A value is taken only when its key could be read or created: a document that never loaded keeps
