@@ -1,6 +1,8 @@
 #include "tfBasePrefs.h"
 
+#include <chrono>
 #include <limits>
+#include <thread>
 
 #include "core/qorcoreAlert.h"
 #include "core/qorcoreDate.h"
@@ -41,9 +43,16 @@ const char tfBasePrefs::loadError[] = "There was an error loading the preference
 
 tfBasePrefs::tfBasePrefs() = default;
 
-// A request still running is let go: its callbacks no longer run.
+// A request still running is let go: its callbacks no longer run. Its worker runs this module's
+// code, which the host unloads right after shutdown, so it is given a moment to end first.
 tfBasePrefs::~tfBasePrefs()
 {
+  if (request && request->isRunning()) {
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    while (request->isRunning() && std::chrono::steady_clock::now() < giveUp)
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
   delete request;
 }
 
