@@ -1,6 +1,7 @@
 #include "hostsimPaintSvg.h"
 
 #include "hostsimArt.h"
+#include "hostsimSvgColors.h"
 
 #include <algorithm>
 #include <charconv>
@@ -64,13 +65,6 @@ bool call(const std::string& text, const char* name, std::vector<double>& args, 
 
 bool srgb(const std::string& text, double* rgb)
 {
-  static const struct
-  {
-    const char* name;
-    unsigned value;
-  } named[] = {{"black", 0x000000},  {"white", 0xffffff},  {"red", 0xff0000},  {"green", 0x008000},
-               {"blue", 0x0000ff},   {"yellow", 0xffff00}, {"gray", 0x808080}, {"grey", 0x808080},
-               {"orange", 0xffa500}, {"purple", 0x800080}, {"cyan", 0x00ffff}, {"magenta", 0xff00ff}};
   unsigned v = 0;
   std::vector<double> args;
   size_t end = 0;
@@ -81,17 +75,23 @@ bool srgb(const std::string& text, double* rgb)
     if (hex.size() != 6 || hex.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
       return false;
     v = static_cast<unsigned>(std::stoul(hex, nullptr, 16));
+  } else if (text.rfind("rgb(", 0) == 0 && text.find('%') != std::string::npos) {
+    // rgb(r%, g%, b%)
+    std::string plain = text;
+    plain.erase(std::remove(plain.begin(), plain.end(), '%'), plain.end());
+    if (!call(plain, "rgb", args, end) || args.size() != 3 || end != plain.size())
+      return false;
+    for (int i = 0; i < 3; ++i)
+      rgb[i] = std::clamp(args[i], 0.0, 100.0) / 100;
+    return true;
   } else if (call(text, "rgb", args, end)) {
     if (args.size() != 3 || end != text.size())
       return false;
     for (int i = 0; i < 3; ++i)
       rgb[i] = std::clamp(args[i], 0.0, 255.0) / 255;
     return true;
-  } else {
-    auto it = std::find_if(std::begin(named), std::end(named), [&](const auto& n) { return text == n.name; });
-    if (it == std::end(named))
-      return false;
-    v = it->value;
+  } else if (!svgColorKeyword(text, v)) {
+    return false;
   }
   rgb[0] = ((v >> 16) & 0xff) / 255.0;
   rgb[1] = ((v >> 8) & 0xff) / 255.0;

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <cstring>
 #include <pugixml.hpp>
+#include <string_view>
+#include <zlib.h>
 #include <set>
 #include <sstream>
 #include <unordered_map>
@@ -22,6 +24,7 @@ namespace hostsimSvg_detail {
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kKappa = 0.5522847498307936; // 4/3 (√2 − 1): quarter circle as one cubic
 constexpr size_t kMaxSegments = 32767;        // the host's segment counts are 16-bit
+constexpr int kMaxDepth = Svg::kMaxDepth;
 
 struct ReadError
 {
@@ -298,7 +301,23 @@ void PathBuilder::arcTo(double rx, double ry, double angleDeg, bool large, bool 
   }
 }
 
+// The end of usable path data: what came before it is drawn.
+struct PathDataError
+{
+};
+
+void parsePathDataUntilError(const char* d, PathBuilder& b);
+
+// Reads path data up to its first error, as renderers draw it.
 void parsePathData(const char* d, PathBuilder& b)
+{
+  try {
+    parsePathDataUntilError(d, b);
+  } catch (const PathDataError&) {
+  }
+}
+
+void parsePathDataUntilError(const char* d, PathBuilder& b)
 {
   size_t commands = 0;
   for (const char* c = d; *c; ++c) {
@@ -313,9 +332,7 @@ void parsePathData(const char* d, PathBuilder& b)
   b.firstRoom = commands;
   Numbers in(d);
   char cmd = 0;
-  auto fail = [&](const std::string& what) {
-    throw ReadError{"path data: " + what + " at offset " + std::to_string(in.offset())};
-  };
+  auto fail = [&](const std::string&) { throw PathDataError{}; };
   auto num = [&]() {
     double v;
     if (!in.number(v))
@@ -414,8 +431,47 @@ double attrNumber(const pugi::xml_node& node, const char* name, double fallback,
     throw ReadError{"attribute " + std::string(name) + "=\"" + a.value() + "\" of " + where(ctx, node) +
                         " is not a number",
                     true};
-  // Units are read as user units; a trailing percent or unit name is ignored.
   return v;
+}
+
+// What a length in user units is measured against: a percentage takes its share of the viewport's width,
+// height or normalized diagonal; em and ex take the font size.
+struct LengthBase
+{
+  double extent = 0;
+  double fontSize = 16;
+};
+
+// A length with an optional unit in user units (96 per inch); false when the text is no length.
+bool parseLength(const std::string& text, const LengthBase& base, double& out)
+{
+  Numbers in(text.c_str());
+  double v;
+  if (!in.number(v))
+    return false;
+  std::string unit;
+  while (!in.atEnd() && unit.size() < 3)
+    unit += static_cast<char>(std::tolower(static_cast<unsigned char>(in.take())));
+  static const struct
+  {
+    const char* name;
+    double scale;
+  } units[] = {{"", 1},          {"px", 1},         {"pt", 96.0 / 72}, {"pc", 16},  {"mm", 96 / 25.4},
+               {"cm", 96 / 2.54}, {"in", 96},        {"q", 96 / 101.6}};
+  for (const auto& u : units)
+    if (unit == u.name) {
+      out = v * u.scale;
+      return std::isfinite(out);
+    }
+  if (unit == "%")
+    out = v / 100 * base.extent;
+  else if (unit == "em")
+    out = v * base.fontSize;
+  else if (unit == "ex")
+    out = v * base.fontSize / 2;
+  else
+    return false;
+  return std::isfinite(out);
 }
 
 Matrix parseTransform(const char* text)
@@ -647,6 +703,12 @@ bool isHidden(const pugi::xml_node& node)
   return property(node, "display") == "none" || property(node, "visibility") == "hidden";
 }
 
+bool isShape(const char* elem)
+{
+  static const char* shapes[] = {"path", "rect", "circle", "ellipse", "line", "polyline", "polygon"};
+  return std::any_of(std::begin(shapes), std::end(shapes), [&](const char* s) { return !std::strcmp(s, elem); });
+}
+
 // Attributes consumed by the reader; everything else is kept for output.
 bool consumed(const char* elem, const char* name)
 {
@@ -662,8 +724,7 @@ bool consumed(const char* elem, const char* name)
     return true;
   // A shape is written as a path: its own geometry is consumed, and what described another shape would
   // be a stray (or a second) attribute.
-  static const char* shapes[] = {"path", "rect", "circle", "ellipse", "line", "polyline", "polygon"};
-  if (std::any_of(std::begin(shapes), std::end(shapes), [&](const char* s) { return !std::strcmp(s, elem); }))
+  if (isShape(elem))
     return among({"d", "x", "y", "width", "height", "rx", "ry", "cx", "cy", "r", "x1", "y1", "x2", "y2", "points"});
   if (!std::strcmp(elem, "text"))
     return among({"x", "y"});
@@ -690,6 +751,11 @@ void keepAttrs(const pugi::xml_node& node, Art* art)
         return kv.first == "style" || kv.second.find("url(") != std::string::npos;
       }))
     PaintSvg::removeProperties(art->svgAttrs, isPaintReference);
+  // The geometry a shape's style gives is in its path now; kept, it would override the path data.
+  if (isShape(node.name()) && *node.attribute("style").value())
+    PaintSvg::removeProperties(art->svgAttrs, [&](const std::string& name, const std::string&) {
+      return consumed(node.name(), name.c_str()) && name != "id";
+    });
   if (isHidden(node))
     art->attrs |= Art::kHidden;
   if (!std::strcmp(node.attribute("data-locked").value(), "true"))
@@ -800,6 +866,10 @@ private:
   // The bounds of art in the user space of ctm: x, y, width, height.
   bool userBox(const Art* art, const Matrix& ctm, Rect& box);
   double length(const pugi::xml_attribute& a, double fallback, bool fraction, double extent);
+  // A geometry property of a shape in user units: a style declaration of that name wins over the
+  // attribute; axis 0 measures percentages against the viewport width, 1 its height, 2 its diagonal.
+  // False when the value is no length (renderers then draw nothing of the shape).
+  bool geometry(const pugi::xml_node& node, const char* name, int axis, double& out);
 
   Document& doc_;
   Context root_;
@@ -893,13 +963,14 @@ std::vector<pugi::xml_node> Reader::chain(const pugi::xml_node& node, bool (*fam
   std::vector<pugi::xml_node> out{node};
   std::set<const void*> seen{node.internal_object()};
   pugi::xml_node cur = node;
+  (void)familyName;
   while (*hrefOf(cur)) {
-    std::string what = "href=\"" + std::string(hrefOf(cur)) + "\"";
-    pugi::xml_node next = target(cur, located(cur, root_, [&] { return localTarget(hrefOf(cur), what); }), what);
-    if (!family(next))
-      throw ReadError{what + " of " + where(root_, cur) + " names " + where(root_, next) + ", which is no " +
-                          familyName,
-                      true};
+    // A link to nothing, to another file or to another kind of element adds nothing, as renderers read it.
+    std::string id = trim(hrefOf(cur));
+    auto it = id.size() > 1 && id[0] == '#' ? ids().find(id.substr(1)) : ids().end();
+    if (it == ids_.end() || !family(it->second))
+      break;
+    pugi::xml_node next = it->second;
     if (!seen.insert(next.internal_object()).second)
       throw ReadError{"the href chain of " + where(root_, node) + " loops back to " + where(root_, next), true};
     out.push_back(next);
@@ -1078,13 +1149,35 @@ double Reader::length(const pugi::xml_attribute& a, double fallback, bool fracti
 {
   if (!a)
     return fallback;
-  Numbers in(a.value());
   double v;
-  if (!in.number(v))
+  if (fraction) {
+    Numbers in(a.value());
+    if (in.number(v) && in.peek() == '%')
+      return v / 100;
+  }
+  if (!parseLength(a.value(), {extent}, v))
     throw ReadError{std::string(a.name()) + "=\"" + a.value() + "\" is not a length"};
-  if (in.peek() == '%')
-    return fraction ? v / 100 : v / 100 * extent;
   return v;
+}
+
+bool Reader::geometry(const pugi::xml_node& node, const char* name, int axis, double& out)
+{
+  std::string text = trim(property(node, name));
+  if (text.empty() || text == "auto")
+    return true; // out keeps its default
+  LengthBase base;
+  base.extent = axis == 0   ? viewWidth_
+                : axis == 1 ? viewHeight_
+                            : std::sqrt((viewWidth_ * viewWidth_ + viewHeight_ * viewHeight_) / 2);
+  std::string size = property(node, "font-size");
+  double fontSize;
+  if (!size.empty() && parseLength(size, {0, 16}, fontSize) && fontSize > 0)
+    base.fontSize = fontSize;
+  double v;
+  if (!parseLength(text, base, v))
+    return false;
+  out = v;
+  return true;
 }
 
 bool Reader::userBox(const Art* art, const Matrix& ctm, Rect& box)
@@ -1170,9 +1263,10 @@ void Reader::resolve(const PaintRef& ref, const pugi::xml_node& node, const Art*
   out = ref.color;
   if (!ref.used || ref.url.empty())
     return;
+  // A reference to nothing paints its fallback, or nothing at all, as renderers draw it.
   auto it = ids().find(ref.url);
-  if (it == ids_.end() && ref.hasFallback) {
-    used = ref.fallbackUsed;
+  if (it == ids_.end()) {
+    used = ref.hasFallback && ref.fallbackUsed;
     return;
   }
   pugi::xml_node server = target(node, ref.url, property);
@@ -1249,7 +1343,11 @@ void Reader::readRoot(const pugi::xml_node& svg)
         throw ReadError{"viewBox=\"" + std::string(vb.value()) + "\" of <svg> is not four numbers"};
     board = {v[0], -v[1], v[0] + v[2], -(v[1] + v[3])};
   } else if (svg.attribute("width") && svg.attribute("height")) {
-    double w = attrNumber(svg, "width", 612, root_), h = attrNumber(svg, "height", 792, root_);
+    double w = 612, h = 792;
+    if (!parseLength(svg.attribute("width").value(), {}, w) || !parseLength(svg.attribute("height").value(), {}, h))
+      w = 612, h = 792;
+    if (!(w > 0 && h > 0))
+      w = 612, h = 792;
     board = {0, 0, w, -h};
   }
   viewWidth_ = board.right - board.left;
@@ -1344,10 +1442,10 @@ Art* Reader::readElement(const pugi::xml_node& node, const Context& parentCtx)
   if (named(node, "use")) {
     // An instance of a symbol; a use of anything else is kept verbatim.
     pugi::xml_node used;
-    if (*hrefOf(node)) {
-      std::string what = "href=\"" + std::string(hrefOf(node)) + "\"";
-      used = target(node, located(node, ctx, [&] { return localTarget(hrefOf(node), what); }), what);
-    }
+    std::string id = trim(hrefOf(node));
+    if (id.size() > 1 && id[0] == '#')
+      if (auto it = ids().find(id.substr(1)); it != ids_.end())
+        used = it->second;
     if (!used || !named(used, "symbol"))
       return foreign(node);
     return located(node, ctx, [&] { return readUse(node, ctx); });
@@ -1365,7 +1463,9 @@ Art* Reader::readUse(const pugi::xml_node& node, const Context& parentCtx)
   Symbol* s = symbol(ids().at(localTarget(hrefOf(node), "href")));
   Art* instance = doc_.newArt(Art::kSymbolInstance);
   instance->symbol = s;
-  Matrix shift{1, 0, 0, 1, attrNumber(node, "x", 0, ctx), attrNumber(node, "y", 0, ctx)};
+  Matrix shift;
+  geometry(node, "x", 0, shift.tx);
+  geometry(node, "y", 1, shift.ty);
   // The definition is kept in host orientation; the placement maps it to where this use shows it.
   instance->placement = kFlip.then(shift).then(ctx.ctm);
   instance->result = doc_.duplicate(s->art);
@@ -1406,34 +1506,41 @@ Art* Reader::readGeometry(const pugi::xml_node& node, Context& ctx)
 Art* Reader::shape(const pugi::xml_node& node, const Context& ctx, PathBuilder& b)
 {
   const char* name = node.name();
-  auto num = [&](const char* a, double fallback) { return attrNumber(node, a, fallback, ctx); };
+  bool valid = true;
+  auto num = [&](const char* a, double fallback, int axis) {
+    double v = fallback;
+    valid = geometry(node, a, axis, v) && valid;
+    return v;
+  };
   if (!std::strcmp(name, "path")) {
-    parsePathData(node.attribute("d").value(), b);
+    // Path data is drawn up to its first error, as renderers do.
+    std::string d = trim(property(node, "d"));
+    if (d.rfind("path(", 0) == 0 && d.size() > 7 && d.back() == ')') // d: path("...") in a style
+      d = d.substr(6, d.size() - 8);
+    parsePathData(d.c_str(), b);
   } else if (!std::strcmp(name, "line")) {
-    b.moveTo({num("x1", 0), num("y1", 0)});
-    b.lineTo({num("x2", 0), num("y2", 0)});
+    Pt p1{num("x1", 0, 0), num("y1", 0, 1)}, p2{num("x2", 0, 0), num("y2", 0, 1)};
+    b.moveTo(p1);
+    b.lineTo(p2);
   } else if (!std::strcmp(name, "polyline") || !std::strcmp(name, "polygon")) {
+    // Points are drawn up to the first that is not a pair of numbers.
     Numbers in(node.attribute("points").value());
     double x, y;
     bool firstPoint = true;
-    while (in.number(x)) {
-      if (!in.number(y))
-        throw ReadError{"points: odd number of coordinates"};
+    while (in.number(x) && in.number(y)) {
       if (firstPoint)
         b.moveTo({x, y});
       else
         b.lineTo({x, y});
       firstPoint = false;
     }
-    if (!in.atEnd())
-      throw ReadError{"points: expected a number at offset " + std::to_string(in.offset())};
     if (!firstPoint && name[4] == 'g')
       b.close();
   } else if (!std::strcmp(name, "rect")) {
-    double x = num("x", 0), y = num("y", 0), w = num("width", 0), h = num("height", 0);
-    if (w < 0 || h < 0)
-      throw ReadError{"negative width or height"};
-    double rx = num("rx", -1), ry = num("ry", -1);
+    double x = num("x", 0, 0), y = num("y", 0, 1), w = num("width", 0, 0), h = num("height", 0, 1);
+    double rx = num("rx", -1, 0), ry = num("ry", -1, 1);
+    if (!valid || w <= 0 || h <= 0)
+      return nullptr; // renderers draw nothing of it
     if (rx < 0)
       rx = ry;
     if (ry < 0)
@@ -1459,10 +1566,15 @@ Art* Reader::shape(const pugi::xml_node& node, const Context& ctx, PathBuilder& 
     b.close();
   } else {
     bool circle = !std::strcmp(name, "circle");
-    double cx = num("cx", 0), cy = num("cy", 0);
-    double rx = circle ? num("r", 0) : num("rx", 0), ry = circle ? rx : num("ry", 0);
-    if (rx < 0 || ry < 0)
-      throw ReadError{"negative radius"};
+    double cx = num("cx", 0, 0), cy = num("cy", 0, 1);
+    double rx = circle ? num("r", 0, 2) : num("rx", -1, 0), ry = circle ? rx : num("ry", -1, 1);
+    // An ellipse's radius "auto" (or one missing) takes the other.
+    if (rx < 0 && ry >= 0)
+      rx = ry;
+    if (ry < 0 && rx >= 0)
+      ry = rx;
+    if (!valid || rx <= 0 || ry <= 0)
+      return nullptr;
     double kx = rx * kKappa, ky = ry * kKappa;
     b.moveTo({cx + rx, cy});
     b.cubicTo({cx + rx, cy + ky}, {cx + kx, cy + ry}, {cx, cy + ry});
@@ -1471,6 +1583,8 @@ Art* Reader::shape(const pugi::xml_node& node, const Context& ctx, PathBuilder& 
     b.cubicTo({cx + kx, cy - ry}, {cx + rx, cy - ky}, {cx + rx, cy});
     b.close();
   }
+  if (!valid || b.paths.empty())
+    return nullptr; // nothing to draw: kept as written
   for (Subpath& sp : b.paths) {
     if (sp.segs.size() > kMaxSegments)
       throw ReadError{"a path of " + std::to_string(sp.segs.size()) + " segments; at most " +
@@ -1632,6 +1746,27 @@ void appendPathData(std::string& d, const std::vector<Segment>& segs, bool close
       piece(a, b);
     d += " Z";
   }
+}
+
+// The positions of a text element and its spans, written in host space, put into the user space its
+// kept transforms set up.
+void toUserSpace(pugi::xml_node text, const UserSpace& space)
+{
+  auto move = [&](pugi::xml_node n) {
+    pugi::xml_attribute x = n.attribute("x"), y = n.attribute("y");
+    if (!x || !y)
+      return;
+    Pt u = userPoint({x.as_double(), -y.as_double()}, space);
+    std::string t;
+    appendNumber(t, u.h);
+    x.set_value(t.c_str());
+    t.clear();
+    appendNumber(t, u.v);
+    y.set_value(t.c_str());
+  };
+  move(text);
+  for (pugi::xml_node span : text.children("tspan"))
+    move(span);
 }
 
 // An attribute written twice would make the output unreadable: the last value wins.
@@ -1907,6 +2042,8 @@ void Writer::art(pugi::xml_node parent, const Art* a, const Matrix& parentCtm)
       setAttr(node, "transform", matrixText(t));
   } else if (text) {
     TextSvg::write(node, *a);
+    if (!space.flipOnly())
+      toUserSpace(node, space);
   } else if (!group) {
     std::string d;
     if (a->type == Art::kPath) {
@@ -1959,6 +2096,117 @@ void Writer::finish(pugi::xml_node svg)
     svg.remove_child(defs_);
 }
 
+// The deepest nesting of elements below the document.
+int depth(const pugi::xml_node& root)
+{
+  struct Walker : pugi::xml_tree_walker
+  {
+    int deepest = 0;
+    bool for_each(pugi::xml_node& node) override
+    {
+      if (node.type() == pugi::node_element)
+        deepest = std::max(deepest, depth() + 1);
+      return true;
+    }
+  } walker;
+  const_cast<pugi::xml_node&>(root).traverse(walker);
+  return walker.deepest;
+}
+
+// A gzip-compressed drawing (.svgz) inflated.
+bool gunzip(const char* data, size_t size, std::string& out, std::string& error)
+{
+  constexpr size_t kMaxInflated = size_t(1) << 30;
+  z_stream z{};
+  if (inflateInit2(&z, 16 + MAX_WBITS) != Z_OK) {
+    error = "compressed SVG: cannot start inflating";
+    return false;
+  }
+  z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data));
+  z.avail_in = static_cast<uInt>(std::min<size_t>(size, UINT32_MAX));
+  int rc = Z_OK;
+  char buf[65536];
+  while (rc == Z_OK) {
+    z.next_out = reinterpret_cast<Bytef*>(buf);
+    z.avail_out = sizeof buf;
+    rc = inflate(&z, Z_NO_FLUSH);
+    out.append(buf, sizeof buf - z.avail_out);
+    if (out.size() > kMaxInflated) {
+      rc = Z_MEM_ERROR;
+      break;
+    }
+    if (rc == Z_BUF_ERROR && z.avail_in == 0)
+      break; // truncated
+  }
+  inflateEnd(&z);
+  if (rc != Z_STREAM_END) {
+    error = rc == Z_MEM_ERROR ? "compressed SVG: it inflates to more than 1 GiB"
+                              : "compressed SVG: the data is damaged or cut short";
+    return false;
+  }
+  return true;
+}
+
+// The general entities an internal DOCTYPE subset declares ("<!ENTITY name 'value'>"), replaced in the
+// text after it: the XML reader knows only the predefined ones, and editors declare their namespace URIs
+// so. Values are put in as they are, not expanded again; expanded stays empty when nothing is declared.
+bool expandEntities(const char* data, size_t size, std::string& expanded, std::string& error)
+{
+  std::string_view text(data, size);
+  size_t doctype = text.find("<!DOCTYPE");
+  if (doctype == std::string_view::npos || doctype > 4096)
+    return true;
+  size_t open = text.find('[', doctype), close = text.find("]>", doctype);
+  size_t firstTag = text.find('>', doctype);
+  if (open == std::string_view::npos || close == std::string_view::npos || open > firstTag || close < open)
+    return true;
+  std::vector<std::pair<std::string, std::string>> entities;
+  std::string_view subset = text.substr(open + 1, close - open - 1);
+  for (size_t at = subset.find("<!ENTITY"); at != std::string_view::npos; at = subset.find("<!ENTITY", at + 1)) {
+    size_t p = at + 8;
+    auto skip = [&] {
+      while (p < subset.size() && isSpace(subset[p]))
+        ++p;
+    };
+    skip();
+    if (p < subset.size() && subset[p] == '%')
+      continue; // a parameter entity
+    size_t nameStart = p;
+    while (p < subset.size() && !isSpace(subset[p]) && subset[p] != '"' && subset[p] != '\'')
+      ++p;
+    std::string name(subset.substr(nameStart, p - nameStart));
+    skip();
+    if (name.empty() || p >= subset.size() || (subset[p] != '"' && subset[p] != '\''))
+      continue; // an external entity
+    char quote = subset[p];
+    size_t end = subset.find(quote, p + 1);
+    if (end == std::string_view::npos)
+      break;
+    entities.emplace_back("&" + name + ";", std::string(subset.substr(p + 1, end - p - 1)));
+  }
+  if (entities.empty())
+    return true;
+  constexpr size_t kMaxExpanded = size_t(1) << 28;
+  expanded.assign(data, close + 2);
+  for (size_t i = close + 2; i < size;) {
+    if (data[i] == '&') {
+      auto it = std::find_if(entities.begin(), entities.end(),
+                             [&](const auto& e) { return text.compare(i, e.first.size(), e.first) == 0; });
+      if (it != entities.end()) {
+        expanded += it->second;
+        i += it->first.size();
+        if (expanded.size() > kMaxExpanded) {
+          error = "entities expand the drawing beyond 256 MiB";
+          return false;
+        }
+        continue;
+      }
+    }
+    expanded += data[i++];
+  }
+  return true;
+}
+
 } // namespace hostsimSvg_detail
 
 void Svg::appendPathData(std::string& d, const std::vector<Segment>& segs, bool closed)
@@ -1969,8 +2217,23 @@ void Svg::appendPathData(std::string& d, const std::vector<Segment>& segs, bool 
 bool Svg::read(const char* data, size_t size, Document& doc, std::string& error)
 {
   using namespace hostsimSvg_detail;
+  std::string inflated, expanded;
+  if (size >= 2 && static_cast<unsigned char>(data[0]) == 0x1f && static_cast<unsigned char>(data[1]) == 0x8b) {
+    if (!gunzip(data, size, inflated, error))
+      return false;
+    data = inflated.data();
+    size = inflated.size();
+  }
+  if (!expandEntities(data, size, expanded, error))
+    return false;
+  if (!expanded.empty()) {
+    data = expanded.data();
+    size = expanded.size();
+  }
   pugi::xml_document xml;
-  pugi::xml_parse_result parsed = xml.load_buffer(data, size, pugi::parse_default, pugi::encoding_utf8);
+  // The encoding comes from a byte order mark or the declaration (UTF-8 when neither says); the
+  // document is held, and written, as UTF-8.
+  pugi::xml_parse_result parsed = xml.load_buffer(data, size, pugi::parse_default, pugi::encoding_auto);
   if (!parsed) {
     int line = 1, col = 1;
     for (ptrdiff_t i = 0; i < parsed.offset && static_cast<size_t>(i) < size; ++i) {
@@ -1988,6 +2251,10 @@ bool Svg::read(const char* data, size_t size, Document& doc, std::string& error)
   pugi::xml_node svg = xml.document_element();
   if (!svg || std::strcmp(svg.name(), "svg") != 0) {
     error = "the root element is <" + std::string(svg ? svg.name() : "") + ">, not <svg>";
+    return false;
+  }
+  if (depth(xml) > kMaxDepth) {
+    error = "elements are nested more than " + std::to_string(kMaxDepth) + " levels deep";
     return false;
   }
   try {
@@ -2060,7 +2327,9 @@ std::string Svg::write(const Document& doc)
   }
   w.finish(svg);
   std::ostringstream out;
-  xml.save(out, "  ", pugi::format_default, pugi::encoding_utf8);
+  // Indenting a deep tree would make the text grow with the square of its depth.
+  unsigned format = depth(xml) > 32 ? pugi::format_raw : pugi::format_default;
+  xml.save(out, "  ", format, pugi::encoding_utf8);
   return out.str();
 }
 

@@ -15,6 +15,8 @@ namespace hostsim {
 class Svg
 {
 public:
+  // Drawings nested deeper are refused (renderers refuse them too), which bounds the reader's recursion.
+  static constexpr int kMaxDepth = 512;
   // Fills an empty document. On malformed input returns false with an error naming what and where.
   static bool read(const char* data, size_t size, Document& doc, std::string& error);
   static std::string write(const Document& doc);
