@@ -6,6 +6,7 @@
 #include "core/qorcoreButton.h"
 #include "core/qorcoreCoreGlobals.h"
 #include "core/qorcoreLabel.h"
+#include "core/qorcoreHierarchicalView.h"
 #include "core/qorcoreListView.h"
 #include "pui/qorpuiBasePlugin.h"
 #include "pui/qorpuiUiGlobals.h"
@@ -63,6 +64,8 @@ qor::core::Widget* emptyHandleForKind(int32_t kind)
     return new qor::core::Button();
   case qor::pui::LabelWidgetKind:
     return new qor::core::Label();
+  case qor::pui::HierarchicalViewWidgetKind:
+    return new qor::core::HierarchicalView();
   case qor::pui::ListViewWidgetKind:
     return new qor::core::ListView();
   case qor::pui::PopupMenuWidgetKind:

@@ -263,15 +263,19 @@ int SetScrollInfo(HWND window, int bar, const SCROLLINFO* info, BOOL)
     if (info->fMask & SIF_PAGE)
       record.info.nPage = info->nPage;
     if (info->fMask & SIF_POS) {
+      // A control's rows follow the bar and keep it in their range (the range published may be older
+      // than the control's rows); any other window's bar is kept in its own range here.
+      follow = record.follow;
       const int top = std::max(record.info.nMin,
                                record.info.nMax - std::max(static_cast<int>(record.info.nPage) - 1, 0));
-      record.info.nPos = std::max(record.info.nMin, std::min(info->nPos, top));
-      follow = record.follow;
+      record.info.nPos = follow ? info->nPos : std::max(record.info.nMin, std::min(info->nPos, top));
     }
     pos = record.info.nPos;
   }
-  if (follow)
+  if (follow) {
     follow(pos);
+    return GetScrollPos(window, bar);
+  }
   return pos;
 }
 
@@ -313,6 +317,7 @@ void registerCommonControls()
   qorwin_controls::registerListView();
   qorwin_controls::registerHeader();
   qorwin_controls::registerComboBox();
+  qorwin_controls::registerTreeView();
 }
 
 } // namespace qorwin_detail

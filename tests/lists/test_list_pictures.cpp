@@ -1,8 +1,10 @@
 // Golden pictures of a dialog holding every entry-list kind, in the light and the dark theme: a list
-// view with a selected row and the focus, a pop-up menu, and the pop-up menu's open drop list.
+// view with a selected row and the focus, a pop-up menu, a tree view with an open branch and a
+// selected entry, and the pop-up menu's open drop list.
 #include "listsFixture.h"
 
 #include "hostsimTheme.h"
+#include "pui/qorpuiHierarchicalView.h"
 #include "pui/qorpuiListView.h"
 #include "pui/qorpuiPopupMenu.h"
 #include "support/golden.h"
@@ -10,6 +12,7 @@
 namespace test_list_pictures {
 
 using qor::pui::EntryData;
+using qor::pui::TreeEntryData;
 
 class ListPictures : public liststest::Lists, public ::testing::WithParamInterface<bool>
 {
@@ -34,12 +37,23 @@ TEST_P(ListPictures, ADialogWithEveryListKind)
   n = 0;
   for (const char* name : {"Nearest ends", "-", "Longest path first", "Shortest path first"})
     menu.addEntry(new EntryData<void*>("m" + std::to_string(n++), name, nullptr, true));
+  auto& tree = keep(new qor::pui::HierarchicalView(qor::aip::Rect(184, 50, 150, 86)));
+  qor::pui::TreeEntryVector top;
+  auto* layers = new TreeEntryData<void*>("layers", "Layers", nullptr, true, true);
+  layers->children()->pushBack(new TreeEntryData<void*>("bg", "Background", nullptr, true, false));
+  auto* sketch = new TreeEntryData<void*>("sketch", "Sketch", nullptr, true, false);
+  sketch->children()->pushBack(new TreeEntryData<void*>("s1", "Strokes", nullptr, true, false));
+  layers->children()->pushBack(sketch);
+  top.pushBack(layers);
+  top.pushBack(new TreeEntryData<void*>("guides", "Guides", nullptr, true, false));
+  tree.setEntries(top, true);
   qorwin::Picture dialog, drop;
   inDialog(
-      {&list, &menu},
+      {&list, &menu, &tree},
       [&](HWND shown) {
         list.setSelectedIndex(2);
         menu.setSelectedIndex(0);
+        tree.setSelectedIndexPath({0, 0});
         list.focus();
         dialog = qorwin::snapshot(shown);
         qorwin::click(menu.control()->m_hWnd, 20, 10);
