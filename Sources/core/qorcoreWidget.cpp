@@ -6,12 +6,15 @@
 #include "core/qorcoreBox.h"
 #include "core/qorcoreButton.h"
 #include "core/qorcoreCheckbox.h"
+#include "core/qorcoreColorWell.h"
+#include "core/qorcoreCustomWidget.h"
 #include "core/qorcoreCoreGlobals.h"
 #include "core/qorcoreDivider.h"
 #include "core/qorcoreLabel.h"
 #include "core/qorcoreRadioButton.h"
 #include "core/qorcoreSlider.h"
 #include "core/qorcoreStepper.h"
+#include "core/qorcoreWebView.h"
 #include "core/qorcoreTextField.h"
 #include "core/qorcoreHierarchicalView.h"
 #include "core/qorcoreListView.h"
@@ -79,12 +82,18 @@ qor::core::Widget* emptyHandleForKind(const qor::pui::Widget* widget)
     return new qor::core::Checkbox();
   case qor::pui::LabelWidgetKind:
     return new qor::core::Label();
+  case qor::pui::ColorWellWidgetKind:
+    return new qor::core::ColorWell();
+  case qor::pui::CustomWidgetKind:
+    return new qor::core::CustomWidget();
   case qor::pui::RadioButtonWidgetKind:
     return new qor::core::RadioButton();
   case qor::pui::SliderWidgetKind:
     return new qor::core::Slider();
   case qor::pui::StepperWidgetKind:
     return new qor::core::Stepper();
+  case qor::pui::WebViewWidgetKind:
+    return new qor::core::WebView();
   case qor::pui::TextFieldWidgetKind:
     return new qor::core::TextField();
   case qor::pui::HierarchicalViewWidgetKind:

@@ -125,6 +125,8 @@ public:
 protected:
   // Takes ownership of the native control.
   void setControl(CWnd* control);
+  // Lets go of the native control without deleting it (a control that deletes itself with its window).
+  void forgetControl() { control_ = nullptr; }
   void setInset(const aip::Rect& inset) { inset_ = inset; }
   void markControlCreated() { controlCreated_ = true; }
   // The stored rectangle (inset included) in pixels of a window's scale.

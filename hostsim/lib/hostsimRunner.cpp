@@ -1,6 +1,7 @@
 #include "hostsimRunner.h"
 
 #include "hostsimApp.h"
+#include "hostsimColorPicker.h"
 #include "hostsimDialogs.h"
 #include "hostsimMenuOptions.h"
 #include "hostsimPluginModule.h"
@@ -71,6 +72,7 @@ struct Options
   std::vector<std::pair<std::string, int32_t>> refused;
   std::vector<std::string> resourceFolders;
   std::string answer = "default";
+  std::vector<std::string> colorAnswers;
   std::vector<std::pair<const Action*, std::string>> actions;
 };
 
@@ -89,6 +91,10 @@ void usage(const Options& options, const std::vector<std::string>& menuItems, st
          "  --quiet                               no progress on the terminal\n"
          "  --answer default|cancel|N             how dialogs and alerts are answered: Enter (default), Esc,\n"
          "                                        or a click on the Nth button from the right\n"
+         "  --pick-color default|cancel|gray:G|rgb:R,G,B|cmyk:C,M,Y,K\n"
+         "                                        how the host's colour picker is answered (each use answers\n"
+         "                                        one more run, the last one every run after): the colour\n"
+         "                                        shown, cancel, or gray and CMYK in percent, RGB in 0-255\n"
          "  --host-version MAJOR.MINOR[.REVISION] the version the host reports (default 21.0.0)\n"
          "  --language TEXT[=CODE]                the host's interface language and its code\n"
          "  --dark                                dark interface theme\n"
@@ -214,6 +220,15 @@ bool parse(int argc, const char* const* argv, Options& options, std::ostream& er
         err << "hostsim: --answer needs default, cancel or a button number\n";
         return false;
       }
+    } else if (name == "pick-color") {
+      if (!value(text))
+        return false;
+      ColorPicker::Answer answer;
+      if (!ColorPicker::parseAnswer(text, answer)) {
+        err << "hostsim: --pick-color needs default, cancel, gray:G, rgb:R,G,B or cmyk:C,M,Y,K\n";
+        return false;
+      }
+      options.colorAnswers.push_back(text);
     } else if (name == "resources") {
       if (!value(text))
         return false;
@@ -342,6 +357,14 @@ int runCommandLine(int argc, const char* const* argv, std::ostream& out, std::os
   for (const std::string& folder : options.resourceFolders)
     app.area<Resources>().loadFolder(folder);
   app.area<Dialogs>().setAnswer(options.answer);
+  for (size_t i = 0; i < options.colorAnswers.size(); ++i) {
+    ColorPicker::Answer answer;
+    ColorPicker::parseAnswer(options.colorAnswers[i], answer);
+    if (i + 1 < options.colorAnswers.size())
+      app.area<ColorPicker>().queueAnswer(answer);
+    else
+      app.area<ColorPicker>().setAnswer(answer);
+  }
   ProgressLine progressLine(err);
   if (!options.quiet)
     app.area<User>().onProgress = [&progressLine](const User::Progress& progress) { progressLine.show(progress); };

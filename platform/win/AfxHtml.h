@@ -6,6 +6,7 @@
 
 #include "win/Afx.h"
 #include "win/Ole.h"
+#include "win/WebBrowser.h"
 
 #include <string>
 
@@ -16,8 +17,29 @@ class Bitmap;
 class CHtmlView : public CWnd
 {
 public:
-  CHtmlView() = default;
+  CHtmlView();
   ~CHtmlView() override;
+
+  // Browsing (win/WebBrowser.h): a page from a URL, with the browser's events and history.
+  // The browser control; owned by the view.
+  IWebBrowser2* m_pBrowserApp = nullptr;
+  virtual void Navigate2(LPCWSTR url, DWORD flags = 0, LPCWSTR targetFrame = nullptr, LPCWSTR headers = nullptr,
+                         LPVOID postData = nullptr, DWORD postDataLength = 0);
+  std::u16string GetLocationURL() const;
+  std::u16string GetLocationName() const;
+  BOOL GetBusy() const;
+  // The loaded page's document with a reference for the caller; null before a page is complete.
+  LPDISPATCH GetHtmlDocument() const;
+  void GoBack();
+  void GoForward();
+  void Stop();
+  void Refresh();
+  void ExecWB(OLECMDID command, OLECMDEXECOPT option, VARIANT* in, VARIANT* out);
+  virtual void OnBeforeNavigate2(LPCWSTR url, DWORD flags, LPCWSTR targetFrame, LPVOID postData, LPCWSTR headers,
+                                 BOOL* cancel);
+  virtual void OnNavigateComplete2(LPCWSTR url);
+  virtual void OnNavigateError(LPCWSTR url, LPCWSTR frame, DWORD statusCode, BOOL* cancel);
+  virtual void OnTitleChange(LPCWSTR title);
 
   // Script errors are never shown here; the flag is only kept.
   void SetSilent(BOOL silent) { m_bSilent = silent; }
@@ -36,6 +58,8 @@ public:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+  // The browser's own messages (loading, painting a page); true when handled.
+  bool browserMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
   BOOL m_bSilent = FALSE;
   bool m_bDocument = false;
   std::u16string m_url;

@@ -160,6 +160,19 @@ private:
   Color color_;
 };
 
+// A solid pen of a width in pixels.
+class Pen
+{
+public:
+  explicit Pen(const Color& color, REAL width = 1.0f) : color_(color), width_(width) {}
+  Color GetColor() const { return color_; }
+  REAL GetWidth() const { return width_; }
+
+private:
+  Color color_;
+  REAL width_;
+};
+
 // Figures of lines and elliptic arcs; each figure starts where its first part starts.
 class GraphicsPath
 {
@@ -205,6 +218,10 @@ public:
   Status FillEllipse(const Brush* brush, REAL x, REAL y, REAL width, REAL height);
   Status FillEllipse(const Brush* brush, INT x, INT y, INT width, INT height);
   Status FillPolygon(const Brush* brush, const PointF* points, INT count, FillMode mode = FillModeAlternate);
+  // Outlines with a pen, centred on the path as GDI+ draws them.
+  Status DrawPath(const Pen* pen, const GraphicsPath* path);
+  Status DrawLine(const Pen* pen, REAL x1, REAL y1, REAL x2, REAL y2);
+  Status DrawEllipse(const Pen* pen, REAL x, REAL y, REAL width, REAL height);
   Status DrawImage(Image* image, INT x, INT y, INT width, INT height);
   Status DrawImage(Image* image, INT x, INT y);
   Status SetSmoothingMode(SmoothingMode mode);
@@ -213,6 +230,8 @@ public:
 
 private:
   void record(int op, const Rect& rect, ARGB color, const Image* image);
+  // Lays the path's figures out on a Cairo context (a cairo_t).
+  static void tracePath(void* cr, const GraphicsPath* path);
 
   void* cairo_ = nullptr;
   HWND window_ = nullptr; // the drawing DC's window, when drawing on a DC
@@ -234,6 +253,7 @@ struct GdiPlusRecord
     FillRectangle,
     FillPath,  // rect: the path's bounds
     DrawImage, // rect: where the image went; image size, its top-left and centre pixels
+    DrawPath,  // rect: the path's bounds; color: the pen's
   } op;
   Gdiplus::Rect rect;
   Gdiplus::ARGB color = 0;

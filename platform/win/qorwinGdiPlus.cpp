@@ -323,21 +323,9 @@ Status Graphics::FillRectangle(const Brush* brush, INT x, INT y, INT width, INT 
   return Ok;
 }
 
-Status Graphics::FillPath(const Brush* brush, const GraphicsPath* path)
+void Graphics::tracePath(void* context, const GraphicsPath* path)
 {
-  Color color;
-  if (!path || !qorwinGdiPlus_detail::solidColor(brush, &color))
-    return InvalidParameter;
-  cairo_surface_t* scratch = nullptr;
-  cairo_t* cr = qorwinGdiPlus_detail::cairoOf(cairo_);
-  if (window_ && !cairo_) {
-    // The path is laid out on a scratch surface only to find its bounds for the record.
-    scratch = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, nullptr);
-    cr = cairo_create(scratch);
-  } else if (!cairo_) {
-    return WrongState;
-  }
-  cairo_save(cr);
+  cairo_t* cr = qorwinGdiPlus_detail::cairoOf(context);
   cairo_new_path(cr);
   bool figureOpen = false;
   for (const GraphicsPath::Part& part : path->parts_) {
@@ -383,6 +371,24 @@ Status Graphics::FillPath(const Brush* brush, const GraphicsPath* path)
       break;
     }
   }
+}
+
+Status Graphics::FillPath(const Brush* brush, const GraphicsPath* path)
+{
+  Color color;
+  if (!path || !qorwinGdiPlus_detail::solidColor(brush, &color))
+    return InvalidParameter;
+  cairo_surface_t* scratch = nullptr;
+  cairo_t* cr = qorwinGdiPlus_detail::cairoOf(cairo_);
+  if (window_ && !cairo_) {
+    // The path is laid out on a scratch surface only to find its bounds for the record.
+    scratch = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, nullptr);
+    cr = cairo_create(scratch);
+  } else if (!cairo_) {
+    return WrongState;
+  }
+  cairo_save(cr);
+  tracePath(cr, path);
   cairo_set_fill_rule(cr, path->mode_ == FillModeWinding ? CAIRO_FILL_RULE_WINDING : CAIRO_FILL_RULE_EVEN_ODD);
   cairo_set_antialias(cr, smoothing_ == SmoothingModeAntiAlias || smoothing_ == SmoothingModeHighQuality
                               ? CAIRO_ANTIALIAS_DEFAULT

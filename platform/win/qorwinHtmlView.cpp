@@ -74,7 +74,6 @@ Page readPage(const std::string& body)
 
 } // namespace qorwinHtmlView_detail
 
-CHtmlView::~CHtmlView() = default;
 
 void CHtmlView::Navigate(LPCWSTR url, DWORD, LPCWSTR, LPCWSTR, LPVOID, DWORD)
 {
@@ -88,6 +87,9 @@ void CHtmlView::OnDocumentComplete(LPCWSTR) {}
 
 LRESULT CHtmlView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+  LRESULT browsed = 0;
+  if (browserMessage(message, wParam, lParam, &browsed))
+    return browsed;
   if (message == qorwinHtmlView_detail::completeMessage()) {
     m_bDocument = true;
     const std::u16string url = m_url;

@@ -1,8 +1,12 @@
 // Golden pictures of a dialog holding the value widgets, in the light and the dark theme: a group box
-// with a radio group (one button on, one focused, one disabled), a divider, a slider and a stepper.
+// with a radio group (one button on, one disabled), a divider, sliders (one focused), a stepper, a
+// colour well given its colour by a scripted pick, and a custom widget drawing a small preview.
 #include <memory>
 
+#include "hostsimColorPicker.h"
 #include "hostsimTheme.h"
+#include "pui/qorpuiColorWell.h"
+#include "pui/qorpuiCustomWidget.h"
 #include "pui/qorpuiBox.h"
 #include "pui/qorpuiLabel.h"
 #include "pui/qorpuiModalDialog.h"
@@ -34,7 +38,7 @@ TEST_P(ValuePictures, ADialogWithEveryValueWidget)
 {
   qor::pui::ModalDialog::ButtonOptions ok, cancel;
   ok.show = cancel.show = true;
-  qor::pui::ModalDialog dialog("Join Options", qor::aip::Size(340, 200), ok, cancel);
+  qor::pui::ModalDialog dialog("Join Options", qor::aip::Size(340, 240), ok, cancel);
   qor::pui::Box group(Rect(14, 10, 150, 100), "Join by");
   qor::pui::RadioButtonGroup choice;
   qor::pui::RadioButton nearest(Point(24, 30), 130, "Nearest ends", 1, nullptr);
@@ -50,12 +54,30 @@ TEST_P(ValuePictures, ADialogWithEveryValueWidget)
   qor::pui::Stepper stepper(Point(314, 32));
   qor::pui::Label angle(Point(194, 64), 130, "Angle");
   qor::pui::Slider focused(Point(190, 84), 140, 0.75);
-  qor::pui::Box line(Point(14, 126), 312, true);
-  for (qor::pui::Widget* widget : std::initializer_list<qor::pui::Widget*>{
-           &group, &nearest, &tangents, &order, &divider, &distance, &slider, &stepper, &angle, &focused, &line})
+  qor::pui::Label colour(Point(20, 128), 60, "Colour");
+  qor::pui::ColorWell well(Rect(20, 146, 50, 20), qor::aip::ArtColor::ArtColorRGB(0.5, 0.5, 0.5));
+  qor::pui::CustomWidget preview(Rect(110, 122, 216, 50));
+  preview.setDrawCallback(new FunctionCallback([&preview] {
+    preview.setColor(qor::aip::Color(0.2, 0.5, 0.9, 1));
+    preview.drawRoundedRect(Rect(2, 2, 212, 46), 8, false);
+    const Point path[] = {{14, 36}, {60, 12}, {110, 30}, {160, 10}, {200, 34}};
+    preview.drawPolygon(path, 5, false);
+    preview.setColor(qor::aip::Color(0.9, 0.4, 0.1, 1));
+    for (const Point& end : {path[0], path[4]})
+      preview.drawEllipse(Rect(end.x - 3, end.y - 3, 6, 6), true);
+  }));
+  qor::pui::Box line(Point(14, 184), 312, true);
+  for (qor::pui::Widget* widget : std::initializer_list<qor::pui::Widget*>{&group, &nearest, &tangents, &order,
+                                                                          &divider, &distance, &slider, &stepper,
+                                                                          &angle, &focused, &colour, &well,
+                                                                          &preview, &line})
     dialog.addWidget(widget);
+  hostsim::ColorPicker::Answer pick;
+  ASSERT_TRUE(hostsim::ColorPicker::parseAnswer("rgb:0,128,255", pick));
+  app.area<hostsim::ColorPicker>().queueAnswer(pick);
   qorwin::Picture picture;
   qorwin::setModalHook([&](HWND shown) {
+    qorwin::click(well.control()->m_hWnd, 10, 10);
     focused.focus();
     qorwin::mouseMove(stepper.control()->m_hWnd, 8, 4);
     picture = qorwin::snapshot(shown);
