@@ -525,3 +525,23 @@ TEST_F(TextModel, BridgesWrapAndUnwrapEveryFamily)
 }
 
 }  // namespace textModelTest
+
+namespace textModelTest {
+
+TEST_F(TextModel, ASuiteNotAcquiredFailsInsteadOfBeingCalledThrough)
+{
+  // No text object was made yet, so no text-engine suite is held: every call is refused with an
+  // exception, and the common positions are harmless.
+  try {
+    ATE::ITabStops set;
+    FAIL() << "made a set without the suite";
+  } catch (const ATE::Exception& e) {
+    EXPECT_NE(e.error, 0);
+  }
+  ATE::IStory story;
+  EXPECT_TRUE(story.isNull());
+  ATE::IStory copy(story);
+  EXPECT_THROW(copy.getSize(), ATE::Exception);
+}
+
+}  // namespace textModelTest
