@@ -3,10 +3,20 @@
 #include "aip/qoraipPoint.h"
 #include "aip/qoraipRect.h"
 #include "aip/qoraipSize.h"
+#include "core/qorcoreBox.h"
 #include "core/qorcoreButton.h"
+#include "core/qorcoreCheckbox.h"
 #include "core/qorcoreCoreGlobals.h"
+#include "core/qorcoreDivider.h"
 #include "core/qorcoreLabel.h"
+#include "core/qorcoreRadioButton.h"
+#include "core/qorcoreSlider.h"
+#include "core/qorcoreStepper.h"
+#include "core/qorcoreTextField.h"
+#include "core/qorcoreHierarchicalView.h"
+#include "core/qorcoreListView.h"
 #include "pui/qorpuiBasePlugin.h"
+#include "pui/qorpuiBox.h"
 #include "pui/qorpuiUiGlobals.h"
 #include "pui/qorpuiWidget.h"
 
@@ -55,13 +65,34 @@ CoreGlobals* coreGlobals()
 }
 
 // A new empty handle of the client class built for a platform kind; null for the others.
-qor::core::Widget* emptyHandleForKind(int32_t kind)
+qor::core::Widget* emptyHandleForKind(const qor::pui::Widget* widget)
 {
-  switch (kind) {
+  switch (widget->kind()) {
+  case qor::pui::BoxWidgetKind: {
+    auto* box = dynamic_cast<const qor::pui::Box*>(widget);
+    return box && box->isDivider() ? static_cast<qor::core::Widget*>(new qor::core::Divider())
+                                   : static_cast<qor::core::Widget*>(new qor::core::Box());
+  }
   case qor::pui::ButtonWidgetKind:
     return new qor::core::Button();
+  case qor::pui::CheckboxWidgetKind:
+    return new qor::core::Checkbox();
   case qor::pui::LabelWidgetKind:
     return new qor::core::Label();
+  case qor::pui::RadioButtonWidgetKind:
+    return new qor::core::RadioButton();
+  case qor::pui::SliderWidgetKind:
+    return new qor::core::Slider();
+  case qor::pui::StepperWidgetKind:
+    return new qor::core::Stepper();
+  case qor::pui::TextFieldWidgetKind:
+    return new qor::core::TextField();
+  case qor::pui::HierarchicalViewWidgetKind:
+    return new qor::core::HierarchicalView();
+  case qor::pui::ListViewWidgetKind:
+    return new qor::core::ListView();
+  case qor::pui::PopupMenuWidgetKind:
+    return new qor::core::PopupMenu();
   default:
     return nullptr;
   }
@@ -344,7 +375,7 @@ bool makeWidgetWrapper(pui::Widget* widget, Widget*& handle, __IntWidgetContaine
   CoreGlobals* globals = qorcoreWidget_detail::coreGlobals();
   if (!globals || !widget)
     return false;
-  Widget* empty = qorcoreWidget_detail::emptyHandleForKind(widget->kind());
+  Widget* empty = qorcoreWidget_detail::emptyHandleForKind(widget);
   if (!empty)
     return false;
   __IntWidgetContainer* found = nullptr;

@@ -16,9 +16,10 @@ void Theme::setDark(bool dark)
 bool Theme::color(int32_t panelFlag, int32_t item, ThemeColorRecord& color) const
 {
   // Grey levels of items -1 ... 4. Dialogs and panels share them, as the host's own windows do, so a
-  // control that paints with the dialog's colours sits on the same grey as the view around it.
-  static const double light[6] = {0.97, 0.94, 0.90, 0.10, 0.60, 0.80};
-  static const double dark[6] = {0.12, 0.20, 0.24, 0.90, 0.45, 0.30};
+  // control that paints with the dialog's colours sits on the same grey as the view around it. Item 1
+  // is the text on a control's face (a group box's title), so it stands off item 0.
+  static const double light[6] = {0.97, 0.94, 0.20, 0.10, 0.60, 0.80};
+  static const double dark[6] = {0.12, 0.20, 0.80, 0.90, 0.45, 0.30};
   if ((panelFlag != 0 && panelFlag != 1) || item < -1 || item > 4)
     return false;
   double grey = (dark_ ? dark : light)[item + 1];

@@ -98,6 +98,13 @@ struct RectF
   RectF(REAL x, REAL y, REAL width, REAL height) : X(x), Y(y), Width(width), Height(height) {}
 };
 
+struct PointF
+{
+  REAL X = 0, Y = 0;
+  PointF() = default;
+  PointF(REAL x, REAL y) : X(x), Y(y) {}
+};
+
 class Graphics;
 
 class Image
@@ -194,6 +201,10 @@ public:
   Status Clear(const Color& color);
   Status FillRectangle(const Brush* brush, INT x, INT y, INT width, INT height);
   Status FillPath(const Brush* brush, const GraphicsPath* path);
+  // Shapes made of a path and filled as FillPath fills it (qorwinGdiPlusShapes.cpp).
+  Status FillEllipse(const Brush* brush, REAL x, REAL y, REAL width, REAL height);
+  Status FillEllipse(const Brush* brush, INT x, INT y, INT width, INT height);
+  Status FillPolygon(const Brush* brush, const PointF* points, INT count, FillMode mode = FillModeAlternate);
   Status DrawImage(Image* image, INT x, INT y, INT width, INT height);
   Status DrawImage(Image* image, INT x, INT y);
   Status SetSmoothingMode(SmoothingMode mode);

@@ -281,6 +281,14 @@ BOOL Ellipse(HDC dc, int left, int top, int right, int bottom);
 // Lines through the points with the pen (a polygon closed and filled with the brush, alternate rule).
 BOOL Polygon(HDC dc, const POINT* points, int count);
 BOOL Polyline(HDC dc, const POINT* points, int count);
+// Figures of lines and cubic Beziers (flattened into lines) drawn with the pen from the current position:
+// PT_MOVETO starts a figure, PT_LINETO and three PT_BEZIERTO points continue it, PT_CLOSEFIGURE on a line
+// or Bezier point closes it back to its start. False, drawing nothing, for an unknown type.
+#define PT_CLOSEFIGURE 0x01
+#define PT_LINETO 0x02
+#define PT_BEZIERTO 0x04
+#define PT_MOVETO 0x06
+BOOL PolyDraw(HDC dc, const POINT* points, const BYTE* types, int count);
 BOOL DrawFocusRect(HDC dc, const RECT* rect);
 
 // Text. Measuring uses one deterministic metric instead of the font's own glyphs, so sizes are the

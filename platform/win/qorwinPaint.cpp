@@ -158,13 +158,12 @@ void addUpdate(HWND window, const PixelRegion& area, bool erase, bool counted, b
     w->update.add(part);
     w->erase = w->erase || erase;
     clipChildren = (w->style & WS_CLIPCHILDREN) != 0;
+    // A transparent child shows what its parent paints under it, so it is painted again after it.
     for (HWND child : w->children)
       if (Window* c = findLocked(child))
-        if (c->style & WS_VISIBLE)
+        if ((c->style & WS_VISIBLE) && (!clipChildren || allChildren || (c->exStyle & WS_EX_TRANSPARENT)))
           children.push_back(child);
   }
-  if (clipChildren && !allChildren)
-    return;
   for (HWND child : children) {
     POINT origin = childOrigin(child, window);
     PixelRegion inChild = part;

@@ -105,10 +105,11 @@ DcTarget windowTarget(HWND window, bool wholeWindow)
     if (!w)
       return target;
     visible = isVisibleLocked(w);
+    // A transparent child (WS_EX_TRANSPARENT) draws over what its parent paints, so it is not kept out.
     if ((w->style & WS_CLIPCHILDREN) && !wholeWindow)
       for (HWND child : w->children)
         if (Window* c = findLocked(child))
-          if (c->style & WS_VISIBLE)
+          if ((c->style & WS_VISIBLE) && !(c->exStyle & WS_EX_TRANSPARENT))
             clipped.push_back(child);
     for (Window* v = w; v; v = findLocked(v->parent)) {
       chain.push_back(v->handle);
