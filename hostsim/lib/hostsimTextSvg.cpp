@@ -20,6 +20,24 @@ namespace hostsimTextSvg_detail {
 using Attrs = TextEngine::Attrs;
 using Value = TextEngine::Value;
 
+// The keys of a run's own position and shifts.
+constexpr int32_t kPositionKeys[] = {TextEngine::kRunX, TextEngine::kRunY, TextEngine::kRunDx, TextEngine::kRunDy};
+
+bool positioned(const Attrs& attrs)
+{
+  for (int32_t key : kPositionKeys)
+    if (attrs.count(key))
+      return true;
+  return false;
+}
+
+Attrs withoutPosition(Attrs attrs)
+{
+  for (int32_t key : kPositionKeys)
+    attrs.erase(key);
+  return attrs;
+}
+
 // The first number of a coordinate list ("10 20" or "10,20"); none when there is none.
 std::optional<double> firstNumber(const char* text)
 {
@@ -150,9 +168,7 @@ public:
         add(child.value(), inherited);
       } else if (child.type() == pugi::node_element &&
                  (!std::strcmp(child.name(), "tspan") || !std::strcmp(child.name(), "a"))) {
-        Attrs attrs = inherited;
-        for (int32_t key : {TextEngine::kRunX, TextEngine::kRunY, TextEngine::kRunDx, TextEngine::kRunDy})
-          attrs.erase(key);
+        Attrs attrs = withoutPosition(inherited);
         ownAttrs(child, attrs);
         position(child);
         walk(child, attrs);
@@ -336,7 +352,16 @@ void TextSvg::write(pugi::xml_node& text, const Art& frame)
     for (auto [rs, re] : engine.runSpans(art, ps, pe)) {
       Attrs attrs = engine.charAttrs(art, rs, re);
       attributed = attributed || !attrs.empty();
-      paragraphs.back().push_back({utf16ToUtf8(story.substr(size_t(rs), size_t(re - rs))), attrs});
+      std::string runText = utf16ToUtf8(story.substr(size_t(rs), size_t(re - rs)));
+      // A position belongs to the first character of its span: the characters after it that share the
+      // rest of its attributes go into the same span (as they came, and so that shaping runs on).
+      std::vector<Run>& runs = paragraphs.back();
+      if (!runs.empty() && positioned(runs.back().attrs) && !positioned(attrs) &&
+          withoutPosition(runs.back().attrs) == attrs) {
+        runs.back().text += runText;
+        continue;
+      }
+      runs.push_back({std::move(runText), attrs});
     }
   }
   if (paragraphs.size() == 1 && !attributed) {
@@ -397,6 +422,12 @@ void TextSvg::write(pugi::xml_node& text, const Art& frame)
         span.append_child(pugi::node_pcdata).set_value(run.text.c_str());
     }
   }
+  // An indenting writer puts a line break between two elements, which would draw as a space: an empty
+  // text after every span keeps the element's text as it is.
+  for (pugi::xml_node child = text.first_child(); child; child = child.next_sibling())
+    if (child.type() == pugi::node_element &&
+        (!child.next_sibling() || child.next_sibling().type() != pugi::node_pcdata))
+      child = text.insert_child_after(pugi::node_pcdata, child);
 }
 
 } // namespace hostsim

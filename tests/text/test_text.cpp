@@ -229,7 +229,7 @@ TEST_F(TextHits, CharacterUnderTheHit)
 {
   // Glyphs are 5 wide every 6 units from x = 10; the first line's baseline is at y = 30, the second's
   // at y = 40, and glyphs stand 8 high on their baseline.
-  doc = open("<text id='t' x='10' y='30'><tspan>a b</tspan><tspan>cd</tspan></text>");
+  doc = open("<text id='t' x='10' y='30'><tspan>a b</tspan><tspan x='10' y='40'>cd</tspan></text>");
   struct Case {
     const char* what;
     double x, y;
@@ -329,7 +329,7 @@ TEST_F(Text, SvgTextRoundTrip)
   std::string svg = hostsim::Svg::write(*doc);
   EXPECT_NE(svg.find("<text id=\"one\" x=\"10\" y=\"30\" fill=\"#ff0000\">Hello world</text>"), std::string::npos)
       << svg;
-  EXPECT_NE(svg.find("<tspan x=\"0\" y=\"112\">s</tspan>econd"), std::string::npos) << svg;
+  EXPECT_NE(svg.find("first<tspan x=\"0\" y=\"112\">second</tspan>"), std::string::npos) << svg;
   EXPECT_NE(svg.find(">ABCD</text>"), std::string::npos) << svg;
 
   hostsim::Document again("again");

@@ -1,10 +1,5 @@
 // Text drawings through open and save: the story keeps the spans' fonts, sizes, fills and positions
 // (and the text between spans), and the renderer's command line draws the saved drawing as the original.
-#include <cairo.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <memory>
 
 #include "../artwork/artworkFixture.h"
@@ -17,53 +12,9 @@
 #include "hostsimSvg.h"
 #include "hostsimText.h"
 #include "hostsimWorkspace.h"
+#include "support/svgPictures.h"
 
 namespace textRenderTest {
-
-struct Png {
-  int width = 0, height = 0;
-  std::vector<uint32_t> pixels;
-};
-
-// Draws SVG text with the renderer's command line; false when it cannot.
-bool render(const std::string& svg, const std::string& name, Png& out)
-{
-  std::string dir = std::string(getenv("LOCALAPPDATA") ? getenv("LOCALAPPDATA") : "/tmp");
-  std::string in = dir + "/" + name + ".svg", png = dir + "/" + name + ".png";
-  std::ofstream(in) << svg;
-  std::string command = "rsvg-convert -w 256 -o '" + png + "' '" + in + "' 2>/dev/null";
-  if (std::system(command.c_str()) != 0)
-    return false;
-  cairo_surface_t* s = cairo_image_surface_create_from_png(png.c_str());
-  bool ok = cairo_surface_status(s) == CAIRO_STATUS_SUCCESS;
-  if (ok) {
-    cairo_surface_flush(s);
-    out.width = cairo_image_surface_get_width(s);
-    out.height = cairo_image_surface_get_height(s);
-    int stride = cairo_image_surface_get_stride(s);
-    const unsigned char* data = cairo_image_surface_get_data(s);
-    for (int y = 0; y < out.height; ++y)
-      for (int x = 0; x < out.width; ++x)
-        out.pixels.push_back(reinterpret_cast<const uint32_t*>(data + y * stride)[x]);
-  }
-  cairo_surface_destroy(s);
-  return ok;
-}
-
-// Pixels whose channels differ by more than a little.
-int differing(const Png& a, const Png& b)
-{
-  int n = 0;
-  for (size_t i = 0; i < a.pixels.size(); ++i)
-    for (int shift = 0; shift < 32; shift += 8) {
-      int ca = int(a.pixels[i] >> shift & 0xFF), cb = int(b.pixels[i] >> shift & 0xFF);
-      if (std::abs(ca - cb) > 24) {
-        ++n;
-        break;
-      }
-    }
-  return n;
-}
 
 class TextRender : public artworktest::Artwork {
 protected:
@@ -115,17 +66,16 @@ TEST_F(TextRender, SpansKeepTheirFeaturesAndDrawTheSameAfterSaving)
   std::string saved = hostsim::Svg::write(*doc);
   EXPECT_NE(saved.find(">A<tspan"), std::string::npos) << saved;
   EXPECT_NE(saved.find("</tspan>D <tspan"), std::string::npos) << saved;
-  Png before, after;
-  ASSERT_TRUE(render(original, "original", before));
-  ASSERT_TRUE(render(saved, "saved", after)) << saved;
-  ASSERT_EQ(before.width, after.width);
-  ASSERT_EQ(before.height, after.height);
-  Png blank;
-  ASSERT_TRUE(render("<svg xmlns='http://www.w3.org/2000/svg' width='256' height='160'><rect width='256' "
-                     "height='160' fill='white'/></svg>",
-                     "blank", blank));
-  EXPECT_GT(differing(before, blank), 300) << "the text draws something";
-  EXPECT_LE(differing(before, after), int(before.pixels.size() / 200)) << saved;
+  svgPictures::Image before, after;
+  std::string renderError;
+  ASSERT_TRUE(svgPictures::renderApart(original, "render.svg", before, renderError)) << renderError;
+  ASSERT_TRUE(svgPictures::renderApart(saved, "render.svg", after, renderError)) << renderError << saved;
+  svgPictures::Image blank;
+  ASSERT_TRUE(svgPictures::renderApart("<svg xmlns='http://www.w3.org/2000/svg' width='256' height='160'><rect "
+                                  "width='256' height='160' fill='white'/></svg>",
+                                  "blank.svg", blank, renderError));
+  EXPECT_GT(svgPictures::differingFraction(before, blank), 0.01) << "the text draws something";
+  EXPECT_LE(svgPictures::differingFraction(before, after), svgPictures::kPixelTolerance) << saved;
 }
 
 }  // namespace textRenderTest
