@@ -88,6 +88,7 @@ public:
     std::vector<double> reals;
     std::vector<TabStopData> tabs;
     std::shared_ptr<std::map<int32_t, Value>> features;
+    std::string style;
     bool operator==(const Value& o) const;
     bool operator!=(const Value& o) const { return !(*this == o); }
   };
@@ -104,6 +105,8 @@ public:
   static constexpr int32_t kRunDy = -4;
   static constexpr int32_t kRunBold = -5;
   static constexpr int32_t kRunItalic = -6;
+  // The span's other presentation properties, as CSS declarations.
+  static constexpr int32_t kRunStyle = -7;
   // The feature positions SVG text maps onto: font (family), size, letter spacing, fill.
   static constexpr int32_t kFontPosition = 5;
   static constexpr int32_t kSizePosition = 6;
