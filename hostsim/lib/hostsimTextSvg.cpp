@@ -26,8 +26,11 @@ using Value = TextEngine::Value;
 // A positioned character also carries its index in the text, so that two characters with the same shifts
 // stay runs of their own.
 constexpr int32_t kRunIndex = -8;
+// A character whose position or shift is the first of its element's list starts a span of its own when
+// written: a renderer that reads one value per element still sees it.
+constexpr int32_t kRunListStart = -9;
 constexpr int32_t kPositionKeys[] = {TextEngine::kRunX, TextEngine::kRunY, TextEngine::kRunDx, TextEngine::kRunDy,
-                                     kRunIndex};
+                                     kRunIndex, kRunListStart};
 
 bool positioned(const Attrs& attrs)
 {
@@ -240,8 +243,13 @@ void ownAttrs(const pugi::xml_node& span, double fontSize, Attrs& attrs)
     attrs.erase(TextEngine::kFillPosition);
     style += "fill:" + fillText + ";";
   }
+  // What is not displayed keeps its descendants from showing too.
+  auto inheritedStyle = attrs.find(TextEngine::kRunStyle);
+  bool hidden = inheritedStyle != attrs.end() && inheritedStyle->second.style.find("display:none;") != std::string::npos;
   for (const char* name : kKeptProperties) {
     std::string value = property(span, name);
+    if (hidden && !std::strcmp(name, "display"))
+      continue;
     if (!value.empty())
       style += std::string(name) + ":" + value + ";";
   }
@@ -341,9 +349,10 @@ private:
   {
     std::optional<double> x, y, dx, dy;
     // Whether the coordinate is the one value of its list, and whether y starts its list.
-    bool xAlone = false, yAlone = false, yFirst = false;
+    bool xAlone = false, yAlone = false, yFirst = false, listStart = false;
     for (auto it = stack_.rbegin(); it != stack_.rend(); ++it) {
       size_t k = it->used;
+      listStart = listStart || (k == 0 && (!it->x.empty() || !it->y.empty() || !it->dx.empty() || !it->dy.empty()));
       if (!x && k < it->x.size()) {
         x = it->x[k];
         xAlone = it->x.size() == 1;
@@ -393,6 +402,8 @@ private:
       own[TextEngine::kRunDx] = Value(*dx);
     if (dy && *dy != 0)
       own[TextEngine::kRunDy] = Value(*dy);
+    if (listStart && !pieces_.empty())
+      own[kRunListStart] = Value(1);
     if (positioned(own))
       own[kRunIndex] = Value(double(++positionedCount_));
     bool newLine = moves && !pieces_.empty();
@@ -498,7 +509,8 @@ void TextSvg::write(pugi::xml_node& text, const Art& frame)
       // An absolute coordinate joins the lists only where every character before it in the span has one.
       auto joins = [&](const Run& r) {
         size_t count = size_t(utf8ToUtf16(r.text).size());
-        return r.attrs == attrs && (!x || r.x.size() == count) && (!y || r.y.size() == count);
+        return r.attrs == attrs && !all.count(kRunListStart) && (!x || r.x.size() == count) &&
+               (!y || r.y.size() == count);
       };
       if (runs.empty() || !joins(runs.back()))
         runs.push_back({std::string(), attrs, {}, {}, {}, {}});

@@ -38,6 +38,11 @@ TEST(SvgText, DrawsTheSameAfterOpenAndSave)
        "dy=\"0 -8 16 -8\""},
       {"a shift in em accumulates", "<text x='10' y='10'><tspan x='10' dy='1.2em'>one</tspan><tspan x='10' "
        "dy='1.2em'>two</tspan><tspan x='10' dy='1.2em'>three</tspan></text>", "dy=\"24\""},
+      {"a span's own shift after the text's", "<text x='200' y='60' text-anchor='end' dx='-20' dy='-20'>ABCD<tspan "
+       "dx='-40' dy='1em'>AB</tspan></text>", "<tspan dx=\"-40\" dy=\"20\">AB</tspan>"},
+      {"spans under one not displayed stay hidden",
+       "<text x='10' y='60'>X<tspan style='display:none'>Y<tspan style='display:inline' x='60'>Z</tspan></tspan></text>",
+       "display:none"},
       {"a position for each character", "<text x='10 50 90 130' y='40 60 80 100'>ABCD</text>",
        "<tspan x=\"10 50 90 130\" y=\"40 60 80 100\">ABCD</tspan>"},
       {"nested spans take their positions from the outer span",
