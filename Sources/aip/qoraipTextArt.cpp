@@ -42,5 +42,14 @@ TextRange* TextArt::textRange() const
   return TextRange::getTextRange(range.ref());
 }
 
+ArtHandle TextArt::frameArt() const
+{
+  ATE::ITextFrame frame = ateTextFrame();
+  ArtHandle art = nullptr;
+  if (frame.isNull() || !textFrameSuite || textFrameSuite->getArtOfAteTextFrame(frame.ref(), &art) != 0)
+    return nullptr;
+  return art;
+}
+
 }  // namespace aip
 }  // namespace qor

@@ -2,6 +2,7 @@
 // frame. Either the art object owns it (made on first use, deleted with the art), or it owns its art.
 #pragma once
 
+#include "hostapi/HostTypes.h"
 #include "sdk/qorATEITextFrame.h"
 
 namespace qor {
@@ -26,6 +27,9 @@ public:
   ATE::ITextFrame ateTextFrame() const;
   // The range of the whole frame with one count for the caller, or null.
   TextRange* textRange() const;
+  // The art the host gives for the frame of this art (art to frame to art again), or null; a null
+  // frame is not handed to the host.
+  ArtHandle frameArt() const;
 
 private:
   Art* art_ = nullptr;

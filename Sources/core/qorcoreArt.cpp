@@ -48,6 +48,13 @@ struct ArtFacetBlock {
     TextArt text;
 };
 
+TextArt::~TextArt()
+{
+    if (ownsArt)
+        delete art;
+    art = nullptr;
+}
+
 __IntArtData::~__IntArtData()
 {
     releaseHolderFacet();
@@ -85,8 +92,9 @@ void __IntArtData::releaseHolderFacet()
 {
     if (!text)
         return;
-    if (text->ownsArt && text->art != this)
-        delete text->art;
+    // A text part never deletes the record it belongs to; one owning another record deletes it as it goes.
+    if (text->art == this)
+        text->ownsArt = false;
     if (!facets || text != &facets->text)
         delete text;
     text = nullptr;

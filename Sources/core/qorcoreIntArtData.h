@@ -11,10 +11,16 @@
 namespace qor {
 namespace core {
 
-// The text part: a record together with whether this part owns it.
+// The text part: a record together with whether this part owns it. An owning one deletes its record
+// (and with it the record's art object) when it goes; the host's art is not touched.
 struct ArtFacetBlock;
 
 struct TextArt {
+    TextArt(__IntArtData* record, bool owns) : art(record), ownsArt(owns) {}
+    TextArt(const TextArt&) = delete;
+    TextArt& operator=(const TextArt&) = delete;
+    ~TextArt();
+
     __IntArtData* art = nullptr;
     bool ownsArt = false;
 };

@@ -3,6 +3,7 @@
 #include "aip/qoraipHostRefs.h"
 #include "aip/qoraipTextRange.h"
 #include "core/qorcoreTextCharFeatures.h"
+#include "core/qorcoreTextFrames.h"
 #include "core/qorcoreTextInspector.h"
 #include "core/qorcoreTextPara.h"
 #include "core/qorcoreTextRangeSet.h"
@@ -168,6 +169,11 @@ void TextRange::setStory(const TextStory& story)
 std::unique_ptr<TextRangeSet> TextRange::rangeSet9() const
 {
   return impl_ ? handleOf<TextRangeSet>(impl_->rangeSet9()) : nullptr;
+}
+
+std::vector<TextArt*> TextRange::textFrames() const
+{
+  return impl_ ? clientFrames(impl_->textFrames()) : std::vector<TextArt*>();
 }
 
 std::vector<TextPara*> TextRange::paragraphs() const

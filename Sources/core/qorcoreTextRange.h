@@ -26,6 +26,7 @@ class TextCharFeatures;
 class TextParaFeatures;
 class TextCharInspector;
 class TextParaInspector;
+struct TextArt;
 class TextPara;
 class TextRangeSet;
 class TextStory;
@@ -94,6 +95,8 @@ public:
   virtual std::unique_ptr<TextStory> story() const;
   virtual void setStory(const TextStory& story);
   virtual std::unique_ptr<TextRangeSet> rangeSet9() const;
+  // New owning text art of the range's frames, each with an art record of its own.
+  virtual std::vector<TextArt*> textFrames() const;
   virtual std::vector<TextPara*> paragraphs() const;
   virtual std::vector<TextWord*> words() const;
   virtual std::vector<TextRange*> runs() const;

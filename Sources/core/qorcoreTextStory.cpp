@@ -4,6 +4,7 @@
 #include "aip/qoraipTextRangeSet.h"
 #include "aip/qoraipTextStorySet.h"
 #include "core/qorcoreEnumConverters.h"
+#include "core/qorcoreTextFrames.h"
 #include "core/qorcoreTextPara.h"
 #include "core/qorcoreTextRangeSet.h"
 #include "core/qorcoreTextStorySet.h"
@@ -37,6 +38,16 @@ std::unique_ptr<TextRangeSet> TextStory::rangeSet7() const
 std::unique_ptr<TextStorySet> TextStory::stories() const
 {
   return impl_ ? handleOf<TextStorySet>(impl_->stories()) : nullptr;
+}
+
+std::vector<TextArt*> TextStory::textFrames() const
+{
+  return impl_ ? clientFrames(impl_->textFrames()) : std::vector<TextArt*>();
+}
+
+std::unique_ptr<TextArt> TextStory::textFrame(int32_t index) const
+{
+  return impl_ ? clientFrame(impl_->frame(index)) : nullptr;
 }
 
 std::vector<TextPara*> TextStory::paragraphs() const

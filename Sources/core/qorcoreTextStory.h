@@ -10,6 +10,7 @@
 namespace qor {
 namespace core {
 
+struct TextArt;
 class TextPara;
 class TextRangeSet;
 class TextStorySet;
@@ -29,9 +30,13 @@ public:
   virtual std::unique_ptr<TextRange> textRange() const;
   virtual std::unique_ptr<TextRangeSet> rangeSet7() const;
   virtual std::unique_ptr<TextStorySet> stories() const;
+  // New owning text art of the story's frames, each with an art record of its own.
+  virtual std::vector<TextArt*> textFrames() const;
   virtual std::vector<TextPara*> paragraphs() const;
   virtual std::vector<TextWord*> words() const;
   virtual std::vector<TextRange*> runs() const;
+  // Null for a negative index or a frame whose art the host does not give.
+  virtual std::unique_ptr<TextArt> textFrame(int32_t index) const;
   virtual bool position15(const TextRange& range, int32_t& kind, int32_t& value) const;
   virtual void position13(const TextRange& range, int32_t kind);
   // At a character index; false (or nothing) outside the story.

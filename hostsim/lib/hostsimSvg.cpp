@@ -730,7 +730,7 @@ bool consumed(const char* elem, const char* name)
   if (isShape(elem))
     return among({"d", "x", "y", "width", "height", "rx", "ry", "cx", "cy", "r", "x1", "y1", "x2", "y2", "points"});
   if (!std::strcmp(elem, "text"))
-    return among({"x", "y"});
+    return among({"x", "y", "dx", "dy"});
   if (!std::strcmp(elem, "use"))
     return among({"href", "xlink:href", "x", "y", "transform"});
   return false;
@@ -2386,8 +2386,9 @@ bool Svg::read(const char* data, size_t size, Document& doc, std::string& error)
   }
   pugi::xml_document xml;
   // The encoding comes from a byte order mark or the declaration (UTF-8 when neither says); the
-  // document is held, and written, as UTF-8.
-  pugi::xml_parse_result parsed = xml.load_buffer(data, size, pugi::parse_default, pugi::encoding_auto);
+  // document is held, and written, as UTF-8. White space between elements is kept: inside text it is a
+  // space.
+  pugi::xml_parse_result parsed = xml.load_buffer(data, size, pugi::parse_default | pugi::parse_ws_pcdata, pugi::encoding_auto);
   if (!parsed) {
     int line = 1, col = 1;
     for (ptrdiff_t i = 0; i < parsed.offset && static_cast<size_t>(i) < size; ++i) {

@@ -1,8 +1,9 @@
 #pragma once
 // The simulated host's text engine: text frames whose story is the frame art's text (paragraphs ended by
-// '\r', read as UTF-16), engine objects for frames, stories and ranges with reference counts, and the
-// layout that places a frame's glyphs. Publishes every text-engine suite; the positions the framework
-// calls work on this model, every other position answers 'NIMP'.
+// '\r', read as UTF-16) with a model of runs of character features and of paragraph features, counted
+// engine objects for every object of the text model (hostsimTextModel.cpp), and the layout that places
+// a frame's glyphs. Publishes every text-engine suite; the positions the framework calls work on this
+// model, every other position answers 'NIMP'.
 //
 // Host choices: a range is {story, start, end} in UTF-16 units. setRange, setStart and setEnd clamp
 // their values to the story and put a reversed pair in order; every operation on a range reads its
@@ -87,6 +88,7 @@ public:
     std::vector<double> reals;
     std::vector<TabStopData> tabs;
     std::shared_ptr<std::map<int32_t, Value>> features;
+    std::string style;
     bool operator==(const Value& o) const;
     bool operator!=(const Value& o) const { return !(*this == o); }
   };
@@ -95,6 +97,22 @@ public:
 
   // The model behind a frame's story: runs of characters sharing their character features, the
   // features of each paragraph, and a story attribute (kind, value) per character.
+  // Run attributes of SVG text that no feature position carries (keys below every position): the
+  // run's own position in host space, its SVG shifts, weight and slant.
+  static constexpr int32_t kRunX = -1;
+  static constexpr int32_t kRunY = -2;
+  static constexpr int32_t kRunDx = -3;
+  static constexpr int32_t kRunDy = -4;
+  static constexpr int32_t kRunBold = -5;
+  static constexpr int32_t kRunItalic = -6;
+  // The span's other presentation properties, as CSS declarations.
+  static constexpr int32_t kRunStyle = -7;
+  // The feature positions SVG text maps onto: font (family), size, letter spacing, fill.
+  static constexpr int32_t kFontPosition = 5;
+  static constexpr int32_t kSizePosition = 6;
+  static constexpr int32_t kTrackingPosition = 10;
+  static constexpr int32_t kFillPosition = 56;
+
   struct Run
   {
     int32_t length = 0;

@@ -1537,8 +1537,8 @@ bool TextEngine::Value::operator==(const Value& o) const
       return !features && !o.features;
     return *features == *o.features;
   };
-  return number == o.number && font == o.font && reals == o.reals && tabs == o.tabs && samePaint() &&
-         sameFeatures();
+  return number == o.number && font == o.font && reals == o.reals && tabs == o.tabs && style == o.style &&
+         samePaint() && sameFeatures();
 }
 
 TextEngine::StoryModel& TextEngine::model(Art* frame)

@@ -1,7 +1,9 @@
 #pragma once
-// SVG <text> for the simulated document: a text element becomes a text frame whose story holds one
-// paragraph per <tspan> (or the element's own text), anchored at its x and y; a frame is written back
-// the same way, one <tspan> per paragraph when it has more than one.
+// SVG <text> for the simulated document: a text element becomes a text frame anchored at its x and y
+// whose story holds its characters as the renderer lays them out (white space collapsed), in runs that
+// keep each span's font, size, weight, slant, spacing, fill, other properties and each character's own
+// position and shifts; a character that moves the baseline starts a paragraph. A frame is written back
+// as text and spans, one span per run that differs from the element.
 #include "hostsimGeometry.h"
 
 #include <pugixml.hpp>

@@ -229,7 +229,7 @@ TEST_F(TextHits, CharacterUnderTheHit)
 {
   // Glyphs are 5 wide every 6 units from x = 10; the first line's baseline is at y = 30, the second's
   // at y = 40, and glyphs stand 8 high on their baseline.
-  doc = open("<text id='t' x='10' y='30'><tspan>a b</tspan><tspan>cd</tspan></text>");
+  doc = open("<text id='t' x='10' y='30'><tspan>a b</tspan><tspan x='10' y='40'>cd</tspan></text>");
   struct Case {
     const char* what;
     double x, y;
@@ -319,20 +319,23 @@ TEST_F(TextHits, AHitOnTextInALockedLayerAddsNoLayer)
 TEST_F(Text, SvgTextRoundTrip)
 {
   doc = open("<text id='one' x='10' y='30' fill='#ff0000'>Hello   world</text>"
-             "<text id='two' x='0' y='100'><tspan x='0' y='100'>first</tspan><tspan>second</tspan></text>"
+             "<text id='two' x='0' y='100'><tspan x='0' y='100'>first</tspan><tspan x='0' y='112'>second</tspan></text>"
+             "<text id='inline' x='0' y='50'>A<tspan>BC</tspan>D</text>"
              "<text id='none' x='5' y='5'/>");
   EXPECT_EQ(doc->findById("one")->text, "Hello world") << "white space collapses";
-  EXPECT_EQ(doc->findById("two")->text, "first\rsecond");
+  EXPECT_EQ(doc->findById("two")->text, "first\rsecond") << "a span on a new baseline starts a paragraph";
+  EXPECT_EQ(doc->findById("inline")->text, "ABCD") << "text outside the spans is kept";
   EXPECT_EQ(doc->findById("none")->text, "");
   std::string svg = hostsim::Svg::write(*doc);
   EXPECT_NE(svg.find("<text id=\"one\" x=\"10\" y=\"30\" fill=\"#ff0000\">Hello world</text>"), std::string::npos)
       << svg;
-  EXPECT_NE(svg.find("<tspan x=\"0\" y=\"110\">second</tspan>"), std::string::npos) << svg;
+  EXPECT_NE(svg.find("first<tspan x=\"0\" y=\"112\">second</tspan>"), std::string::npos) << svg;
+  EXPECT_NE(svg.find(">ABCD</text>"), std::string::npos) << svg;
 
   hostsim::Document again("again");
   std::string error;
   ASSERT_TRUE(hostsim::Svg::read(svg.data(), svg.size(), again, error)) << error;
-  for (const char* id : {"one", "two", "none"}) {
+  for (const char* id : {"one", "two", "inline", "none"}) {
     SCOPED_TRACE(id);
     hostsim::Art* before = doc->findById(id);
     hostsim::Art* after = again.findById(id);

@@ -11,7 +11,9 @@
 #include "aip/qoraipHostStrings.h"
 #include "aip/qoraipTextArt.h"
 #include "aip/qoraipTextRange.h"
+#include "core/qorcoreIntArtData.h"
 #include "core/qorcoreTextCharFeatures.h"
+#include "core/qorcoreTextFrames.h"
 #include "core/qorcoreTextInspector.h"
 #include "core/qorcoreTextPara.h"
 #include "core/qorcoreTextRangeSet.h"
@@ -21,6 +23,7 @@
 #include "core/qorcoreTextTabStop.h"
 #include "hostsimDocument.h"
 #include "hostsimFonts.h"
+#include "hostapi/TextFrameSuite.h"
 #include "hostsimText.h"
 #include "sdk/qorATEException.h"
 
@@ -195,6 +198,63 @@ TEST_F(TextModel, StoryRangesAndTheStoryAttribute)
       impl->textFrames());
   ASSERT_EQ(frames->size(), 1u);
   EXPECT_EQ(frames->at(0)->art()->hostHandle(), handleOf(doc->findById("s")));
+}
+
+// The client's text frames: each an owning text art with a record of its own over the frame's art;
+// a frame whose art the host does not give is left out.
+TEST_F(TextModel, ClientTextFramesOwnTheirRecords)
+{
+  doc = open("<path id='p' d='M0 0 L10 10'/>");
+  frame("s", "one\rtwo");
+  ArtHandle art = handleOf(doc->findById("s"));
+  std::unique_ptr<TextRange> whole = range("s");
+  std::unique_ptr<qor::core::TextStory> story = whole->story();
+  ASSERT_TRUE(story);
+
+  Owned<qor::core::TextArt> frames(story->textFrames());
+  ASSERT_EQ(frames.size(), 1u);
+  EXPECT_TRUE(frames[0].ownsArt);
+  ASSERT_TRUE(frames[0].art);
+  EXPECT_EQ(frames[0].art->hostHandle, art);
+  ASSERT_TRUE(frames[0].art->impl);
+  EXPECT_EQ(frames[0].art->impl->hostHandle(), art);
+  EXPECT_EQ(frames[0].art->text, nullptr) << "the owning text art is not the record's own text part";
+  Owned<qor::core::TextArt> ofRange(whole->textFrames());
+  ASSERT_EQ(ofRange.size(), 1u);
+  EXPECT_EQ(ofRange[0].art->hostHandle, art);
+
+  EXPECT_EQ(story->textFrame(-1), nullptr);
+  std::unique_ptr<qor::core::TextArt> first = story->textFrame(0), second = story->textFrame(0);
+  ASSERT_TRUE(first && second);
+  EXPECT_NE(first->art, second->art) << "each has a record of its own";
+  first.reset();
+  EXPECT_EQ(second->art->impl->hostHandle(), art) << "deleting one leaves the other and the art";
+  EXPECT_TRUE(doc->findById("s"));
+  EXPECT_THROW(story->textFrame(1), ATE::Exception) << "the engine refuses a frame past the last";
+
+  // The host gives no art for the frame: left out of the list, no text art for the index.
+  TextFrameSuite& suite = app.publishSuite<TextFrameSuite>(kTextFrameSuiteName, kTextFrameSuiteVersion);
+  auto give = suite.getArtOfAteTextFrame;
+  suite.getArtOfAteTextFrame = [](AteTextFrameRef, ArtHandle*) -> HostErr { return kHostErrBadParameter; };
+  EXPECT_TRUE(story->textFrames().empty());
+  EXPECT_TRUE(whole->textFrames().empty());
+  EXPECT_EQ(story->textFrame(0), nullptr);
+  // Art that is no text frame has a null frame, which the host is never asked about.
+  static bool askedForNull;
+  askedForNull = false;
+  suite.getArtOfAteTextFrame = [](AteTextFrameRef frame, ArtHandle* out) -> HostErr {
+    askedForNull = askedForNull || !frame;
+    *out = nullptr;
+    return kHostErrBadParameter;
+  };
+  qor::aip::TextArt path(new qor::aip::Art(handleOf(doc->findById("p"))), true);
+  EXPECT_EQ(path.frameArt(), nullptr);
+  EXPECT_FALSE(askedForNull);
+  suite.getArtOfAteTextFrame = give;
+
+  qor::core::TextStory empty;
+  EXPECT_TRUE(empty.textFrames().empty());
+  EXPECT_EQ(empty.textFrame(0), nullptr);
 }
 
 TEST_F(TextModel, StorySetsAndRangeSets)
@@ -522,6 +582,26 @@ TEST_F(TextModel, BridgesWrapAndUnwrapEveryFamily)
   Owned<TextPara> paragraphs(story->paragraphs());
   EXPECT_TRUE(qor::core::wrapTextPara(qor::core::implPointer(paragraphs[0])) == paragraphs[0]);
   EXPECT_EQ(qor::core::implPointer(qor::core::TextStory()), nullptr);
+}
+
+}  // namespace textModelTest
+
+namespace textModelTest {
+
+TEST_F(TextModel, ASuiteNotAcquiredFailsInsteadOfBeingCalledThrough)
+{
+  // No text object was made yet, so no text-engine suite is held: every call is refused with an
+  // exception, and the common positions are harmless.
+  try {
+    ATE::ITabStops set;
+    FAIL() << "made a set without the suite";
+  } catch (const ATE::Exception& e) {
+    EXPECT_NE(e.error, 0);
+  }
+  ATE::IStory story;
+  EXPECT_TRUE(story.isNull());
+  ATE::IStory copy(story);
+  EXPECT_THROW(copy.getSize(), ATE::Exception);
 }
 
 }  // namespace textModelTest
