@@ -4,6 +4,7 @@
 #include "aip/qoraipRect.h"
 #include "aip/qoraipSize.h"
 #include "core/qorcoreButton.h"
+#include "core/qorcoreColumnView.h"
 #include "core/qorcoreCoreGlobals.h"
 #include "core/qorcoreLabel.h"
 #include "core/qorcoreHierarchicalView.h"
@@ -64,6 +65,8 @@ qor::core::Widget* emptyHandleForKind(int32_t kind)
     return new qor::core::Button();
   case qor::pui::LabelWidgetKind:
     return new qor::core::Label();
+  case qor::pui::ColumnViewWidgetKind:
+    return new qor::core::ColumnView();
   case qor::pui::HierarchicalViewWidgetKind:
     return new qor::core::HierarchicalView();
   case qor::pui::ListViewWidgetKind:
