@@ -2,7 +2,9 @@
 
 #include <stdexcept>
 
+#include "pui/qorpuiBasePlugin.h"
 #include "pui/qorpuiEntryData.h"
+#include "pui/qorpuiUiGlobals.h"
 
 namespace qor {
 namespace core {
@@ -143,13 +145,45 @@ void __IntEntryListCache::clearEntries(pui::EntriesWidget* platform, ListEntryCa
   clear(*cache);
 }
 
-std::vector<ListEntry*> __IntEntryListCache::freshCopies(const ListEntryCache& cache)
+void __IntEntryListCache::cloneEntries(const ListEntryCache* source,
+                                      const std::function<void(const std::vector<ListEntry*>&)>& set)
 {
+  if (!source)
+    return;
   std::vector<ListEntry*> fresh;
-  for (ListEntry* entry : cache)
+  for (ListEntry* entry : *source)
     if (entry)
       fresh.push_back(new ListEntry(entry->id(), entry->text(), nullptr, entry->isEnabled()));
-  return fresh;
+  set(fresh);
+  for (ListEntry* entry : fresh)
+    delete entry;
+}
+
+UiGlobals* __IntEntryListCache::uiGlobals()
+{
+  pui::BasePlugin* plugin = pui::BasePlugin::instance();
+  UiGlobals* ui = plugin ? plugin->uiGlobals() : nullptr;
+  return ui && ui->coreGlobals ? ui : nullptr;
+}
+
+void __IntEntryListCache::deleteCache(void* cache)
+{
+  auto* entries = static_cast<ListEntryCache*>(cache);
+  clear(*entries);
+  delete entries;
+}
+
+void __IntEntryListCache::dropCacheOfLastHandle(__IntWidgetContainer* container, bool hasPlatform,
+                                              const std::function<void(void*)>& drop)
+{
+  UiGlobals* ui = uiGlobals();
+  if (!hasPlatform || !ui || !container || !container->data || !container->data->entries || container->refCount > 1)
+    return;
+  const bool owns = ui->entryListsOwnEntries;
+  ui->entryListsOwnEntries = false;
+  drop(container->data->entries);
+  container->data->entries = nullptr;
+  ui->entryListsOwnEntries = owns;
 }
 
 }  // namespace core

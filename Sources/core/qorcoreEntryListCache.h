@@ -3,11 +3,15 @@
 // records the platform widget shows. The operations every such handle shares.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "core/qorcoreListEntry.h"
+#include "core/qorcoreWidget.h"
 #include "pui/qorpuiEntriesWidget.h"
+
+struct UiGlobals;
 
 namespace qor {
 namespace core {
@@ -33,8 +37,17 @@ public:
   static bool removeEntry(pui::EntriesWidget* platform, ListEntryCache* cache, const std::string& id, ListEntry*& out,
                           bool strict);
   static void clearEntries(pui::EntriesWidget* platform, ListEntryCache* cache);
-  // The fresh entries a clone starts with: id, text and enabled flag of each cached handle.
-  static std::vector<ListEntry*> freshCopies(const ListEntryCache& cache);
+  // Gives a clone fresh entries (id, text and enabled flag of each cached handle of the source)
+  // through its setEntries; nothing without a source cache.
+  static void cloneEntries(const ListEntryCache* source, const std::function<void(const std::vector<ListEntry*>&)>& set);
+
+  // The plug-in's UI globals while the framework's globals exist; null otherwise.
+  static UiGlobals* uiGlobals();
+  // Deletes the cache (through drop) of the last handle of a list widget while the platform widget,
+  // whose records the cached entries own, is told not to delete them.
+  static void dropCacheOfLastHandle(__IntWidgetContainer* container, bool hasPlatform,
+                                    const std::function<void(void*)>& drop = deleteCache);
+  static void deleteCache(void* cache);
 };
 
 }  // namespace core

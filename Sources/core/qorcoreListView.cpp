@@ -11,30 +11,9 @@ namespace qor {
 namespace core {
 
 namespace qorcoreListView_detail {
-UiGlobals* uiGlobals()
-{
-  pui::BasePlugin* plugin = pui::BasePlugin::instance();
-  UiGlobals* ui = plugin ? plugin->uiGlobals() : nullptr;
-  return ui && ui->coreGlobals ? ui : nullptr;
-}
-
 aip::Rect platformRect(const Rect& frame)
 {
   return aip::Rect(frame.origin.x, frame.origin.y, frame.size.width, frame.size.height);
-}
-
-// Deletes the cache of the last handle of a list widget while the platform widget, whose records the
-// cached entries own, is told not to delete them.
-template <class DeleteCache> void dropCacheOfLastHandle(__IntWidgetContainer* container, bool hasPlatform, DeleteCache drop)
-{
-  UiGlobals* ui = uiGlobals();
-  if (!hasPlatform || !ui || !container || !container->data || !container->data->entries || container->refCount > 1)
-    return;
-  const bool owns = ui->entryListsOwnEntries;
-  ui->entryListsOwnEntries = false;
-  drop(container->data->entries);
-  container->data->entries = nullptr;
-  ui->entryListsOwnEntries = owns;
 }
 }  // namespace qorcoreListView_detail
 
@@ -54,11 +33,7 @@ ListView::ListView(const ListView& other) : Widget(other) {}
 
 ListView::~ListView()
 {
-  qorcoreListView_detail::dropCacheOfLastHandle(container(), list() != nullptr, [](void* cache) {
-    auto* entries = static_cast<ListEntryCache*>(cache);
-    __IntEntryListCache::clear(*entries);
-    delete entries;
-  });
+  __IntEntryListCache::dropCacheOfLastHandle(container(), list() != nullptr);
 }
 
 ListView& ListView::operator=(const ListView& other)
@@ -69,7 +44,7 @@ ListView& ListView::operator=(const ListView& other)
 
 pui::ListView* ListView::list() const
 {
-  return qorcoreListView_detail::uiGlobals() ? platformAs<pui::ListView>() : nullptr;
+  return __IntEntryListCache::uiGlobals() ? platformAs<pui::ListView>() : nullptr;
 }
 
 ListEntryCache* ListView::cache() const
@@ -95,12 +70,7 @@ Widget* ListView::clone() const
     return handle;
   if (!handle->container()->data->entries)
     handle->container()->data->entries = new ListEntryCache();
-  if (ListEntryCache* entries = cache()) {
-    std::vector<ListEntry*> fresh = __IntEntryListCache::freshCopies(*entries);
-    handle->setEntries(fresh);
-    for (ListEntry* entry : fresh)
-      delete entry;
-  }
+  __IntEntryListCache::cloneEntries(cache(), [handle](const std::vector<ListEntry*>& fresh) { handle->setEntries(fresh); });
   return handle;
 }
 
@@ -239,8 +209,8 @@ PopupMenu::PopupMenu(const PopupMenu& other) : Widget(other) {}
 
 PopupMenu::~PopupMenu()
 {
-  qorcoreListView_detail::dropCacheOfLastHandle(container(), menu() != nullptr,
-                                                [](void* data) { delete static_cast<__IntPopupData*>(data); });
+  __IntEntryListCache::dropCacheOfLastHandle(container(), menu() != nullptr,
+                                             [](void* data) { delete static_cast<__IntPopupData*>(data); });
 }
 
 PopupMenu& PopupMenu::operator=(const PopupMenu& other)
@@ -251,7 +221,7 @@ PopupMenu& PopupMenu::operator=(const PopupMenu& other)
 
 pui::PopupMenu* PopupMenu::menu() const
 {
-  return qorcoreListView_detail::uiGlobals() ? platformAs<pui::PopupMenu>() : nullptr;
+  return __IntEntryListCache::uiGlobals() ? platformAs<pui::PopupMenu>() : nullptr;
 }
 
 ListEntryCache* PopupMenu::cache() const
@@ -278,12 +248,7 @@ Widget* PopupMenu::clone() const
     return handle;
   if (!handle->container()->data->entries)
     handle->container()->data->entries = new __IntPopupData();
-  if (ListEntryCache* entries = cache()) {
-    std::vector<ListEntry*> fresh = __IntEntryListCache::freshCopies(*entries);
-    handle->setEntries(fresh);
-    for (ListEntry* entry : fresh)
-      delete entry;
-  }
+  __IntEntryListCache::cloneEntries(cache(), [handle](const std::vector<ListEntry*>& fresh) { handle->setEntries(fresh); });
   return handle;
 }
 

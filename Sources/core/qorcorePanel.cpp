@@ -5,11 +5,13 @@
 #include "aip/qoraipRect.h"
 #include "aip/qoraipSize.h"
 #include "core/qorcoreCoreGlobals.h"
+#include "core/qorcoreFlyout.h"
 #include "core/qorcoreTabOrder.h"
 #include "core/qorcoreWidget.h"
 #include "core/qorcoreWidgetCallback.h"
 #include "pui/qorpuiBasePlugin.h"
 #include "pui/qorpuiPanel.h"
+#include "pui/qorpuiPopupMenu.h"
 #include "pui/qorpuiUiGlobals.h"
 #include "pui/qorpuiWindow.h"
 
@@ -217,6 +219,25 @@ Flyout* Panel::flyout() const
 {
   __IntWindowData* data = dataOfType(1);
   return data ? data->flyout : nullptr;
+}
+
+void Panel::setFlyout(const Flyout& flyout)
+{
+  __IntWindowData* data = dataOfType(1);
+  pui::Panel* platform = platformPanel();
+  if (!data || !platform)
+    return;
+  Flyout* earlier = data->flyout;
+  data->flyout = new Flyout(flyout);
+  pui::PopupMenu* menu = flyout.menu();
+  // The platform panel only borrows the pop-up menu: it lets go of the earlier one before that may go.
+  platform->setFlyout(menu && flyout.record() ? menu : nullptr);
+  delete earlier;
+  if (!menu || !flyout.record())
+    return;
+  if (utils::Callback* callback = menu->valueChangedCallback())
+    platform->setFlyoutCallback(callback->clone());
+  data->flyout->attach(this, container()->id);
 }
 
 Callback* Panel::shownCallback() const

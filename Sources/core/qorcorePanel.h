@@ -59,6 +59,9 @@ public:
   virtual void setMaximumSize(const Size& size);
   // The flyout menu given to the panel, owned by the window; null while it has none.
   virtual Flyout* flyout() const;
+  // Keeps a copy of the flyout (replacing an earlier one) and builds the host's flyout menu from its
+  // entries; the marks the flyout took before now show there.
+  virtual void setFlyout(const Flyout& flyout);
   // The stored callbacks stay the panel's; the setters give the panel a clone.
   virtual Callback* shownCallback() const;
   virtual void setShownCallback(const Callback& callback);

@@ -8,6 +8,7 @@
 #include "core/qorcoreCheckbox.h"
 #include "core/qorcoreColorWell.h"
 #include "core/qorcoreCustomWidget.h"
+#include "core/qorcoreColumnView.h"
 #include "core/qorcoreCoreGlobals.h"
 #include "core/qorcoreDivider.h"
 #include "core/qorcoreLabel.h"
@@ -96,6 +97,8 @@ qor::core::Widget* emptyHandleForKind(const qor::pui::Widget* widget)
     return new qor::core::WebView();
   case qor::pui::TextFieldWidgetKind:
     return new qor::core::TextField();
+  case qor::pui::ColumnViewWidgetKind:
+    return new qor::core::ColumnView();
   case qor::pui::HierarchicalViewWidgetKind:
     return new qor::core::HierarchicalView();
   case qor::pui::ListViewWidgetKind:

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "core/qorcoreCoreGlobals.h"
+#include "core/qorcoreFlyout.h"
 #include "core/qorcoreTabOrder.h"
 #include "core/qorcoreWidget.h"
 #include "core/qorcoreWidgetGroup.h"
@@ -75,6 +76,8 @@ __IntWindowData::~__IntWindowData()
   }
   widgets.clear();
   delete tabOrder;
+  // The flyout copy is the window's; the platform panel that borrowed its menu is gone by now.
+  delete flyout;
 }
 
 void __IntWindowData::destroyPlatformWindow()

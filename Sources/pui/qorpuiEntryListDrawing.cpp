@@ -8,6 +8,7 @@
 #include "geo/qorgeoNumeric.h"
 #include "pui/qorpuiGdiPlusBitmap.h"
 #include "pui/qorpuiTheme.h"
+#include "pui/qorpuiUiGlobals.h"
 #include "pui/qorpuiWindow.h"
 #include "win/GdiPlus.h"
 
@@ -36,19 +37,35 @@ bool pluginClosing()
          plugin->isShutdownDone();
 }
 
+bool drawImageAt(HDC dc, uint16_t id, int x, int y)
+{
+  CGdiPlusBitmapResource bitmap;
+  if (!id || !loadPngResource(id, &bitmap) || !bitmap.bitmap)
+    return false;
+  Gdiplus::Graphics graphics(dc);
+  graphics.DrawImage(bitmap.bitmap, x, y);
+  return true;
+}
+
 bool drawRowImage(HDC dc, const EntryImageIds& ids, double scale, int top)
 {
   aip::Illustrator* app = aip::Illustrator::instance();
   const uint16_t id = ids.rowImageId(scale, app && app->isDarkUI());
-  if (!id)
-    return false;
-  CGdiPlusBitmapResource bitmap;
-  if (!loadPngResource(id, &bitmap) || !bitmap.bitmap)
-    return false;
-  Gdiplus::Graphics graphics(dc);
-  graphics.DrawImage(bitmap.bitmap, static_cast<INT>(geo::roundToInt(2.0 * scale)),
-                     top + static_cast<INT>(geo::roundToInt(scale)));
-  return true;
+  return id && drawImageAt(dc, id, static_cast<int>(geo::roundToInt(2.0 * scale)),
+                           top + static_cast<int>(geo::roundToInt(scale)));
+}
+
+ProgrammaticChange::ProgrammaticChange(UiGlobals* globals)
+    : globals_(globals), old_(globals ? globals->programmaticChange : false)
+{
+  if (globals_)
+    globals_->programmaticChange = true;
+}
+
+ProgrammaticChange::~ProgrammaticChange()
+{
+  if (globals_)
+    globals_->programmaticChange = old_;
 }
 
 }  // namespace pui

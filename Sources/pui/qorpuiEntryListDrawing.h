@@ -7,6 +7,8 @@
 #include "pui/qorpuiEntryData.h"
 #include "win/Windows.h"
 
+struct UiGlobals;
+
 namespace qor {
 namespace pui {
 
@@ -20,6 +22,24 @@ COLORREF entryListBackground(Window* window);
 // Draws the row image of ids at (2·s, top + s) on the DC at its own pixel size; false when the ids
 // give none for the theme or the resource does not load.
 bool drawRowImage(HDC dc, const EntryImageIds& ids, double scale, int top);
+
+// Draws the PNG resource of the id at (x, y) at its own pixel size; false when it does not load.
+bool drawImageAt(HDC dc, uint16_t id, int x, int y);
+
+// Sets the globals' programmaticChange while it lives (no callback runs for the framework's own
+// changes), and puts the old value back.
+class ProgrammaticChange
+{
+public:
+  explicit ProgrammaticChange(UiGlobals* globals);
+  ~ProgrammaticChange();
+  ProgrammaticChange(const ProgrammaticChange&) = delete;
+  ProgrammaticChange& operator=(const ProgrammaticChange&) = delete;
+
+private:
+  UiGlobals* globals_;
+  bool old_;
+};
 
 // Whether the plug-in is in or past its pre-shutdown or shutdown, when rows draw no images.
 bool pluginClosing();

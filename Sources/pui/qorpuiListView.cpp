@@ -19,27 +19,6 @@ UiGlobals* uiGlobals()
   return plugin ? plugin->uiGlobals() : nullptr;
 }
 
-// Sets programmaticChange while it lives, and puts the old value back.
-class ProgrammaticChange
-{
-public:
-  explicit ProgrammaticChange(UiGlobals* globals) : globals_(globals), old_(globals ? globals->programmaticChange : false)
-  {
-    if (globals_)
-      globals_->programmaticChange = true;
-  }
-  ~ProgrammaticChange()
-  {
-    if (globals_)
-      globals_->programmaticChange = old_;
-  }
-  ProgrammaticChange(const ProgrammaticChange&) = delete;
-  ProgrammaticChange& operator=(const ProgrammaticChange&) = delete;
-
-private:
-  UiGlobals* globals_;
-  bool old_;
-};
 }  // namespace qorpuiListView_detail
 
 
@@ -98,7 +77,7 @@ bool ListView::setSelectedIndex(int32_t index)
   UiGlobals* globals = qorpuiListView_detail::uiGlobals();
   if (!globals)
     return false;
-  qorpuiListView_detail::ProgrammaticChange quiet(globals);
+  ProgrammaticChange quiet(globals);
   static_cast<CListCtrl*>(control())->SetItemState(index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
   return true;
 }
@@ -127,7 +106,7 @@ void ListView::clearSelection()
   UiGlobals* globals = qorpuiListView_detail::uiGlobals();
   if (!globals)
     return;
-  qorpuiListView_detail::ProgrammaticChange quiet(globals);
+  ProgrammaticChange quiet(globals);
   auto* list = static_cast<CListCtrl*>(control());
   const int count = static_cast<int>(entries()->size());
   for (int i = 0; i < count; ++i)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 #include "aip/qoraipBasePlugin.h"
 #include "aip/qoraipHostStrings.h"
@@ -13,6 +14,7 @@
 #include "plat/qorplatCallbackScheduler.h"
 #include "pui/qorpuiBasePlugin.h"
 #include "pui/qorpuiConstants.h"
+#include "pui/qorpuiPopupMenu.h"
 #include "pui/qorpuiUiGlobals.h"
 #include "pui/qorpuiWinMfcView.h"
 #include "pui/qorpuiWindow.h"
@@ -361,40 +363,106 @@ void Panel::setFlyoutPreOpenCallback(utils::Callback* callback)
     replace(flyoutPreOpenCallback_, callback);
 }
 
+void Panel::appendFlyoutItems()
+{
+  hostItemIds_.clear();
+  int32_t k = 0;
+  for (BaseEntryData* entry : *flyoutEntries_->entries()) {
+    ++k;
+    hostItemIds_.push_back(entry ? entry->id() : std::string());
+    if (!entry)
+      continue;
+    if (entry->text() == PopupMenu::separatorText) {
+      panelFlyoutMenuSuite->appendFlyoutSeparator(hostFlyoutMenu_, k);
+      continue;
+    }
+    ai::HostUnicodeString text = aip::utf8ToHostString(entry->text());
+    panelFlyoutMenuSuite->appendFlyoutItem(hostFlyoutMenu_, k, text.handle());
+    panelFlyoutMenuSuite->setFlyoutItemEnabled(hostFlyoutMenu_, k, entry->enabled());
+  }
+}
+
 void Panel::setFlyout(PopupMenu* entries)
 {
   // The pop-up menu stays its flyout handle's: the panel only borrows it. The host's menu of an earlier
-  // flyout goes with it. Entries reach the host's menu once pop-up menus hold entries.
+  // flyout goes with it.
   if (hostFlyoutMenu_ && panelFlyoutMenuSuite)
     panelFlyoutMenuSuite->destroyFlyoutMenu(hostFlyoutMenu_);
   hostFlyoutMenu_ = nullptr;
+  flyoutEntries_ = entries;
   if (entries && panelFlyoutMenuSuite && panelFlyoutMenuSuite->createFlyoutMenu(&hostFlyoutMenu_) != 0)
     hostFlyoutMenu_ = nullptr;
+  if (hostFlyoutMenu_)
+    appendFlyoutItems();
   if (hostPanel_ && panelSuite)
     panelSuite->setPanelFlyoutMenu(hostPanel_, hostFlyoutMenu_);
-  flyoutEntries_ = entries;
 }
 
-void Panel::rebuildFlyoutMenu() {}
-
-bool Panel::flyoutItemChecked(int32_t) const
+void Panel::rebuildFlyoutMenu()
 {
-  return false;
+  if (!flyoutEntries_)
+    return;
+  flyoutEntries_->redraw();
+  if (!hostFlyoutMenu_ || !panelFlyoutMenuSuite)
+    return;
+  // The marks are read by the entries the host's items were made from: entries added or removed
+  // since then would otherwise move a mark to another item.
+  std::map<std::string, bool> marks;
+  for (size_t i = 0; i < hostItemIds_.size(); ++i) {
+    int32_t mark = 0;
+    if (!hostItemIds_[i].empty() && flyoutEntries_->hasEntry(hostItemIds_[i]))
+      marks[hostItemIds_[i]] =
+          panelFlyoutMenuSuite->getFlyoutItemMark(hostFlyoutMenu_, static_cast<int32_t>(i) + 1, &mark) == 0 &&
+          mark == 1;
+  }
+  for (int32_t id = static_cast<int32_t>(hostItemIds_.size()); id >= 1; --id)
+    panelFlyoutMenuSuite->removeFlyoutItem(hostFlyoutMenu_, id);
+  appendFlyoutItems();
+  for (const auto& mark : marks)
+    setFlyoutItemCheckedByName(mark.first, mark.second);
 }
 
-bool Panel::setFlyoutItemChecked(int32_t, bool)
+bool Panel::flyoutItemChecked(int32_t index) const
 {
-  return false;
+  if (!flyoutEntries_ || index < 0 || static_cast<size_t>(index) >= flyoutEntries_->entries()->size() ||
+      !hostFlyoutMenu_ || !panelFlyoutMenuSuite)
+    return false;
+  int32_t mark = 0;
+  return panelFlyoutMenuSuite->getFlyoutItemMark(hostFlyoutMenu_, index + 1, &mark) == 0 && mark == 1;
 }
 
-bool Panel::flyoutItemCheckedByName(const std::string&) const
+bool Panel::setFlyoutItemChecked(int32_t index, bool checked)
 {
-  return false;
+  if (!flyoutEntries_ || index < 0 || static_cast<size_t>(index) >= flyoutEntries_->entries()->size() ||
+      !hostFlyoutMenu_ || !panelFlyoutMenuSuite)
+    return false;
+  int32_t value = -1;
+  if (panelFlyoutMenuSuite->queryFlyoutItemAtPosition(hostFlyoutMenu_, index, &value) != 0 || value != 0)
+    return false;
+  return panelFlyoutMenuSuite->setFlyoutItemMark(hostFlyoutMenu_, index + 1, checked ? 1 : 0) == 0;
 }
 
-bool Panel::setFlyoutItemCheckedByName(const std::string&, bool)
+int32_t Panel::flyoutIndexOf(const std::string& name) const
 {
-  return false;
+  if (!flyoutEntries_)
+    return -1;
+  EntryVector* entries = flyoutEntries_->entries();
+  for (size_t i = 0; i < entries->size(); ++i)
+    if (entries->at(i) && entries->at(i)->id() == name)
+      return static_cast<int32_t>(i);
+  return -1;
+}
+
+bool Panel::flyoutItemCheckedByName(const std::string& name) const
+{
+  const int32_t index = flyoutIndexOf(name);
+  return index >= 0 && flyoutItemChecked(index);
+}
+
+bool Panel::setFlyoutItemCheckedByName(const std::string& name, bool checked)
+{
+  const int32_t index = flyoutIndexOf(name);
+  return index >= 0 && setFlyoutItemChecked(index, checked);
 }
 
 void Panel::scheduleViewResize()
@@ -468,11 +536,13 @@ void Panel::onFlyoutPreOpen(PanelRef panel)
     self->runClientCallback(self->flyoutPreOpenCallback_);
 }
 
-void Panel::onFlyoutItem(PanelRef panel, int32_t)
+void Panel::onFlyoutItem(PanelRef panel, int32_t itemId)
 {
   Panel* self = fromHost(panel);
-  if (self && self->flyoutEntries_)
-    self->runClientCallback(self->flyoutCallback_);
+  if (!self || !self->flyoutEntries_)
+    return;
+  self->flyoutEntries_->setSelectedIndex(itemId - 1);
+  self->runClientCallback(self->flyoutCallback_);
 }
 
 void Panel::onVisibilityChanged(PanelRef panel, bool8 shown)

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "aip/qoraipRect.h"
 #include "aip/qoraipSize.h"
@@ -81,6 +82,8 @@ public:
   void setFlyout(PopupMenu* entries);
   PopupMenu* flyoutEntries() const { return flyoutEntries_; }
   void rebuildFlyoutMenu();
+  // The position of the first flyout entry with this identifier, -1 for none.
+  int32_t flyoutIndexOf(const std::string& name) const;
 
   PanelRef hostPanel() const { return hostPanel_; }
   FlyoutMenuRef hostFlyoutMenu() const { return hostFlyoutMenu_; }
@@ -113,7 +116,10 @@ private:
   Window* window_ = nullptr;
   utils::Callback* flyoutPreOpenCallback_ = nullptr;
   utils::Callback* flyoutCallback_ = nullptr;
+  void appendFlyoutItems();
   PopupMenu* flyoutEntries_ = nullptr;
+  // The entry identifiers the host's flyout items were made from, by item id - 1.
+  std::vector<std::string> hostItemIds_;
   FlyoutMenuRef hostFlyoutMenu_ = nullptr;
   utils::Callback* shownCallback_ = nullptr;
   utils::Callback* hiddenCallback_ = nullptr;
