@@ -1,21 +1,17 @@
 // Junctate against GEOS line merging (GEOSLineMerge_r) of the same strokes: 1,000, 10,000 and 100,000
-// short straight strokes chained end to end, every junction exact (distance 0, any turn: angle 180), so
-// that both sides must find the same chains. Each chain runs left to right in its own square, so a
-// junction is only ever shared by the two strokes that meet there; half of the strokes are written
-// backwards and the paths are shuffled. The join runs through the plug-in's driver in the simulated
-// host on a freshly opened drawing (opening is not timed); GEOS merges a collection built beforehand
-// from the opened drawing's own paths. Both results are compared (the number of lines and the end
-// anchors of every line) before the table of the two times and their ratio is printed.
-// GEOS is linked into this program only, never into the product.
+// short straight strokes chained end to end (chainedStrokes.h), every junction exact (distance 0, any
+// turn: angle 180), so that both sides must find the same chains. The join runs through the plug-in's
+// driver in the simulated host on a freshly opened drawing (opening is not timed); GEOS merges a
+// collection built beforehand from the opened drawing's own paths. Both results are compared (the
+// number of lines and the end anchors of every line) before the table of the two times and their ratio
+// is printed. GEOS is linked into this program only, never into the product.
 #include <benchmark/benchmark.h>
 #include <geos_c.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
-#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,6 +20,7 @@
 #include "hostsimApp.h"
 #include "hostsimDocument.h"
 #include "hostsimWorkspace.h"
+#include "chainedStrokes.h"
 #include "panelJoinDrivers.h"
 
 namespace joinGeosBench {
@@ -31,48 +28,6 @@ namespace joinGeosBench {
 constexpr double kDistance = 0;
 constexpr double kAngle = 180;
 const int kSizes[] = {1000, 10000, 100000};
-
-// Chains of 1 to 12 strokes of 2 to 4 anchors on integer coordinates, x rising along a chain.
-std::string drawing(int strokes)
-{
-  std::mt19937 rng(20261211u + static_cast<unsigned>(strokes));
-  const int perRow = static_cast<int>(std::ceil(std::sqrt(strokes / 6.0)));
-  std::vector<std::string> paths;
-  paths.reserve(strokes);
-  for (int chain = 0; static_cast<int>(paths.size()) < strokes; ++chain) {
-    long x = (chain % perRow) * 200L, y = (chain / perRow) * 200L + 100;
-    int length = std::min(1 + static_cast<int>(rng() % 12), strokes - static_cast<int>(paths.size()));
-    for (int s = 0; s < length; ++s) {
-      int anchors = 2 + static_cast<int>(rng() % 3);
-      std::vector<std::pair<long, long>> pts{{x, y}};
-      for (int a = 1; a < anchors; ++a) {
-        x += 1 + static_cast<long>(rng() % 3);
-        y += static_cast<long>(rng() % 5) - 2;
-        pts.emplace_back(x, y);
-      }
-      if (rng() % 2)
-        std::reverse(pts.begin(), pts.end());
-      std::string d;
-      for (size_t a = 0; a < pts.size(); ++a)
-        d += (a ? " L" : "M") + std::to_string(pts[a].first) + " " + std::to_string(pts[a].second);
-      paths.push_back(d);
-    }
-  }
-  std::shuffle(paths.begin(), paths.end(), rng);
-  std::string svg = "<svg xmlns='http://www.w3.org/2000/svg'><g id='layer'>";
-  for (size_t i = 0; i < paths.size(); ++i)
-    svg += "<path id='p" + std::to_string(i) + "' d='" + paths[i] + "'/>";
-  return svg + "</g></svg>";
-}
-
-const std::string& drawingOf(int strokes)
-{
-  static std::map<int, std::string> drawings;
-  std::string& text = drawings[strokes];
-  if (text.empty())
-    text = drawing(strokes);
-  return text;
-}
 
 using Ends = std::vector<std::pair<std::pair<double, double>, std::pair<double, double>>>;
 
@@ -86,7 +41,7 @@ void addEnds(Ends& ends, double x0, double y0, double x1, double y1)
 hostsim::Document* open(int strokes)
 {
   std::string error;
-  hostsim::Document* doc = hostsim::Workspace::instance().openSvgText(drawingOf(strokes), "bench", error);
+  hostsim::Document* doc = hostsim::Workspace::instance().openSvgText(chainedStrokes::drawing(strokes), "bench", error);
   if (!doc || !hostsim::Workspace::instance().select({}, error)) {
     std::fprintf(stderr, "join_geos: %s\n", error.c_str());
     std::exit(1);

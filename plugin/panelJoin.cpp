@@ -38,9 +38,31 @@ bool endsMeet(const ArtboardPoint& p, const ArtboardPoint& q, double tolerance)
   return p.equalsWithin(q, tolerance);
 }
 
+double distanceBetween(double px, double py, double qx, double qy)
+{
+  return std::sqrt((qx - px) * (qx - px) + (qy - py) * (qy - py));
+}
+
 double distanceBetween(const ArtboardPoint& p, const ArtboardPoint& q)
 {
-  return std::sqrt((q.x - p.x) * (q.x - p.x) + (q.y - p.y) * (q.y - p.y));
+  return distanceBetween(p.x, p.y, q.x, q.y);
+}
+
+// The end pair of matchPathEnds before the turn is tested: the closest of first-first, last-first,
+// first-last and last-last (the earlier on a tie), 0 when it is beyond the distance.
+int16_t closestEndPair(double aX0, double aY0, double aX1, double aY1, double bX0, double bY0, double bX1,
+                       double bY1, double distance)
+{
+  const double gaps[4] = {distanceBetween(aX0, aY0, bX0, bY0), distanceBetween(aX1, aY1, bX0, bY0),
+                          distanceBetween(aX0, aY0, bX1, bY1), distanceBetween(aX1, aY1, bX1, bY1)};
+  int closest = 0;
+  for (int k = 1; k < 4; ++k) {
+    if (gaps[k] < gaps[closest])
+      closest = k;
+  }
+  if (!(distance >= gaps[closest]))
+    return 0;
+  return static_cast<int16_t>(closest + 1);
 }
 
 bool samePoint(const ArtboardPoint& p, const ArtboardPoint& q)
@@ -83,6 +105,7 @@ JoinPartners::JoinPartners(const std::vector<ArtHandle>& list, double distance)
   // however the divisions round.
   cell_ = distance > 0 ? 2 * distance : 1;
   ends_.reserve(2 * list.size());
+  entryEnds_.resize(list.size());
   for (size_t i = 0; i < list.size(); ++i) {
     if (!list[i])
       continue;
@@ -91,12 +114,73 @@ JoinPartners::JoinPartners(const std::vector<ArtHandle>& list, double distance)
       continue;
     ArtboardPoint first, last;
     art.path()->endPoints(first, last);
+    entryEnds_[i] = {first.x, first.y, last.x, last.y};
     addEnd(first.x, first.y, static_cast<uint32_t>(i));
     addEnd(last.x, last.y, static_cast<uint32_t>(i));
   }
   std::sort(ends_.begin(), ends_.end(), [](const End& p, const End& q) {
     return p.cellX != q.cellX ? p.cellX < q.cellX : p.cellY < q.cellY;
   });
+  indexCells();
+  indexed_ = true;
+}
+
+namespace panelJoin_detail {
+
+size_t cellSlot(int64_t x, int64_t y, size_t mask)
+{
+  uint64_t h = static_cast<uint64_t>(x) * 0x9E3779B97F4A7C15ull ^ static_cast<uint64_t>(y) * 0xC2B2AE3D27D4EB4Full;
+  return static_cast<size_t>((h ^ (h >> 29)) & mask);
+}
+
+}  // namespace panelJoin_detail
+
+void JoinPartners::indexCells()
+{
+  size_t runs = 0;
+  for (size_t k = 0; k < ends_.size(); ++k)
+    runs += k == 0 || ends_[k].cellX != ends_[k - 1].cellX || ends_[k].cellY != ends_[k - 1].cellY;
+  size_t size = 1;
+  while (size < 2 * runs)
+    size *= 2;
+  cells_.assign(size, Cell());
+  const size_t mask = size - 1;
+  for (size_t k = 0; k < ends_.size();) {
+    size_t e = k + 1;
+    while (e < ends_.size() && ends_[e].cellX == ends_[k].cellX && ends_[e].cellY == ends_[k].cellY)
+      ++e;
+    size_t slot = cellSlot(ends_[k].cellX, ends_[k].cellY, mask);
+    while (cells_[slot].end != 0)
+      slot = (slot + 1) & mask;
+    cells_[slot] = {ends_[k].cellX, ends_[k].cellY, static_cast<uint32_t>(k), static_cast<uint32_t>(e)};
+    k = e;
+  }
+}
+
+const JoinPartners::Cell* JoinPartners::findCell(int64_t x, int64_t y) const
+{
+  if (cells_.empty())
+    return nullptr;
+  const size_t mask = cells_.size() - 1;
+  for (size_t slot = cellSlot(x, y, mask);; slot = (slot + 1) & mask) {
+    const Cell& c = cells_[slot];
+    if (c.end == 0)
+      return nullptr;
+    if (c.x == x && c.y == y)
+      return &c;
+  }
+}
+
+void JoinPartners::addNear(double x, double y, int64_t cx, int64_t cy, size_t first)
+{
+  const Cell* c = findCell(cx, cy);
+  if (!c)
+    return;
+  for (uint32_t k = c->begin; k < c->end; ++k) {
+    const End& e = ends_[k];
+    if (e.entry >= first && list_[e.entry] && near(x, y, e))
+      found_.push_back(e.entry);
+  }
 }
 
 JoinPartners::~JoinPartners()
@@ -134,29 +218,38 @@ const std::vector<size_t>& JoinPartners::of(ArtHandle path, size_t first)
     }
     return found_;
   }
+  asked_ = nullptr;
   if (ends_.empty() || !path)
     return found_;
-  ArtboardPoint ends[2];
   {
     Art art(path);
     if (!art.path())
       return found_;
-    art.path()->endPoints(ends[0], ends[1]);
+    ArtboardPoint p, q;
+    art.path()->endPoints(p, q);
+    askedEnds_ = {p.x, p.y, q.x, q.y};
+    asked_ = path;
   }
-  auto byCell = [](const End& e, const std::pair<int64_t, int64_t>& c) {
-    return e.cellX != c.first ? e.cellX < c.first : e.cellY < c.second;
-  };
-  for (const ArtboardPoint& p : ends) {
-    if (!std::isfinite(p.x) || !std::isfinite(p.y))
+  const double ends[2][2] = {{askedEnds_.x0, askedEnds_.y0}, {askedEnds_.x1, askedEnds_.y1}};
+  for (const auto& p : ends) {
+    const double x = p[0], y = p[1];
+    if (!std::isfinite(x) || !std::isfinite(y))
       continue;
-    const int64_t cx = cellOf(p.x), cy = cellOf(p.y);
-    // The three cells of a column are neighbours in the sorted ends.
-    for (int64_t x = cx - 1; x <= cx + 1; ++x) {
-      for (auto e = std::lower_bound(ends_.begin(), ends_.end(), std::make_pair(x, cy - 1), byCell);
-           e != ends_.end() && e->cellX == x && e->cellY <= cy + 1; ++e) {
-        if (e->entry >= first && list_[e->entry] && near(p.x, p.y, *e))
-          found_.push_back(e->entry);
+    const int64_t cx = cellOf(x), cy = cellOf(y);
+    if (distance_ == 0) {
+      // Only an equal end is within 0, in the same cell; except that the square of a difference
+      // below about 1e-162 is 0, which lets two ends either side of 0 meet.
+      const int64_t x0 = cx == 0 ? -1 : cx, x1 = cx == -1 ? 0 : cx;
+      const int64_t y0 = cy == 0 ? -1 : cy, y1 = cy == -1 ? 0 : cy;
+      for (int64_t i = x0; i <= x1; ++i) {
+        for (int64_t k = y0; k <= y1; ++k)
+          addNear(x, y, i, k, first);
       }
+      continue;
+    }
+    for (int64_t i = cx - 1; i <= cx + 1; ++i) {
+      for (int64_t k = cy - 1; k <= cy + 1; ++k)
+        addNear(x, y, i, k, first);
     }
   }
   std::sort(found_.begin(), found_.end());
@@ -221,14 +314,16 @@ void endTangents(const Art::Path& path, Angle* start, Angle* end)
 
 // The turn of endTangentAngle, for paths already at hand (null leaves a path's tangents at 0). Only
 // the two tangents that meet at the junction of the code are read.
-double turnAt(const Art::Path* a, const Art::Path* b, int16_t code)
+// The turn at the junction of the code between a's tangent there (its start for codes 1 and 3, else
+// its end) and b's (its start for codes 1 and 2, else its end).
+double turnBetween(const Angle& atA, const Angle& atB, int16_t code)
 {
-  Angle as, ae, bs, be;
   const bool aStart = code == 1 || code == 3, bStart = code == 1 || code == 2;
-  if (a)
-    endTangents(*a, aStart ? &as : nullptr, aStart ? nullptr : &ae);
-  if (b)
-    endTangents(*b, bStart ? &bs : nullptr, bStart ? nullptr : &be);
+  const Angle none;
+  const Angle& as = aStart ? atA : none;
+  const Angle& ae = aStart ? none : atA;
+  const Angle& bs = bStart ? atB : none;
+  const Angle& be = bStart ? none : atB;
   double turn = 0;
   switch (code) {
   case 1:
@@ -248,6 +343,65 @@ double turnAt(const Art::Path* a, const Art::Path* b, int16_t code)
   }
   double degrees = Angle(turn, kRadians).normalizedSigned().radians() * kDegreesPerRadian;
   return std::fabs(std::trunc(degrees));
+}
+
+double turnAt(const Art::Path* a, const Art::Path* b, int16_t code)
+{
+  Angle as, ae, bs, be;
+  const bool aStart = code == 1 || code == 3, bStart = code == 1 || code == 2;
+  if (a)
+    endTangents(*a, aStart ? &as : nullptr, aStart ? nullptr : &ae);
+  if (b)
+    endTangents(*b, bStart ? &bs : nullptr, bStart ? nullptr : &be);
+  return turnBetween(aStart ? as : ae, bStart ? bs : be, code);
+}
+
+// Whether the junction anchor of a straight join goes: both curves at the junction straight, their
+// ends meeting within the distance, and their chords in one direction within straight degrees.
+bool dropsJunction(const Bezier& lastA, const Bezier& firstB, double distance, double straight)
+{
+  if (lastA.isCurved() || firstB.isCurved() || !endsMeet(lastA.p3(), firstB.p0(), distance))
+    return false;
+  Angle chordA = lastA.p0().angleTo(lastA.p3());
+  Angle chordB = firstB.p0().angleTo(firstB.p3());
+  return chordA.equalsWithin(chordB, Angle(straight, kDegrees));
+}
+
+// The end of a merge once both paths are read: segsA (a's segments from kept on) and segsB (all of
+// b's) are fused at the junction and written to a from kept on. False, writing nothing, when either
+// is empty or the joined path would have too many segments.
+bool writeMerged(Art::Path& pathA, int32_t kept, std::vector<ArtboardSegPoint>& segsA,
+                 std::vector<ArtboardSegPoint>& segsB, bool dropJunction, double distance, double smooth)
+{
+  if (segsA.empty() || segsB.empty())
+    return false;
+
+  ArtboardSegPoint endA = segsA.back();
+  ArtboardSegPoint startB = segsB.front();
+  if (distanceBetween(endA.anchor, startB.anchor) <= distance) {
+    endA.out = startB.out;
+    startB.in = endA.in;
+    endA.corner = false;
+    startB.corner = false;
+    ArtboardSegPoint fused = fuseEndPoints(endA, startB);
+    smoothAnchor(fused, smooth);
+    segsA.pop_back();
+    segsB.front() = fused;
+    if (dropJunction)
+      segsB.erase(segsB.begin());
+  }
+
+  size_t total = static_cast<size_t>(kept) + segsA.size() + segsB.size();
+  if (total > static_cast<size_t>(maxJoinedSegments)) {
+    qor::core::alert(tooManyPointsAlert);
+    return false;
+  }
+  segsA.insert(segsA.end(), segsB.begin(), segsB.end());
+  if (kept == 0)
+    pathA.removeSegments(0, pathA.segmentCount());
+  pathA.setSegmentCount(static_cast<int32_t>(total));
+  pathA.setSegments(kept, segsA);
+  return true;
 }
 
 }  // namespace panelJoin_detail
@@ -277,16 +431,10 @@ int16_t matchPathEnds(ArtHandle a, ArtHandle b, double distance, double angle)
   ArtboardPoint aFirst, aLast, bFirst, bLast;
   artA.path()->endPoints(aFirst, aLast);
   artB.path()->endPoints(bFirst, bLast);
-  const double gaps[4] = {distanceBetween(aFirst, bFirst), distanceBetween(aLast, bFirst),
-                          distanceBetween(aFirst, bLast), distanceBetween(aLast, bLast)};
-  int closest = 0;
-  for (int k = 1; k < 4; ++k) {
-    if (gaps[k] < gaps[closest])
-      closest = k;
-  }
-  if (!(distance >= gaps[closest]))
+  const int16_t code =
+      closestEndPair(aFirst.x, aFirst.y, aLast.x, aLast.y, bFirst.x, bFirst.y, bLast.x, bLast.y, distance);
+  if (code == 0)
     return 0;
-  int16_t code = static_cast<int16_t>(closest + 1);
   return turnAt(artA.path(), artB.path(), code) <= angle ? code : 0;
 }
 
@@ -310,11 +458,6 @@ bool mergePathInto(ArtHandle& a, ArtHandle& b, double distance, double smooth, d
 {
   if (a == b)
     return false;
-  std::vector<ArtboardSegPoint> segsA, segsB;
-  bool dropJunction = false;
-  // A's segments before its last stay as they are; only the rest is read and written again, so a
-  // long chain is not copied again at every join.
-  int32_t kept = 0;
   {
     Art artA(a);
     Art artB(b);
@@ -327,49 +470,14 @@ bool mergePathInto(ArtHandle& a, ArtHandle& b, double distance, double smooth, d
     std::unique_ptr<Bezier> firstB(pathB->bezier(0));
     if (!lastA || !firstB)
       return false;
-
-    bool straightCandidate =
-        !lastA->isCurved() && !firstB->isCurved() && endsMeet(lastA->p3(), firstB->p0(), distance);
-    if (straightCandidate) {
-      Angle chordA = lastA->p0().angleTo(lastA->p3());
-      Angle chordB = firstB->p0().angleTo(firstB->p3());
-      dropJunction = chordA.equalsWithin(chordB, Angle(straight, kDegrees));
-    }
-    kept = plainJoinScan ? 0 : std::max(nA - 1, 0);
-    segsA = pathA->segments(kept, nA - kept);
-    segsB = allSegments(*pathB);
-  }
-  if (segsA.empty() || segsB.empty())
-    return false;
-
-  ArtboardSegPoint endA = segsA.back();
-  ArtboardSegPoint startB = segsB.front();
-  if (distanceBetween(endA.anchor, startB.anchor) <= distance) {
-    endA.out = startB.out;
-    startB.in = endA.in;
-    endA.corner = false;
-    startB.corner = false;
-    ArtboardSegPoint fused = fuseEndPoints(endA, startB);
-    smoothAnchor(fused, smooth);
-    segsA.pop_back();
-    segsB.front() = fused;
-    if (dropJunction)
-      segsB.erase(segsB.begin());
-  }
-
-  size_t total = static_cast<size_t>(kept) + segsA.size() + segsB.size();
-  if (total > static_cast<size_t>(maxJoinedSegments)) {
-    qor::core::alert(tooManyPointsAlert);
-    return false;
-  }
-  segsA.insert(segsA.end(), segsB.begin(), segsB.end());
-  {
-    Art artA(a);
-    Art::Path* pathA = artA.path();
-    if (kept == 0)
-      pathA->removeSegments(0, pathA->segmentCount());
-    pathA->setSegmentCount(static_cast<int32_t>(total));
-    pathA->setSegments(kept, segsA);
+    const bool dropJunction = dropsJunction(*lastA, *firstB, distance, straight);
+    // A's segments before its last stay as they are; only the rest is read and written again, so a
+    // long chain is not copied again at every join.
+    const int32_t kept = plainJoinScan ? 0 : std::max(nA - 1, 0);
+    std::vector<ArtboardSegPoint> segsA = pathA->segments(kept, nA - kept);
+    std::vector<ArtboardSegPoint> segsB = allSegments(*pathB);
+    if (!writeMerged(*pathA, kept, segsA, segsB, dropJunction, distance, smooth))
+      return false;
   }
   removeAbsorbedPath(b);
   return true;
@@ -445,6 +553,114 @@ void closeIfEndsMeet(ArtHandle path, double distance, double angle, double smoot
   facet->setSegmentCount(static_cast<int32_t>(segs.size()));
   facet->setSegmentsClosedAware(0, segs);
   facet->setClosed(true);
+}
+
+void JoinPartners::rereadEnds(ArtHandle path, size_t j)
+{
+  asked_ = nullptr;
+  Art art(path);
+  if (art.path()) {
+    ArtboardPoint p, q;
+    art.path()->endPoints(p, q);
+    entryEnds_[j] = {p.x, p.y, q.x, q.y};
+  }
+}
+
+void JoinPartners::clearAbsorbed(ArtHandle b, size_t j)
+{
+  {
+    Art art(b);
+    art.dispose();
+  }
+  for (std::vector<ArtHandle>* list : {&selectedPaths, &otherPaths}) {
+    // In the list of this finder, with every handle once, b's entry is j.
+    const bool here = list == &list_ && j < list->size() && (*list)[j] == b;
+    if (here && positions_[list == &selectedPaths ? 0 : 1].unique)
+      (*list)[j] = nullptr;
+    else
+      removeFirstEntry(*list, b);
+  }
+}
+
+bool JoinPartners::joinEntry(ArtHandle& a, size_t j, double angle, double smooth, double straight)
+{
+  ArtHandle b = j < list_.size() ? list_[j] : nullptr;
+  if (!indexed_ || !a || !b || a == b)
+    return tryJoinPair(a, b, distance_, angle, smooth, straight);
+  Art artA(a);
+  Art artB(b);
+  Art::Path* pathA = artA.path();
+  Art::Path* pathB = artB.path();
+  if (!pathA || !pathB)
+    return false;
+  // The ends: a's as the last of() read them, b's as this finder read them (an entry changes only in
+  // a join that failed, and is read again then).
+  if (asked_ != a) {
+    ArtboardPoint p, q;
+    pathA->endPoints(p, q);
+    askedEnds_ = {p.x, p.y, q.x, q.y};
+    asked_ = a;
+  }
+  const Ends& ea = askedEnds_;
+  const Ends& eb = entryEnds_[j];
+  const int16_t code = closestEndPair(ea.x0, ea.y0, ea.x1, ea.y1, eb.x0, eb.y0, eb.x1, eb.y1, distance_);
+  if (code == 0)
+    return false;
+  if (!curve_) {
+    curve_.reset(pathA->bezier(0));
+    if (!curve_)
+      return tryJoinPair(a, b, distance_, angle, smooth, straight);
+  }
+  Bezier& curve = *curve_;
+
+  // The two tangents that meet at the junction, from the curve at each path's end there: a's two
+  // segments at that end, and all of b, which the merge takes whole.
+  const bool aStart = code == 1 || code == 3, bStart = code == 1 || code == 2;
+  const int32_t nA = pathA->segmentCount();
+  std::vector<ArtboardSegPoint> endA = pathA->segments(aStart ? 0 : nA - 2, 2);
+  std::vector<ArtboardSegPoint> segsB = allSegments(*pathB);
+  const size_t nB = segsB.size();
+  if (endA.size() < 2 || nB < 2)
+    return tryJoinPair(a, b, distance_, angle, smooth, straight);
+  curve.set(endA[0].anchor, endA[0].out, endA[1].in, endA[1].anchor);
+  const Angle atA = curve.tangentAngle(aStart ? 0 : 1);
+  const ArtboardSegPoint& b0 = segsB[bStart ? 0 : nB - 2];
+  const ArtboardSegPoint& b1 = segsB[bStart ? 1 : nB - 1];
+  curve.set(b0.anchor, b0.out, b1.in, b1.anchor);
+  const Angle atB = curve.tangentAngle(bStart ? 0 : 1);
+  if (!(turnBetween(atA, atB, code) <= angle))
+    return false;
+
+  // Reversed as the code says; what was read is turned round as the path is, so that it need not be
+  // read again.
+  auto turnRound = [](std::vector<ArtboardSegPoint>& segs) {
+    std::reverse(segs.begin(), segs.end());
+    for (ArtboardSegPoint& seg : segs)
+      std::swap(seg.in, seg.out);
+  };
+  if (aStart) {
+    pathA->reverse();
+    turnRound(endA);
+  }
+  if (code == 3 || code == 4) {
+    pathB->reverse();
+    turnRound(segsB);
+  }
+  asked_ = nullptr;
+
+  // The merge, as mergePathInto makes it: a's last curve and its last segment, and all of b.
+  curve.set(endA[0].anchor, endA[0].out, endA[1].in, endA[1].anchor);
+  const Bezier lastA(curve);
+  curve.set(segsB[0].anchor, segsB[0].out, segsB[1].in, segsB[1].anchor);
+  const bool dropJunction = dropsJunction(lastA, curve, distance_, straight);
+  std::vector<ArtboardSegPoint> segsA(1, endA[1]);
+  const bool merged = writeMerged(*pathA, nA - 1, segsA, segsB, dropJunction, distance_, smooth);
+  if (!merged) {
+    rereadEnds(b, j);
+    return false;
+  }
+  clearAbsorbed(b, j);
+  return true;
 }
 
 }  // namespace panel

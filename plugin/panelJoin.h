@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -15,6 +16,7 @@ namespace qor {
 namespace core {
 class Angle;
 class ArtboardPoint;
+class Bezier;
 class ArtboardSegPoint;
 }  // namespace core
 }  // namespace qor
@@ -67,12 +69,30 @@ public:
   // Clears the first entry equal to path in list; false when this finder cannot tell.
   static bool clearEntry(std::vector<ArtHandle>& list, ArtHandle path);
 
+  // Whether the entries' ends are indexed: joinEntry may then be used in place of tryJoinPair.
+  bool indexed() const { return indexed_; }
+  // tryJoinPair of path (the open path just asked about with of) and the open path of entry j, with
+  // the same outcome, reading less: the ends as this finder knows them, the tangents only for a pair
+  // whose ends are near enough, and each path's segments once.
+  bool joinEntry(ArtHandle& path, size_t j, double angle, double smooth, double straight);
+
 private:
   struct End
   {
     int64_t cellX, cellY;
     uint32_t entry;
     double x, y;
+  };
+  // A path's first and last anchors.
+  struct Ends
+  {
+    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+  };
+  // A run of ends_ sharing one cell, in an open-addressing table (end 0: a free slot).
+  struct Cell
+  {
+    int64_t x = 0, y = 0;
+    uint32_t begin = 0, end = 0;
   };
   // Where each handle sits in one of the join lists (every handle once).
   struct Positions
@@ -88,13 +108,25 @@ private:
   int64_t cellOf(double v) const;
   void addEnd(double x, double y, uint32_t entry);
   bool near(double x, double y, const End& end) const;
+  void indexCells();
+  const Cell* findCell(int64_t x, int64_t y) const;
+  void addNear(double x, double y, int64_t cx, int64_t cy, size_t first);
+  // Reads the ends of entry j again, or of the path asked about, after a join that changed them failed.
+  void rereadEnds(ArtHandle path, size_t j);
+  void clearAbsorbed(ArtHandle b, size_t j);
 
   const std::vector<ArtHandle>& list_;
   const double distance_;
   double cell_ = 1;
   // Every entry is offered: the plain scan, or a distance the grid cannot serve.
   bool offerAll_ = false;
+  bool indexed_ = false;
   std::vector<End> ends_;  // sorted by cell
+  std::vector<Cell> cells_;
+  std::vector<Ends> entryEnds_;  // by entry
+  ArtHandle asked_ = nullptr;    // the path of the last of(), while its ends are known
+  Ends askedEnds_;
+  std::unique_ptr<qor::core::Bezier> curve_;  // a curve to set and ask, made at the first join
   std::vector<size_t> found_;
   Positions positions_[2];
   JoinPartners* outer_ = nullptr;

@@ -148,7 +148,8 @@ void runJunctate(double distance, double angle, double smooth, double straight)
         joined = false;
         for (size_t j : partners.of(a, i + 1)) {
           ArtHandle b = selectedPaths[j];
-          if (b && tryHeldPair(a, b, distance, angle, smooth, straight)) {
+          if (b && (partners.indexed() ? partners.joinEntry(a, j, angle, smooth, straight)
+                                       : tryHeldPair(a, b, distance, angle, smooth, straight))) {
             joined = true;
             break;
           }
@@ -192,9 +193,11 @@ void runAssimilate(double distance, double angle, double smooth, double straight
           break;
         }
         progressUpdate(static_cast<int32_t>(j), static_cast<int32_t>(nOther));
+        Held heldB(b);
         if (bezierCountA + bezierCountOf(b) > maxJoinedSegments)
           continue;
-        if (tryHeldPair(a, b, distance, angle, smooth, straight)) {
+        if (partners.indexed() ? partners.joinEntry(a, j, angle, smooth, straight)
+                               : tryJoinPair(a, b, distance, angle, smooth, straight)) {
           joined = true;
           break;
         }

@@ -6,6 +6,8 @@
 #include "aip/qoraipSuite.h"
 #include "core/qorcoreCallback.h"
 #include "core/qorcoreCurrentDocument.h"
+#include "core/qorcoreDispatcher.h"
+#include "core/qorcoreNotifier.h"
 #include "core/qorcoreIllustrator.h"
 #include "core/qorcorePlugin.h"
 #include "panelJoinDrivers.h"
@@ -107,18 +109,28 @@ void Plugin::onStartup()
                                        Handler(this, &Plugin::onAssimilateMenu));
   facade_->setMenuUpdateCallback(Handler(this, &Plugin::onMenuUpdate));
   prefs->readKeys();
+  if (qor::core::Dispatcher* dispatcher = facade_->dispatcher())
+    dispatcher->registerNotifier(
+        qor::core::Notifier(qor::core::DocumentChangedNotifierType, Handler(this, &Plugin::onDocumentChanged)));
 }
 
 void Plugin::onPostStartup()
 {
   panelPlugin_detail::log(facade_, "Junctate post-startup");
+  if (!prefs || !panel.isEmpty())
+    return;
+  tf::buildAboutDialog(*about);
+  prefs->postStartup();
+  buildPanel();
 }
 
 void Plugin::onPreShutdown()
 {
   panelPlugin_detail::log(facade_, "Junctate pre-shutdown");
-  if (prefs)
-    prefs->preShutdown();
+  if (!prefs)
+    return;
+  about->dialog.destroy();
+  prefs->preShutdown();
 }
 
 void Plugin::onShutdown()
@@ -127,6 +139,7 @@ void Plugin::onShutdown()
   log(facade_, "Junctate shutdown");
   if (!prefs)
     return;
+  panel.destroy();
   panelItem.destroy();
   junctateItem.destroy();
   assimilateItem.destroy();
@@ -144,6 +157,7 @@ void Plugin::onShutdown()
 // closing) has none.
 void Plugin::onMenuUpdate()
 {
+  panelItem.setChecked(panel.isVisible());
   qor::core::Illustrator* host = qor::core::Illustrator::instance();
   qor::core::CurrentDocument* document = host && host->documentCount() >= 1 ? host->currentDocument() : nullptr;
   const bool selection = document && document->anyLayerHasSelectedArt();
@@ -151,9 +165,16 @@ void Plugin::onMenuUpdate()
   assimilateItem.setEnabled(selection);
 }
 
-// The options panel this item shows and hides is a window of the widget toolkit, which this build
-// does not have yet.
-void Plugin::onTogglePanelItem() {}
+void Plugin::onDocumentChanged()
+{
+  qor::core::Illustrator* host = qor::core::Illustrator::instance();
+  panelWidgets.setEnabled(host && host->documentCount() >= 1);
+}
+
+void Plugin::onTogglePanelItem()
+{
+  panel.setShown(!panel.isVisible());
+}
 
 void Plugin::onJunctateMenu()
 {
@@ -167,10 +188,15 @@ void Plugin::onAssimilateMenu()
 
 void Plugin::startCommand()
 {
-  if (prefs) {
+  if (!prefs)
+    return;
+  if (!prefs->checkStarted) {
     prefs->checkStarted = true;
-    prefs->writeKeys();
+    if (prefs->autoCheck && prefs->checkDue)
+      prefs->checkForUpdate(false);
   }
+  readOptionFields();
+  prefs->writeKeys();
 }
 
 void Plugin::runJunctateCommand()

@@ -1,9 +1,15 @@
 // The path-joining client's plug-in object: made by the set-up hook on the host's first start-up
-// call, it names the plug-in, answers the four lifecycle phases, owns the menu items and runs the
-// two join commands with the options of the preference file.
+// call, it names the plug-in, answers the four lifecycle phases, owns the menu items and the options
+// panel, and runs the two join commands with the options of the panel, stored in the preference file.
 #pragma once
 
+#include <string>
+
+#include "core/qorcoreButton.h"
+#include "core/qorcoreLabel.h"
 #include "core/qorcoreMenuItem.h"
+#include "core/qorcorePanel.h"
+#include "core/qorcoreWidgetGroup.h"
 #include "hostapi/UnicodeStringSuite.h"
 
 namespace qor {
@@ -32,18 +38,32 @@ public:
   void onShutdown();
 
   void onMenuUpdate();
+  void onDocumentChanged();
   void onTogglePanelItem();
   void onJunctateMenu();
   void onAssimilateMenu();
 
-  // Store the options in the preference file, then join with them.
+  // Start a due update check once per host run, take the options from the panel, store them in the
+  // preference file, then join with them.
   void runJunctateCommand();
   void runAssimilateCommand();
+
+  // The options panel.
+  void buildPanel();
+  // Field texts to option values, through the host's number reading; and back, 4 decimals at most.
+  void readOptionFields();
+  void writeOptionFields();
+  void onJunctateButton();
+  void onAssimilateButton();
 
   qor::core::Plugin* facade() const { return facade_; }
   const qor::core::MenuItem& panelMenuItem() const { return panelItem; }
   const qor::core::MenuItem& junctateMenuItem() const { return junctateItem; }
   const qor::core::MenuItem& assimilateMenuItem() const { return assimilateItem; }
+  const qor::core::Panel& optionsPanel() const { return panel; }
+
+  // The panel's width, a constant of the plug-in.
+  static constexpr double panelWidth = 240;
 
 private:
   void startCommand();
@@ -52,6 +72,18 @@ private:
   qor::core::MenuItem panelItem;
   qor::core::MenuItem junctateItem;
   qor::core::MenuItem assimilateItem;
+  qor::core::Panel panel;
+  qor::core::Label titleLabel;
+  qor::core::Label distUnitLabel;
+  qor::core::Label angleUnitLabel;
+  qor::core::Label smoothLabel;
+  qor::core::Button junctateButton;
+  qor::core::Button assimilateButton;
+  qor::core::WidgetGroup panelWidgets;
+  std::string angleText;
+  std::string distText;
+  std::string smoothText;
+  std::string straightText;
 };
 
 // The About and preference objects, made by the plug-in object while the plug-in is active.

@@ -3,6 +3,7 @@
 #include "core/qorcoreAlert.h"
 #include "core/qorcoreHostPreferences.h"
 #include "core/qorcoreIllustrator.h"
+#include "tfSite.h"
 #include "tfText.h"
 
 namespace tfBaseGlobals_detail {
@@ -42,7 +43,7 @@ void tfBaseGlobals::checkHostVersion(const std::string& name)
     std::string warning = tf::replaceAll(tfBaseGlobals_detail::warningTemplate, "$PluginName", name);
     warning = tf::replaceAll(warning, "$targetVer", tf::formatReal(targetVersion, -1));
     warning = tf::replaceAll(warning, "$appVer", tf::formatReal(hostVersion, -1));
-    warning += std::string("\n") + QOR_WEBSITE_URL + "downloads/plugins.";
+    warning += std::string("\n") + tf::siteAddress() + "downloads/plugins.";
     qor::core::alert(warning);
     if (hostPrefs)
       hostPrefs->putInteger(prefix, launchedKey, 1);

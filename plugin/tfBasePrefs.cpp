@@ -1,10 +1,13 @@
 #include "tfBasePrefs.h"
 
+#include <chrono>
 #include <limits>
+#include <thread>
 
 #include "core/qorcoreAlert.h"
 #include "core/qorcoreDate.h"
 #include "core/qorcoreFilePaths.h"
+#include "core/qorcoreInternetGET.h"
 
 namespace tf {
 
@@ -40,7 +43,18 @@ const char tfBasePrefs::loadError[] = "There was an error loading the preference
 
 tfBasePrefs::tfBasePrefs() = default;
 
-tfBasePrefs::~tfBasePrefs() = default;
+// A request still running is let go: its callbacks no longer run. Its worker runs this module's
+// code, which the host unloads right after shutdown, so it is given a moment to end first.
+tfBasePrefs::~tfBasePrefs()
+{
+  if (request && request->isRunning()) {
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    while (request->isRunning() && std::chrono::steady_clock::now() < giveUp)
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  delete request;
+}
 
 void tfBasePrefs::setDefaults()
 {
@@ -79,6 +93,7 @@ void tfBasePrefs::loadPreferences()
 void tfBasePrefs::preShutdown()
 {
   save();
+  updateDialog.destroy();
 }
 
 // A value is taken only when its key could be read or created: a document that never loaded keeps

@@ -1,5 +1,6 @@
 #include "tfText.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -28,7 +29,45 @@ std::string formatLocally(double value, int decimals)
   return text == "-0" ? "0" : text;
 }
 
+// The host's reading: white space around the number, and one "+" before it, are allowed.
+bool parseLocally(const std::string& text, double& value)
+{
+  auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
+  size_t begin = 0, end = text.size();
+  while (begin < end && isSpace(text[begin]))
+    ++begin;
+  while (end > begin && isSpace(text[end - 1]))
+    --end;
+  if (begin < end && text[begin] == '+' && (end - begin == 1 || text[begin + 1] != '-'))
+    ++begin;
+  double parsed = 0;
+  auto [ptr, error] = std::from_chars(text.data() + begin, text.data() + end, parsed, std::chars_format::general);
+  if (begin == end || error != std::errc() || ptr != text.data() + end || !std::isfinite(parsed))
+    return false;
+  value = parsed;
+  return true;
+}
+
 }  // namespace tfText_detail
+
+bool textToNumber(const std::string& text, double& value)
+{
+  const UserSuite* suite = panel::userSuite ? panel::userSuite : qor::aip::userSuite;
+  if (!suite || !qor::aip::unicodeStringSuite)
+    return tfText_detail::parseLocally(text, value);
+  // A text the host cannot take (not UTF-8) is no number either.
+  ai::HostUnicodeString host;
+  try {
+    host = ai::HostUnicodeString(text, ai::HostUnicodeString::kPlatform);
+  } catch (...) {
+    return false;
+  }
+  double parsed = 0.0;
+  if (suite->textToNumber(host.handle(), &parsed) != 0 || !std::isfinite(parsed))
+    return false;
+  value = parsed;
+  return true;
+}
 
 std::string formatReal(double value, int16_t precision)
 {

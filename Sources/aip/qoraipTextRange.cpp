@@ -9,6 +9,12 @@
 #include "aip/qoraipHostStrings.h"
 #include "aip/qoraipPluginGlobals.h"
 #include "aip/qoraipTextEngineSuites.h"
+#include "aip/qoraipTextCharFeatures.h"
+#include "aip/qoraipTextInspector.h"
+#include "aip/qoraipTextPara.h"
+#include "aip/qoraipTextRangeSet.h"
+#include "aip/qoraipTextStory.h"
+#include "aip/qoraipTextStyleSet.h"
 #include "utils/qorutilsStrings.h"
 
 namespace qor {
@@ -116,6 +122,53 @@ std::string TextRange::contents(const std::string& lineEnding) const
   buffer[size_t(std::clamp(copied, int32_t(0), n))] = 0;
   std::string text = hostStringToUtf8(ai::HostUnicodeString(buffer.data()));
   return utils::replaceAll(utils::replaceAll(text, "\r\n", "\r"), "\r", lineEnding);
+}
+
+
+TextStory* TextRange::story() const { return objectOf<TextStory>(range_.getStory()); }
+
+void TextRange::setStory(const TextStory* story)
+{
+  if (story)
+    range_.setStory(story->ateStory());
+}
+
+TextRangeSet* TextRange::rangeSet9() const { return objectOf<TextRangeSet>(range_.getRangeSet9()); }
+utils::Vector<TextArt*>* TextRange::textFrames() const { return walkFrames(range_.getTextFramesIterator()); }
+utils::Vector<TextPara*>* TextRange::paragraphs() const { return walkParagraphs(range_.getParagraphsIterator()); }
+utils::Vector<TextWord*>* TextRange::words() const { return walkWords(range_.getWordsIterator()); }
+utils::Vector<TextRange*>* TextRange::runs() const { return walkRuns(range_.getTextRunsIterator()); }
+TextCharInspector* TextRange::charInspector() const { return objectOf<TextCharInspector>(range_.getCharInspector()); }
+TextParaInspector* TextRange::paraInspector() const { return objectOf<TextParaInspector>(range_.getParaInspector()); }
+TextCharStyleSet* TextRange::charStyleSet() const { return objectOf<TextCharStyleSet>(range_.getCharStyles()); }
+TextParaStyleSet* TextRange::paraStyleSet() const { return objectOf<TextParaStyleSet>(range_.getParaStyles()); }
+TextCharFeatures* TextRange::charFeatures22() const { return objectOf<TextCharFeatures>(range_.getCharFeatures(22)); }
+TextParaFeatures* TextRange::paraFeatures23() const { return objectOf<TextParaFeatures>(range_.getParaFeatures(23)); }
+TextCharFeatures* TextRange::charFeatures26() const { return objectOf<TextCharFeatures>(range_.getCharFeatures(26)); }
+TextParaFeatures* TextRange::paraFeatures27() const { return objectOf<TextParaFeatures>(range_.getParaFeatures(27)); }
+
+void TextRange::position28(const TextCharFeatures* features)
+{
+  if (features)
+    range_.setCharFeatures(28, features->ateCharFeatures());
+}
+
+void TextRange::position29(const TextCharFeatures* features)
+{
+  if (features)
+    range_.setCharFeatures(29, features->ateCharFeatures());
+}
+
+void TextRange::position31(const TextParaFeatures* features)
+{
+  if (features)
+    range_.setParaFeatures(31, features->ateParaFeatures());
+}
+
+void TextRange::position32(const TextParaFeatures* features)
+{
+  if (features)
+    range_.setParaFeatures(32, features->ateParaFeatures());
 }
 
 }  // namespace aip

@@ -6,9 +6,22 @@
 #include <string>
 
 #include "sdk/qorATEITextRange.h"
+#include "utils/qorutilsVector.h"
 
 namespace qor {
 namespace aip {
+
+class TextArt;
+class TextCharFeatures;
+class TextCharInspector;
+class TextCharStyleSet;
+class TextPara;
+class TextParaFeatures;
+class TextParaInspector;
+class TextParaStyleSet;
+class TextRangeSet;
+class TextStory;
+class TextWord;
 
 class TextRange
 {
@@ -60,6 +73,30 @@ public:
   // The text as UTF-8, every "\r\n" and then every "\r" written as the line ending.
   std::string contents(const std::string& lineEnding) const;
   void contents(std::string& out, const std::string& lineEnding) const { out = contents(lineEnding); }
+
+  // Objects carry one count for the caller, or are null; walks return new lists (the caller deletes
+  // them and what their elements hold).
+  TextStory* story() const;
+  // Nothing for a null story.
+  void setStory(const TextStory* story);
+  TextRangeSet* rangeSet9() const;
+  utils::Vector<TextArt*>* textFrames() const;
+  utils::Vector<TextPara*>* paragraphs() const;
+  utils::Vector<TextWord*>* words() const;
+  utils::Vector<TextRange*>* runs() const;
+  TextCharInspector* charInspector() const;
+  TextParaInspector* paraInspector() const;
+  TextCharStyleSet* charStyleSet() const;
+  TextParaStyleSet* paraStyleSet() const;
+  TextCharFeatures* charFeatures22() const;
+  TextParaFeatures* paraFeatures23() const;
+  TextCharFeatures* charFeatures26() const;
+  TextParaFeatures* paraFeatures27() const;
+  // Nothing for null features.
+  void position28(const TextCharFeatures* features);
+  void position29(const TextCharFeatures* features);
+  void position31(const TextParaFeatures* features);
+  void position32(const TextParaFeatures* features);
 
 private:
   explicit TextRange(const AteTextRangeRef& ref);

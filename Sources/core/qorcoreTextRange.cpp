@@ -2,6 +2,12 @@
 
 #include "aip/qoraipHostRefs.h"
 #include "aip/qoraipTextRange.h"
+#include "core/qorcoreTextCharFeatures.h"
+#include "core/qorcoreTextInspector.h"
+#include "core/qorcoreTextPara.h"
+#include "core/qorcoreTextRangeSet.h"
+#include "core/qorcoreTextStory.h"
+#include "core/qorcoreTextStyleSet.h"
 
 namespace qor {
 namespace core {
@@ -147,6 +153,101 @@ std::string TextRange::contents(const std::string& lineEnding) const
 TextRange wrapTextRange(aip::TextRange* impl) { return TextRange(impl); }
 
 aip::TextRange* implPointer(const TextRange& range) { return range.impl_; }
+
+std::unique_ptr<TextStory> TextRange::story() const
+{
+  return impl_ ? handleOf<TextStory>(impl_->story()) : nullptr;
+}
+
+void TextRange::setStory(const TextStory& story)
+{
+  if (impl_ && !story.isEmpty())
+    impl_->setStory(implPointer(story));
+}
+
+std::unique_ptr<TextRangeSet> TextRange::rangeSet9() const
+{
+  return impl_ ? handleOf<TextRangeSet>(impl_->rangeSet9()) : nullptr;
+}
+
+std::vector<TextPara*> TextRange::paragraphs() const
+{
+  return impl_ ? clientList<TextPara>(impl_->paragraphs()) : std::vector<TextPara*>();
+}
+
+std::vector<TextWord*> TextRange::words() const
+{
+  return impl_ ? clientList<TextWord>(impl_->words()) : std::vector<TextWord*>();
+}
+
+std::vector<TextRange*> TextRange::runs() const
+{
+  return impl_ ? clientList<TextRange>(impl_->runs()) : std::vector<TextRange*>();
+}
+
+std::unique_ptr<TextCharInspector> TextRange::charInspector() const
+{
+  return impl_ ? handleOf<TextCharInspector>(impl_->charInspector()) : nullptr;
+}
+
+std::unique_ptr<TextParaInspector> TextRange::paraInspector() const
+{
+  return impl_ ? handleOf<TextParaInspector>(impl_->paraInspector()) : nullptr;
+}
+
+std::unique_ptr<TextCharStyleSet> TextRange::charStyleSet() const
+{
+  return impl_ ? handleOf<TextCharStyleSet>(impl_->charStyleSet()) : nullptr;
+}
+
+std::unique_ptr<TextParaStyleSet> TextRange::paraStyleSet() const
+{
+  return impl_ ? handleOf<TextParaStyleSet>(impl_->paraStyleSet()) : nullptr;
+}
+
+std::unique_ptr<TextCharFeatures> TextRange::charFeatures22() const
+{
+  return impl_ ? handleOf<TextCharFeatures>(impl_->charFeatures22()) : nullptr;
+}
+
+std::unique_ptr<TextParaFeatures> TextRange::paraFeatures23() const
+{
+  return impl_ ? handleOf<TextParaFeatures>(impl_->paraFeatures23()) : nullptr;
+}
+
+std::unique_ptr<TextCharFeatures> TextRange::charFeatures26() const
+{
+  return impl_ ? handleOf<TextCharFeatures>(impl_->charFeatures26()) : nullptr;
+}
+
+std::unique_ptr<TextParaFeatures> TextRange::paraFeatures27() const
+{
+  return impl_ ? handleOf<TextParaFeatures>(impl_->paraFeatures27()) : nullptr;
+}
+
+void TextRange::position28(const TextCharFeatures& features)
+{
+  if (impl_)
+    impl_->position28(implPointer(features));
+}
+
+void TextRange::position29(const TextCharFeatures& features)
+{
+  if (impl_)
+    impl_->position29(implPointer(features));
+}
+
+void TextRange::position31(const TextParaFeatures& features)
+{
+  if (impl_)
+    impl_->position31(implPointer(features));
+}
+
+void TextRange::position32(const TextParaFeatures& features)
+{
+  if (impl_)
+    impl_->position32(implPointer(features));
+}
 
 }  // namespace core
 }  // namespace qor

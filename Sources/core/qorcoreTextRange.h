@@ -7,16 +7,31 @@
 #include <memory>
 #include <string>
 
-namespace ATE {
-class ITextRange;
-}
+#include <vector>
+
+#include "sdk/qorATETextObjects.h"
 
 namespace qor {
 namespace aip {
+class TextCharStyle;
+class TextCharStyleSet;
+class TextParaStyle;
+class TextParaStyleSet;
 class TextRange;
 }
 
 namespace core {
+
+class TextCharFeatures;
+class TextParaFeatures;
+class TextCharInspector;
+class TextParaInspector;
+class TextPara;
+class TextRangeSet;
+class TextStory;
+class TextWord;
+template <class Impl, class StyleHandle, class EngineIterator> class TextStyleSetHandle;
+template <class Impl> class TextStyleHandle;
 
 class TextRange
 {
@@ -73,6 +88,29 @@ public:
   virtual void position48(int32_t value);
   // The text as UTF-8 with every line break (engine "\r" or "\r\n") written as lineEnding.
   virtual std::string contents(const std::string& lineEnding) const;
+
+  // New handles owned by the caller (null for an empty handle or none); walks return new handles the
+  // caller deletes (empty for an empty handle).
+  virtual std::unique_ptr<TextStory> story() const;
+  virtual void setStory(const TextStory& story);
+  virtual std::unique_ptr<TextRangeSet> rangeSet9() const;
+  virtual std::vector<TextPara*> paragraphs() const;
+  virtual std::vector<TextWord*> words() const;
+  virtual std::vector<TextRange*> runs() const;
+  virtual std::unique_ptr<TextCharInspector> charInspector() const;
+  virtual std::unique_ptr<TextParaInspector> paraInspector() const;
+  virtual std::unique_ptr<TextStyleSetHandle<aip::TextCharStyleSet, TextStyleHandle<aip::TextCharStyle>, ATE::ICharStylesIterator>>
+  charStyleSet() const;
+  virtual std::unique_ptr<TextStyleSetHandle<aip::TextParaStyleSet, TextStyleHandle<aip::TextParaStyle>, ATE::IParaStylesIterator>>
+  paraStyleSet() const;
+  virtual std::unique_ptr<TextCharFeatures> charFeatures22() const;
+  virtual std::unique_ptr<TextParaFeatures> paraFeatures23() const;
+  virtual std::unique_ptr<TextCharFeatures> charFeatures26() const;
+  virtual std::unique_ptr<TextParaFeatures> paraFeatures27() const;
+  virtual void position28(const TextCharFeatures& features);
+  virtual void position29(const TextCharFeatures& features);
+  virtual void position31(const TextParaFeatures& features);
+  virtual void position32(const TextParaFeatures& features);
 
 private:
   friend aip::TextRange* implPointer(const TextRange& range);

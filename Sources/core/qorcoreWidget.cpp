@@ -16,6 +16,8 @@
 #include "core/qorcoreStepper.h"
 #include "core/qorcoreWebView.h"
 #include "core/qorcoreTextField.h"
+#include "core/qorcoreHierarchicalView.h"
+#include "core/qorcoreListView.h"
 #include "pui/qorpuiBasePlugin.h"
 #include "pui/qorpuiBox.h"
 #include "pui/qorpuiUiGlobals.h"
@@ -94,6 +96,12 @@ qor::core::Widget* emptyHandleForKind(const qor::pui::Widget* widget)
     return new qor::core::WebView();
   case qor::pui::TextFieldWidgetKind:
     return new qor::core::TextField();
+  case qor::pui::HierarchicalViewWidgetKind:
+    return new qor::core::HierarchicalView();
+  case qor::pui::ListViewWidgetKind:
+    return new qor::core::ListView();
+  case qor::pui::PopupMenuWidgetKind:
+    return new qor::core::PopupMenu();
   default:
     return nullptr;
   }

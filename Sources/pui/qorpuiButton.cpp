@@ -67,7 +67,9 @@ Face paintFace(const Button& owner, HDC dc, const RECT& r, int32_t state, bool f
   const COLORREF outer =
       owner.style() == 2 ? (focused ? focus : colorRef(face.set.color2)) : colorRef(face.set.color1);
   frame(dc, r, outer);
-  frame(dc, shrunk(r, 1), focused ? focus : colorRef(face.set.color2));
+  // The pointer over a button shows in the theme's hover-border colour, as over highlighted labels.
+  const COLORREF middle = focused ? focus : state == 3 ? colorRef(roleColor(face.context, 80)) : colorRef(face.set.color2);
+  frame(dc, shrunk(r, 1), middle);
   frame(dc, shrunk(r, 2), colorRef(face.set.color3));
   fill(dc, shrunk(r, 3), colorRef(face.set.color4));
   return face;

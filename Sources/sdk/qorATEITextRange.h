@@ -5,6 +5,19 @@
 
 namespace ATE {
 
+class IStory;
+class ITextRanges;
+class ICharFeatures;
+class IParaFeatures;
+class ICharInspector;
+class IParaInspector;
+class IParagraph;
+class ITextFrame;
+class IWordsIterator;
+template <class Ref, AteSuiteIndex Index, int NotDone, int Next, int Item, class Elem> class IIterator;
+template <class Ref, AteSuiteIndex Index, class Style> class IStyles;
+template <class Ref, AteSuiteIndex Index> class IStyle;
+
 class ITextRange : public Wrapper<AteTextRangeSuite, AteTextRangeRef, kAteSuiteTextRange>
 {
 public:
@@ -40,6 +53,23 @@ public:
   void position48(int32_t value);
   // Copies at most capacity units into the buffer (no terminator); the count copied.
   int32_t getContents(char16_t* buffer, int32_t capacity) const;
+
+  // The text model's positions (defined with the wrappers they hand out).
+  IStory getStory() const;
+  void setStory(const IStory& story);
+  ITextRanges getRangeSet9() const;
+  IIterator<AteTextFramesIteratorRef, kAteSuiteTextFramesIterator, 4, 7, 9, ITextFrame> getTextFramesIterator() const;
+  IIterator<AteParagraphsIteratorRef, kAteSuiteParagraphsIterator, 5, 9, 10, IParagraph> getParagraphsIterator() const;
+  IWordsIterator getWordsIterator() const;
+  IIterator<AteTextRunsIteratorRef, kAteSuiteTextRunsIterator, 4, 9, 10, ITextRange> getTextRunsIterator() const;
+  ICharInspector getCharInspector() const;
+  IParaInspector getParaInspector() const;
+  IStyles<AteCharStylesRef, kAteSuiteCharStyles, IStyle<AteCharStyleRef, kAteSuiteCharStyle>> getCharStyles() const;
+  IStyles<AteParaStylesRef, kAteSuiteParaStyles, IStyle<AteParaStyleRef, kAteSuiteParaStyle>> getParaStyles() const;
+  ICharFeatures getCharFeatures(int pos) const;
+  IParaFeatures getParaFeatures(int pos) const;
+  void setCharFeatures(int pos, ICharFeatures features);
+  void setParaFeatures(int pos, IParaFeatures features);
 };
 
 }  // namespace ATE

@@ -132,8 +132,10 @@ bool DocumentOptions::open(const std::string& path, std::ostream& err)
   }
   if (HostApp* app = HostApp::current()) {
     app->area<RunSummary>().opened(doc, path);
-    if (app->isConnected())
+    if (app->isConnected()) {
       app->sendNotification("AI Document Opened Notifier");
+      app->sendNotification("AI Document Changed Notifier");
+    }
   }
   return true;
 }

@@ -76,6 +76,11 @@ public:
   std::string svgId;
   int16_t type = 0; // 0 linear, 1 radial
   std::vector<GradientStop> stops;
+  // SVG attributes the host does not model (spread method, the vector as the file gave it), kept for
+  // output: elements kept verbatim may paint with the gradient by its id.
+  std::vector<std::pair<std::string, std::string>> svgAttrs;
+  // The ids and attributes of other gradient elements that only placed this one, kept for output.
+  std::vector<std::pair<std::string, std::vector<std::pair<std::string, std::string>>>> svgAliases;
   // The location the last colour query asked for, for tests.
   double lastColorLocation = -1;
 };
@@ -103,6 +108,8 @@ public:
   // The id of the SVG element it was read from or is written as.
   std::string svgId;
   Art* art = nullptr;
+  // SVG attributes of the symbol element, kept for output.
+  std::vector<std::pair<std::string, std::string>> svgAttrs;
   // The art the last host check was given, for tests.
   const void* lastCheckedArt = nullptr;
 };

@@ -1,4 +1,5 @@
 #include "hostsimSvg.h"
+#include "hostsimSvgCss.h"
 
 #include "hostsimPaint.h"
 #include "hostsimTextSvg.h"
@@ -25,6 +26,7 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr double kKappa = 0.5522847498307936; // 4/3 (√2 − 1): quarter circle as one cubic
 constexpr size_t kMaxSegments = 32767;        // the host's segment counts are 16-bit
 constexpr int kMaxDepth = Svg::kMaxDepth;
+constexpr size_t kMaxElements = Svg::kMaxElements;
 
 struct ReadError
 {
@@ -597,9 +599,10 @@ std::vector<std::pair<std::string, std::string>> styleDecls(const char* style)
 std::string property(const pugi::xml_node& node, const std::vector<std::pair<std::string, std::string>>& decls,
                      const char* name)
 {
-  for (auto& kv : decls)
-    if (kv.first == name)
-      return kv.second;
+  // The last declaration of a property wins.
+  for (auto it = decls.rbegin(); it != decls.rend(); ++it)
+    if (it->first == name)
+      return it->second;
   return node.attribute(name).value();
 }
 
@@ -825,6 +828,42 @@ double degrees(double dy, double dx)
   return std::atan2(dy, dx) * 180 / kPi;
 }
 
+std::string matrixText(const Matrix& m);
+
+// The transform that fits a view box (x, y, width, height) into a viewport of w by h at the origin.
+Matrix viewBoxTransform(const double* vb, double w, double h, const std::string& preserve)
+{
+  std::string align = "xMidYMid";
+  bool slice = false;
+  {
+    std::istringstream in(preserve);
+    std::string word;
+    if (in >> word && word == "defer")
+      in >> word;
+    if (!word.empty())
+      align = word;
+    if (in >> word)
+      slice = word == "slice";
+  }
+  double sx = w / vb[2], sy = h / vb[3];
+  if (align != "none") {
+    sx = sy = slice ? std::max(sx, sy) : std::min(sx, sy);
+  }
+  double tx = -vb[0] * sx, ty = -vb[1] * sy;
+  if (align != "none" && align.size() == 8) {
+    double freeX = w - vb[2] * sx, freeY = h - vb[3] * sy;
+    if (align.compare(1, 3, "Mid") == 0)
+      tx += freeX / 2;
+    else if (align.compare(1, 3, "Max") == 0)
+      tx += freeX;
+    if (align.compare(5, 3, "Mid") == 0)
+      ty += freeY / 2;
+    else if (align.compare(5, 3, "Max") == 0)
+      ty += freeY;
+  }
+  return {sx, 0, 0, sy, tx, ty};
+}
+
 class Reader
 {
 public:
@@ -881,6 +920,9 @@ private:
   bool idsCollected_ = false;
   pugi::xml_node svg_;
   std::unordered_map<const void*, Gradient*> gradients_;
+  std::set<std::string> foreignRefs_;
+  // Keeps the vectors and aliases of gradients only where content kept verbatim refers to them.
+  void settleGradients();
   std::unordered_map<const void*, Pattern*> patterns_;
   std::unordered_map<const void*, Symbol*> symbols_;
   std::unordered_map<const void*, CustomColor*> spots_;
@@ -972,7 +1014,7 @@ std::vector<pugi::xml_node> Reader::chain(const pugi::xml_node& node, bool (*fam
       break;
     pugi::xml_node next = it->second;
     if (!seen.insert(next.internal_object()).second)
-      throw ReadError{"the href chain of " + where(root_, node) + " loops back to " + where(root_, next), true};
+      break; // a loop ends the chain where it closes
     out.push_back(next);
     cur = next;
   }
@@ -990,14 +1032,38 @@ Gradient* Reader::gradient(const pugi::xml_node& node)
       stops = n;
       break;
     }
+  auto spreadOf = [&](const std::vector<pugi::xml_node>& chainOf) {
+    for (const pugi::xml_node& n : chainOf)
+      if (const char* v = n.attribute("spreadMethod").value(); *v)
+        return std::string(v);
+    return std::string("pad");
+  };
+  std::string spread = spreadOf(links);
+  // The vector as the file gives it, through the links: what is kept verbatim (masks, markers...) may
+  // paint with this gradient by its id.
+  PaintSvg::Attributes vector;
+  for (const char* name : {"gradientUnits", "gradientTransform", "x1", "y1", "x2", "y2", "cx", "cy", "r", "fx", "fy"})
+    for (const pugi::xml_node& n : links)
+      if (pugi::xml_attribute a = n.attribute(name); a && (named(n, node.name()) || name[0] == 'g')) {
+        vector.emplace_back(name, a.value());
+        break;
+      }
   // A gradient that only places the stops of one of its own kind is that gradient in another place.
-  if (stops && stops != node && named(stops, node.name()))
-    return gradients_[node.internal_object()] = gradient(stops);
+  if (stops && stops != node && named(stops, node.name()) &&
+      spreadOf(chain(stops, isGradient, "gradient")) == spread) {
+    Gradient* g = gradients_[node.internal_object()] = gradient(stops);
+    if (const char* id = node.attribute("id").value(); *id)
+      g->svgAliases.emplace_back(id, std::move(vector));
+    return g;
+  }
   Gradient* g = doc_.make<Gradient>(&doc_);
   gradients_[node.internal_object()] = g;
   g->svgId = node.attribute("id").value();
   g->name = node.attribute("data-name") ? node.attribute("data-name").value() : g->svgId;
   g->type = named(node, "radialGradient") ? 1 : 0;
+  g->svgAttrs = std::move(vector);
+  if (spread == "reflect" || spread == "repeat")
+    g->svgAttrs.emplace_back("spreadMethod", spread);
   if (!stops)
     return g;
   double last = 0;
@@ -1052,19 +1118,19 @@ Pattern* Reader::pattern(const pugi::xml_node& node, const Rect* box)
   if (auto it = patterns_.find(node.internal_object()); it != patterns_.end())
     return it->second;
   auto links = chain(node, [](const pugi::xml_node& n) { return named(n, "pattern"); }, "pattern");
-  pugi::xml_node content;
+  pugi::xml_node contentNode;
   for (const pugi::xml_node& n : links)
     if (n.find_child([](const pugi::xml_node& c) { return c.type() == pugi::node_element; })) {
-      content = n;
+      contentNode = n;
       break;
     }
   static const char* const tileAttrs[] = {"x", "y", "width", "height", "patternUnits", "patternContentUnits",
-                                          "viewBox"};
+                                          "viewBox", "preserveAspectRatio"};
   bool ownTile = std::any_of(std::begin(tileAttrs), std::end(tileAttrs),
                              [&](const char* a) { return bool(node.attribute(a)); });
   // A pattern that only moves the tile of another is that pattern in another place.
-  if (content && content != node && !ownTile)
-    return patterns_[node.internal_object()] = pattern(content, box);
+  if (contentNode && contentNode != node && !ownTile)
+    return patterns_[node.internal_object()] = pattern(contentNode, box);
   auto attr = [&](const char* name) {
     for (const pugi::xml_node& n : links)
       if (pugi::xml_attribute a = n.attribute(name))
@@ -1093,8 +1159,22 @@ Pattern* Reader::pattern(const pugi::xml_node& node, const Rect* box)
       h = b.v - a.v;
     }
     p->tile = {x, -y, x + w, -(y + h)};
-    bool boxContent = !std::strcmp(attr("patternContentUnits").value(), "objectBoundingBox");
-    definitionArt(content, boxContent ? toBox.then(kFlip) : kFlip, p->art);
+    // The content's own space: a view box fitted into the tile, or the bounding box; kept as the
+    // transform of the content's group, so that widths in it scale as they did.
+    Matrix content;
+    bool hasViewBox = false;
+    if (pugi::xml_attribute vb = attr("viewBox")) {
+      Numbers in(vb.value());
+      double v[4];
+      hasViewBox = in.number(v[0]) && in.number(v[1]) && in.number(v[2]) && in.number(v[3]) && v[2] > 0 && v[3] > 0;
+      if (hasViewBox)
+        content = viewBoxTransform(v, w, h, attr("preserveAspectRatio").value());
+    }
+    if (!hasViewBox && !std::strcmp(attr("patternContentUnits").value(), "objectBoundingBox"))
+      content = toBox;
+    definitionArt(contentNode, content.then(kFlip), p->art);
+    if (!content.identity())
+      p->art->svgAttrs.emplace_back("transform", matrixText(content));
   });
   return p;
 }
@@ -1107,6 +1187,10 @@ Symbol* Reader::symbol(const pugi::xml_node& node)
   symbols_[node.internal_object()] = s;
   s->svgId = node.attribute("id").value();
   s->name = node.attribute("data-name") ? node.attribute("data-name").value() : s->svgId;
+  // Its view box is fitted in each placement; the written symbol shows the content as placed, where a
+  // viewport of its own would clip it in the scaled space.
+  if (node.attribute("viewBox"))
+    s->svgAttrs.emplace_back("overflow", "visible");
   definitionArt(node, kFlip, s->art);
   return s;
 }
@@ -1277,6 +1361,10 @@ void Reader::resolve(const PaintRef& ref, const pugi::xml_node& node, const Art*
     bool hasBox = userBox(art, ctx.ctm, box);
     auto links = chain(server, [](const pugi::xml_node& n) { return named(n, "pattern"); }, "pattern");
     Pattern* p = pattern(server, hasBox ? &box : nullptr);
+    if (p->tile.left == p->tile.right || p->tile.top == p->tile.bottom) {
+      used = ref.hasFallback && ref.fallbackUsed; // a tile without area paints nothing
+      return;
+    }
     Matrix t;
     for (const pugi::xml_node& n : links)
       if (pugi::xml_attribute a = n.attribute("patternTransform")) {
@@ -1391,9 +1479,23 @@ void Reader::readRoot(const pugi::xml_node& svg)
     }
   }
   readDefinitions(svg);
+  settleGradients();
   if (doc_.layers.empty())
     newLayer("");
   doc_.currentLayer = doc_.layers.front();
+}
+
+void Reader::settleGradients()
+{
+  for (auto& [node, g] : gradients_) {
+    auto& aliases = g->svgAliases;
+    aliases.erase(std::remove_if(aliases.begin(), aliases.end(), [&](const auto& a) { return !foreignRefs_.count(a.first); }),
+                  aliases.end());
+    if (!foreignRefs_.count(g->svgId))
+      g->svgAttrs.erase(std::remove_if(g->svgAttrs.begin(), g->svgAttrs.end(),
+                                       [](const auto& kv) { return kv.first != "spreadMethod"; }),
+                        g->svgAttrs.end());
+  }
 }
 
 void Reader::readChildren(const pugi::xml_node& parent, Art* into, const Context& ctx)
@@ -1410,6 +1512,17 @@ Art* Reader::foreign(const pugi::xml_node& node)
   std::ostringstream raw;
   node.print(raw, "", pugi::format_raw);
   art->text = raw.str();
+  // The ids it refers to: gradients they name are written so that they still paint as before.
+  const std::string& t = art->text;
+  for (size_t at = t.find('#'); at != std::string::npos; at = t.find('#', at + 1)) {
+    bool url = at >= 4 && t.compare(at - 4, 4, "url(") == 0;
+    bool href = at >= 6 && t.compare(at - 6, 6, "href=\"") == 0;
+    if (!url && !href)
+      continue;
+    size_t end = t.find_first_of(url ? ")'\" " : "\"", at + 1);
+    if (end != std::string::npos)
+      foreignRefs_.insert(t.substr(at + 1, end - at - 1));
+  }
   art->svgId = node.attribute("id").value();
   art->filled = false;
   return art;
@@ -1460,17 +1573,36 @@ Art* Reader::readUse(const pugi::xml_node& node, const Context& parentCtx)
   Context ctx = parentCtx;
   if (node.attribute("transform"))
     ctx.ctm = ownTransform(node).then(ctx.ctm);
-  Symbol* s = symbol(ids().at(localTarget(hrefOf(node), "href")));
+  pugi::xml_node definition = ids().at(localTarget(hrefOf(node), "href"));
+  Symbol* s = symbol(definition);
   Art* instance = doc_.newArt(Art::kSymbolInstance);
   instance->symbol = s;
   Matrix shift;
   geometry(node, "x", 0, shift.tx);
   geometry(node, "y", 1, shift.ty);
+  // A symbol's view box is fitted into the use's width and height (all of the viewport when not given).
+  Matrix fit;
+  bool fitted = false;
+  if (pugi::xml_attribute vb = definition.attribute("viewBox")) {
+    Numbers in(vb.value());
+    double v[4];
+    double w = viewWidth_, h = viewHeight_;
+    if (in.number(v[0]) && in.number(v[1]) && in.number(v[2]) && in.number(v[3]) && v[2] > 0 && v[3] > 0 &&
+        geometry(node, "width", 0, w) && geometry(node, "height", 1, h) && w > 0 && h > 0) {
+      fit = viewBoxTransform(v, w, h, definition.attribute("preserveAspectRatio").value());
+      fitted = true;
+    }
+  }
   // The definition is kept in host orientation; the placement maps it to where this use shows it.
-  instance->placement = kFlip.then(shift).then(ctx.ctm);
+  instance->placement = kFlip.then(fit).then(shift).then(ctx.ctm);
   instance->result = doc_.duplicate(s->art);
   instance->result->transform(instance->placement);
   keepAttrs(node, instance);
+  // The fit is in the placement now; the written symbol has no view box to fit again.
+  if (fitted)
+    instance->svgAttrs.erase(std::remove_if(instance->svgAttrs.begin(), instance->svgAttrs.end(),
+                                            [](const auto& kv) { return kv.first == "width" || kv.first == "height"; }),
+                             instance->svgAttrs.end());
   instance->filled = false;
   return instance;
 }
@@ -1839,8 +1971,11 @@ void Writer::collectUsed()
     used_.insert(p->svgId);
   for (const Symbol* s : doc_.live<Symbol>())
     used_.insert(s->svgId);
-  for (const Gradient* g : doc_.live<Gradient>())
+  for (const Gradient* g : doc_.live<Gradient>()) {
     used_.insert(g->svgId);
+    for (const auto& alias : g->svgAliases)
+      used_.insert(alias.first);
+  }
   for (const CustomColor* c : doc_.live<CustomColor>())
     used_.insert(c->svgId);
 }
@@ -1902,6 +2037,9 @@ void Writer::definitions()
     setAttr(node, "id", id);
     if (g->name != id)
       setAttr(node, "data-name", g->name);
+    // Placements inherit these through their link.
+    for (const auto& kv : g->svgAttrs)
+      setAttr(node, kv.first.c_str(), kv.second);
     for (const GradientStop& st : g->stops) {
       pugi::xml_node stop = node.append_child("stop");
       setAttr(stop, "offset", numberText(st.position1 / 100));
@@ -1910,6 +2048,13 @@ void Writer::definitions()
         setAttr(stop, "stop-opacity", numberText(st.opacity));
       if (st.position2 != 50)
         setAttr(stop, "data-midpoint", numberText(st.position2));
+    }
+    for (const auto& [aliasId, attrs] : g->svgAliases) {
+      pugi::xml_node alias = defs_.append_child(node.name());
+      setAttr(alias, "id", aliasId);
+      setAttr(alias, "href", "#" + id);
+      for (const auto& kv : attrs)
+        setAttr(alias, kv.first.c_str(), kv.second);
     }
   }
   for (const CustomColor* c : doc_.live<CustomColor>()) {
@@ -1954,6 +2099,8 @@ void Writer::definitions()
     setAttr(node, "id", id);
     if (s->name != id)
       setAttr(node, "data-name", s->name);
+    for (const auto& kv : s->svgAttrs)
+      setAttr(node, kv.first.c_str(), kv.second);
     content(node, s->art);
   }
 }
@@ -1976,7 +2123,9 @@ std::string Writer::paintRef(const PaintColor& c, const UserSpace& space)
     // written as it is and the transform maps it there.
     Matrix n = space.toUser;
     double scale = std::sqrt(std::fabs(n.a * n.d - n.b * n.c));
-    if (!c.matrix.identity() || !conformal(n)) {
+    bool templateTransform = std::any_of(g->svgAttrs.begin(), g->svgAttrs.end(),
+                                         [](const auto& kv) { return kv.first == "gradientTransform"; });
+    if (!c.matrix.identity() || !conformal(n) || templateTransform) {
       n = Matrix{};
       scale = 1;
       setAttr(node, "gradientTransform", matrixText(c.matrix.then(space.toUser)));
@@ -2096,20 +2245,25 @@ void Writer::finish(pugi::xml_node svg)
     svg.remove_child(defs_);
 }
 
-// The deepest nesting of elements below the document.
-int depth(const pugi::xml_node& root)
+// The deepest nesting of elements below the document, and how many elements there are.
+int depth(const pugi::xml_node& root, size_t* count = nullptr)
 {
   struct Walker : pugi::xml_tree_walker
   {
     int deepest = 0;
+    size_t elements = 0;
     bool for_each(pugi::xml_node& node) override
     {
-      if (node.type() == pugi::node_element)
+      if (node.type() == pugi::node_element) {
         deepest = std::max(deepest, depth() + 1);
+        ++elements;
+      }
       return true;
     }
   } walker;
   const_cast<pugi::xml_node&>(root).traverse(walker);
+  if (count)
+    *count = walker.elements;
   return walker.deepest;
 }
 
@@ -2253,10 +2407,16 @@ bool Svg::read(const char* data, size_t size, Document& doc, std::string& error)
     error = "the root element is <" + std::string(svg ? svg.name() : "") + ">, not <svg>";
     return false;
   }
-  if (depth(xml) > kMaxDepth) {
+  size_t elements = 0;
+  if (depth(xml, &elements) > kMaxDepth) {
     error = "elements are nested more than " + std::to_string(kMaxDepth) + " levels deep";
     return false;
   }
+  if (elements > kMaxElements) {
+    error = "the drawing has more than " + std::to_string(kMaxElements) + " elements";
+    return false;
+  }
+  SvgCss::apply(svg);
   try {
     // Node offsets refer to pugixml's own copy of the buffer, which keeps the same line breaks.
     Reader reader(doc, data, size);

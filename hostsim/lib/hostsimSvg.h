@@ -17,6 +17,8 @@ class Svg
 public:
   // Drawings nested deeper are refused (renderers refuse them too), which bounds the reader's recursion.
   static constexpr int kMaxDepth = 512;
+  // Drawings of more elements are refused, as renderers refuse them: reading them would take minutes.
+  static constexpr size_t kMaxElements = 1000000;
   // Fills an empty document. On malformed input returns false with an error naming what and where.
   static bool read(const char* data, size_t size, Document& doc, std::string& error);
   static std::string write(const Document& doc);

@@ -122,7 +122,7 @@ HostErr getStory(AteTextRangeRef r, AteStoryRef* out)
   return withRange(r, [&](TextEngine::Object& range, int32_t, int32_t) {
     if (!out)
       return kHostErrBadParameter;
-    *out = static_cast<AteStoryRef>(engine().create(TextEngine::Kind::Story, range.frame));
+    *out = static_cast<AteStoryRef>(engine().shared(TextEngine::Kind::Story, range.frame));
     return kHostNoErr;
   });
 }
@@ -284,7 +284,7 @@ HostErr frameToArt(AteTextFrameRef f, ArtHandle* out)
 void install(HostApp& app)
 {
   for (const AteSuiteInfo& suite : kAteSuites)
-    app.publishTable(suite.name, suite.version, kAteUncalledSuiteSlots);
+    app.publishTable(suite.name, suite.version, kAteSuiteSlots);
 
   auto& range = app.publishSuite<AteTextRangeSuite>(kAteSuites[kAteSuiteTextRange].name,
                                                     kAteSuites[kAteSuiteTextRange].version);
@@ -348,15 +348,38 @@ TextEngine::TextEngine(HostApp& app) : app_(app) {}
 
 void* TextEngine::create(Kind kind, Art* frame, int32_t start, int32_t end)
 {
+  Object object{kind};
+  object.frame = frame;
+  object.start = start;
+  object.end = end;
+  return create(std::move(object));
+}
+
+void* TextEngine::create(Object object)
+{
   void* ref = app_.mintHandle<void*>();
-  objects_[ref] = Object{kind, 1, frame, start, end};
+  object.refs = 1;
+  objects_[ref] = std::move(object);
   return ref;
+}
+
+void* TextEngine::shared(Kind kind, Art* frame, int32_t start, int32_t end)
+{
+  for (auto& [ref, object] : objects_)
+    if (object.kind == kind && object.frame == frame && object.start == start && object.end == end) {
+      ++object.refs;
+      return const_cast<void*>(ref);
+    }
+  return create(kind, frame, start, end);
 }
 
 TextEngine::Object* TextEngine::find(const void* ref, Kind kind)
 {
   auto it = objects_.find(ref);
-  if (it == objects_.end() || it->second.kind != kind || !it->second.frame || !it->second.frame->live())
+  if (it == objects_.end() || it->second.kind != kind)
+    return nullptr;
+  bool textObject = kind == Kind::Frame || kind == Kind::Story || kind == Kind::Range || kind == Kind::Paragraph;
+  if (textObject && (!it->second.frame || !it->second.frame->live()))
     return nullptr;
   return &it->second;
 }
@@ -375,8 +398,16 @@ HostErr TextEngine::release(const void* ref, Kind kind)
   auto it = objects_.find(ref);
   if (it == objects_.end() || it->second.kind != kind)
     return kHostErrBadParameter;
-  if (--it->second.refs <= 0)
+  if (--it->second.refs <= 0) {
+    // What it held goes with it (after it left the table, so a cycle cannot come back to it).
+    std::vector<const void*> items = std::move(it->second.items);
     objects_.erase(it);
+    for (const void* item : items) {
+      auto held = objects_.find(item);
+      if (held != objects_.end())
+        release(item, held->second.kind);
+    }
+  }
   return kHostNoErr;
 }
 

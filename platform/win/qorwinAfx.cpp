@@ -246,6 +246,14 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
     return TRUE;
   case WM_NOTIFY:
     return OnNotify(wParam, lParam, result);
+  case WM_MEASUREITEM: {
+    // Measuring is reflected to the control with that id, as MFC does.
+    auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+    CWnd* child = measure ? FromHandlePermanent(::GetDlgItem(m_hWnd, static_cast<int>(measure->CtlID))) : nullptr;
+    if (child && child != this && child->OnChildNotify(message, wParam, lParam, result))
+      return TRUE;
+    break;
+  }
   case WM_CTLCOLORMSGBOX:
   case WM_CTLCOLOREDIT:
   case WM_CTLCOLORLISTBOX:

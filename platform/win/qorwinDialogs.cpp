@@ -292,6 +292,7 @@ void registerSystemClasses()
   registerIfMissing(u"Button", &buttonProc, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW);
   registerIfMissing(u"Static", &staticProc, 0);
   registerEditClass();
+  registerCommonControls();
 }
 
 // The descendants of a window that Tab visits, in z-order: enabled visible WS_TABSTOP windows; the

@@ -1481,8 +1481,10 @@ BOOL ExtTextOutW(HDC dc, int x, int y, UINT options, const RECT* rect, LPCWSTR t
     FillRect(dc, rect, brush);
     DeleteObject(brush);
   }
+  // The text is not clipped (a rectangle that large would not fit the drawing's fixed-point range).
   RECT at{x, y, x + 0x3FFFFFFF, y + 0x3FFFFFFF};
-  return text ? qorwin_detail::drawText(dc, text, static_cast<int>(length), &at, DT_SINGLELINE | DT_NOPREFIX) >= 0
+  return text ? qorwin_detail::drawText(dc, text, static_cast<int>(length), &at,
+                                        DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP) >= 0
               : TRUE;
 }
 

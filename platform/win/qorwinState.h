@@ -159,6 +159,8 @@ void killWindowTimersLocked(HWND window);
 void registerSystemClasses();
 // The "Edit" class (qorwinEdit.cpp).
 void registerEditClass();
+// Registers the common controls' classes (list view, header, tree view, combo box) when missing.
+void registerCommonControls();
 
 // For a modal loop whose queue is empty: moves the clock to the thread's next timer (in real time,
 // waits for it or for a message) and answers true, or answers false when nothing is left to do: no

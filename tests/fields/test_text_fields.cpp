@@ -3,6 +3,8 @@
 // selection and clipboard, and the field's size in dialogs.
 #include "fieldsFixture.h"
 
+#include <cctype>
+
 #include "pui/qorpuiLabel.h"
 #include "pui/qorpuiModalDialog.h"
 #include "pui/qorpuiTabOrder.h"
@@ -400,6 +402,30 @@ TEST_F(TextFields, AForeignDropWithoutItsZeroIsReadWithinItsBlock)
   qorwin::scriptDrag({{edit(*first), 3, 4, MK_LBUTTON}});
   EXPECT_EQ(data.DoDragDrop(DROPEFFECT_COPY), DROPEFFECT_COPY);
   EXPECT_EQ(seen, "42");
+}
+
+TEST_F(TextFields, AFilterUndoesRejectedKeystrokesAndTheCommitSeesTheAcceptedText)
+{
+  // A keystroke filter that takes digits and a point, as the options panel's fields do, putting the
+  // last accepted text back for anything else; the text it sets fires no event of its own.
+  std::string accepted = first->text();
+  first->setText("");
+  accepted = "";
+  first->setValueChangingCallback(new FunctionCallback([&] {
+    const std::string typed = first->lastTypedText();
+    events.push_back("filter " + typed);
+    if (typed.size() == 1 && (std::isdigit(static_cast<unsigned char>(typed[0])) || typed == "."))
+      accepted = first->text();
+    else {
+      first->setText(accepted);
+      first->setSelection(static_cast<int32_t>(accepted.size()), 0);
+    }
+  }));
+  caretAt(*first, 0);
+  type(u"1x.5");
+  EXPECT_EQ(first->text(), "1.5");
+  press(VK_RETURN);
+  EXPECT_EQ(events, (std::vector<std::string>{"filter 1", "filter x", "filter .", "filter 5", "changed 1 \n 1.5"}));
 }
 
 }  // namespace platformfields

@@ -10,12 +10,14 @@
 
 #include "core/qorcoreCallback.h"
 #include "core/qorcoreCoreGlobals.h"
+#include "clientHooks.h"
 #include "core/qorcorePanel.h"
 #include "hostsimApp.h"
 #include "hostsimContext.h"
 #include "hostsimPanels.h"
 #include "hostsimPreferences.h"
 #include "hostsimResources.h"
+#include "panelPlugin.h"
 #include "prefs/prefsTestSupport.h"
 #include "pui/qorpuiBasePlugin.h"
 #include "pui/qorpuiPanel.h"
@@ -61,6 +63,11 @@ protected:
     app.applicationStarted();
     started = true;
     ASSERT_TRUE(qor::pui::BasePlugin::instance() && qor::pui::BasePlugin::instance()->uiGlobals());
+    // The tests count panels: the plug-in's own options panel goes first.
+    if (panel::Plugin* client = clientPlugin()) {
+      qor::core::Panel own = client->optionsPanel();
+      own.destroy();
+    }
   }
 
   void TearDown() override

@@ -133,6 +133,13 @@ TEST(SvgLenience, ErrorsDrawWhatTheyCanAsRenderersDo)
     ASSERT_TRUE(doc) << nothing;
     EXPECT_EQ(onlyArt(*doc)->type, Art::kForeign) << nothing;
   }
+  // Links that loop end where the loop closes.
+  auto loop = readSvg(wrap("<linearGradient id='a' href='#b'><stop/></linearGradient><linearGradient id='b' href='#a'/>"
+                           "<pattern id='p' href='#p' width='1' height='1'><path d='M0 0 L1 1'/></pattern>"
+                           "<rect id='r' width='1' height='1' fill='url(#b)' stroke='url(#p)'/>"));
+  ASSERT_TRUE(loop);
+  EXPECT_EQ(loop->findById("r")->fillPaint.kind, kGradientColor);
+  EXPECT_EQ(loop->findById("r")->strokePaint.kind, kPatternColor);
   auto odd = readSvg(wrap("<polygon points='0 0 4 0 4 4 9'/>"));
   ASSERT_TRUE(odd);
   EXPECT_EQ(anchors(*odd).size(), 3u);
@@ -220,7 +227,7 @@ TEST(SvgInput, CompressedLatin1AndEntitiesRead)
   EXPECT_EQ(out.find("&amp;ns_svg"), std::string::npos) << out;
 }
 
-TEST(SvgInput, DeepNestingIsRefusedPastTheLimitAndWrittenInLinearSize)
+TEST(SvgInput, DeepOrHugeTreesAreRefusedPastTheLimitsAndWrittenInLinearSize)
 {
   auto nested = [](int depth) {
     std::string s = "<svg xmlns='http://www.w3.org/2000/svg'>";
@@ -241,6 +248,11 @@ TEST(SvgInput, DeepNestingIsRefusedPastTheLimitAndWrittenInLinearSize)
   EXPECT_NE(error.find("nested more than " + std::to_string(Svg::kMaxDepth)), std::string::npos) << error;
   // Far deeper still refuses cleanly rather than running out of stack.
   EXPECT_FALSE(readSvg(nested(100000), &error));
+  std::string many = "<svg xmlns='http://www.w3.org/2000/svg'>";
+  for (size_t i = 0; i < Svg::kMaxElements; ++i)
+    many += "<g/>";
+  EXPECT_FALSE(readSvg(many + "</svg>", &error));
+  EXPECT_NE(error.find("more than " + std::to_string(Svg::kMaxElements) + " elements"), std::string::npos) << error;
 }
 
 // What is written is valid XML, keeps curves and numbers, whatever the input held.

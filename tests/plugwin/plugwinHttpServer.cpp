@@ -1,0 +1,2 @@
+// The tests' loopback HTTP server, shared with the request tests.
+#include "http/qortestHttpServer.cpp"
