@@ -504,10 +504,12 @@ void BorderlessPanel::show()
   // A close still waiting from an earlier deactivation is not for the pop-up shown now.
   plat::cancelScheduledCallback(dialog_->closeTimer);
   dialog_->closeTimer = 0;
-  if (modal_)
+  if (modal_) {
     dialog_->DoModal();
-  else
+  } else {
     dialog_->ShowWindow(SW_SHOW);
+    ::SetActiveWindow(dialog_->m_hWnd);
+  }
 }
 
 void BorderlessPanel::close()

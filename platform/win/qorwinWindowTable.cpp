@@ -1077,11 +1077,7 @@ BOOL ShowWindow(HWND window, int command)
       windowShown(window);
     else
       windowUncovered(parent, rect);
-    if (!show)
-      deactivateHidden(window);
   }
-  if (show)
-    activateShown(window, command);
   return wasVisible ? TRUE : FALSE;
 }
 
