@@ -4,10 +4,12 @@
 #include "core/qorcoreDragDropPart.h"
 #include "core/qorcoreHandleBridge.h"
 #include "core/qorcoreTextField.h"
+#include "core/qorcoreTextView.h"
 #include "core/qorcoreImagePart.h"
 #include "core/qorcoreWidgetCallback.h"
 #include "pui/qorpuiLabel.h"
 #include "pui/qorpuiTextField.h"
+#include "pui/qorpuiTextView.h"
 
 namespace qor {
 namespace core {
@@ -173,6 +175,26 @@ void Label::clearAttachedTextField()
 {
   if (pui::Label* platform = label())
     platform->setAttachedTextField(nullptr);
+}
+
+TextView* Label::attachedTextView() const
+{
+  pui::Label* platform = label();
+  if (!platform || !platform->attachedTextView())
+    return nullptr;
+  return dynamic_cast<TextView*>(wrapWidget(platform->attachedTextView()));
+}
+
+void Label::setAttachedTextView(const TextView& view)
+{
+  if (pui::Label* platform = label())
+    platform->setAttachedTextView(dynamic_cast<pui::TextView*>(view.platform()));
+}
+
+void Label::clearAttachedTextView()
+{
+  if (pui::Label* platform = label())
+    platform->setAttachedTextView(nullptr);
 }
 
 Panel* Label::attachedPanel() const

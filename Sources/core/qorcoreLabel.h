@@ -17,6 +17,7 @@ namespace core {
 
 class Panel;
 class TextField;
+class TextView;
 class Window;
 
 class Label : public Widget
@@ -55,6 +56,10 @@ public:
   virtual TextField* attachedTextField() const;
   virtual void setAttachedTextField(const TextField& field);
   virtual void clearAttachedTextField();
+  // A new handle of the tied text view, owned by the caller; null without one.
+  virtual TextView* attachedTextView() const;
+  virtual void setAttachedTextView(const TextView& view);
+  virtual void clearAttachedTextView();
   // A new handle of the tied panel, owned by the caller; null without one.
   virtual Panel* attachedPanel() const;
   // A window that is not a panel unties the label.

@@ -27,7 +27,7 @@ int sequenceLength(unsigned char lead)
 
 // The UTF-16 units of the UTF-8 text before a byte offset; -1 when the offset is inside a character.
 // Characters outside the basic plane take two units, as in the edit control.
-int32_t unitsBefore(const std::string& text, size_t offset)
+int32_t utf16UnitsBefore(const std::string& text, size_t offset)
 {
   int32_t units = 0;
   size_t at = 0;
@@ -43,7 +43,7 @@ int32_t unitsBefore(const std::string& text, size_t offset)
 
 // The UTF-8 bytes of the first `units` UTF-16 units of the text (a unit count inside a surrogate pair
 // takes the whole character).
-int32_t bytesBefore(const std::string& text, int32_t units)
+int32_t utf8BytesBefore(const std::string& text, int32_t units)
 {
   size_t at = 0;
   int32_t counted = 0;
@@ -61,6 +61,36 @@ int32_t bytesBefore(const std::string& text, int32_t units)
 
 namespace qor {
 namespace core {
+
+bool selectionToBytes(const std::string& text, int32_t& start, int32_t& length)
+{
+  using namespace qorcoreTextField_detail;
+  const int32_t from = utf8BytesBefore(text, start);
+  const int32_t to = utf8BytesBefore(text, start + length);
+  start = from;
+  length = to - from;
+  return true;
+}
+
+bool selectionToUnits(const std::string& text, int32_t& start, int32_t& length)
+{
+  using namespace qorcoreTextField_detail;
+  if (start < 0 || length < 0 || static_cast<size_t>(start) > text.size())
+    return false;
+  const int32_t from = utf16UnitsBefore(text, static_cast<size_t>(start));
+  if (from < 0)
+    return false;
+  const size_t end = static_cast<size_t>(start) + static_cast<size_t>(length);
+  int32_t to = from;
+  if (end <= text.size()) {
+    to = utf16UnitsBefore(text, end);
+    if (to < 0)
+      return false;
+  }
+  start = from;
+  length = to - from;
+  return true;
+}
 
 TextField::TextField() = default;
 
@@ -160,36 +190,19 @@ void TextField::clearAttachedLabel()
 
 bool TextField::selection(int32_t& start, int32_t& length) const
 {
-  using namespace qorcoreTextField_detail;
   int32_t unitStart = 0, unitLength = 0;
   if (!selectionInChars(unitStart, unitLength))
     return false;
-  const std::string text = this->text();
-  const int32_t from = bytesBefore(text, unitStart);
-  start = from;
-  length = bytesBefore(text, unitStart + unitLength) - from;
+  selectionToBytes(this->text(), unitStart, unitLength);
+  start = unitStart;
+  length = unitLength;
   return true;
 }
 
 void TextField::setSelection(int32_t start, int32_t length)
 {
-  using namespace qorcoreTextField_detail;
-  if (!field() || start < 0 || length < 0)
-    return;
-  const std::string text = this->text();
-  if (static_cast<size_t>(start) > text.size())
-    return;
-  const int32_t from = unitsBefore(text, static_cast<size_t>(start));
-  if (from < 0)
-    return;
-  const size_t end = static_cast<size_t>(start) + static_cast<size_t>(length);
-  int32_t to = from;
-  if (end <= text.size()) {
-    to = unitsBefore(text, end);
-    if (to < 0)
-      return;
-  }
-  setSelectionInChars(from, to - from);
+  if (field() && selectionToUnits(this->text(), start, length))
+    setSelectionInChars(start, length);
 }
 
 bool TextField::selectionInChars(int32_t& start, int32_t& length) const

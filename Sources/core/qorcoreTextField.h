@@ -15,6 +15,12 @@ namespace core {
 
 class Label;
 
+// Selections of edit controls between UTF-16 units and bytes of the UTF-8 text. Bytes: a unit count
+// inside a surrogate pair takes the whole character. Units: false for offsets inside a character or a
+// start past the text; an end past the text makes an empty selection at the start.
+bool selectionToBytes(const std::string& text, int32_t& start, int32_t& length);
+bool selectionToUnits(const std::string& text, int32_t& start, int32_t& length);
+
 class TextField : public Widget
 {
 public:

@@ -17,6 +17,7 @@
 #include "core/qorcoreStepper.h"
 #include "core/qorcoreWebView.h"
 #include "core/qorcoreTextField.h"
+#include "core/qorcoreTextView.h"
 #include "core/qorcoreHierarchicalView.h"
 #include "core/qorcoreListView.h"
 #include "pui/qorpuiBasePlugin.h"
@@ -99,6 +100,8 @@ qor::core::Widget* emptyHandleForKind(const qor::pui::Widget* widget)
     return new qor::core::TextField();
   case qor::pui::ColumnViewWidgetKind:
     return new qor::core::ColumnView();
+  case qor::pui::TextViewWidgetKind:
+    return new qor::core::TextView();
   case qor::pui::HierarchicalViewWidgetKind:
     return new qor::core::HierarchicalView();
   case qor::pui::ListViewWidgetKind:

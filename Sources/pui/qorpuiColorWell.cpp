@@ -9,6 +9,7 @@
 #include "aip/qoraipSuite.h"
 #include "geo/qorgeoNumeric.h"
 #include "pui/qorpuiBasePlugin.h"
+#include "pui/qorpuiBorderlessPanel.h"
 #include "pui/qorpuiHoverTracking.h"
 #include "pui/qorpuiThemePainting.h"
 #include "pui/qorpuiUiGlobals.h"
@@ -366,6 +367,13 @@ void WinMfcColorWell::OnLButtonDown(UINT flags, CPoint point)
   }
   owner->mouseDown(aip::Point(point.x, point.y), CustomEventsWidget::mouseModifiers(flags));
   Default();
+  // The host's colour picker, opened on release, takes the activation from the pop-ups this well is
+  // in: that one deactivation does not close them.
+  if (owner->window() && owner->window()->kind() == -1)
+    if (UiGlobals* globals = qorpuiColorWell_detail::uiGlobals())
+      for (BorderlessPanel* panel : globals->borderlessPanels)
+        if (panel->isVisible())
+          panel->setKeepOpenOnce(true);
 }
 
 void WinMfcColorWell::OnLButtonUp(UINT flags, CPoint)

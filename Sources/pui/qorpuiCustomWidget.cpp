@@ -9,6 +9,8 @@
 #include "aip/qoraipSuite.h"
 #include "aip/qoraipSuitePointers.h"
 #include "pui/qorpuiBasePlugin.h"
+#include "pui/qorpuiBorderlessPanel.h"
+#include "pui/qorpuiPanel.h"
 #include "pui/qorpuiGdiPlusBitmap.h"
 #include "pui/qorpuiTheme.h"
 #include "pui/qorpuiThemePainting.h"
@@ -95,6 +97,12 @@ CustomWidget::~CustomWidget()
     delete callback;
     callback = nullptr;
   }
+  UiGlobals* globals = qorpuiCustomWidget_detail::uiGlobals();
+  if (globals && popupSource_ && popup_ && globals->borderlessPanels.contains(popup_)) {
+    popup_->close();
+    delete popup_;
+  }
+  popup_ = nullptr;
 }
 
 Widget* CustomWidget::clone() const
@@ -402,14 +410,57 @@ Panel* CustomWidget::popupPanel() const
 
 void CustomWidget::setPopupPanel(Panel* panel)
 {
+  if (popup_ && panel != popupSource_) {
+    popup_->populate(nullptr);
+    delete popup_;
+    popup_ = nullptr;
+  }
   popupSource_ = panel;
 }
 
-void CustomWidget::showPopup(const aip::Point&)
+void CustomWidget::showPopup(const aip::Point& point)
 {
-  // The borderless pop-up that mirrors the source panel is not part of this version.
-  if (!qorpuiCustomWidget_detail::uiGlobals() || !popupSource_)
+  UiGlobals* globals = qorpuiCustomWidget_detail::uiGlobals();
+  if (!globals || !popupSource_)
     return;
+  if (popup_) {
+    if (popup_->isVisible()) {
+      popup_->close();
+      return;
+    }
+    // The press that closed the pop-up by taking the activation does not open it again.
+    if (popup_->closedAt() + 0.2 > BorderlessPanel::now()) {
+      popup_->close();
+      return;
+    }
+  }
+  Window* placed = window();
+  if (hasControl() && placed) {
+    const aip::Size panelSize = popupSource_->frame().size;
+    const aip::Size size(panelSize.width + 6.0, panelSize.height + 6.0);
+    if (popup_)
+      popup_->setSize(size);
+    else
+      popup_ = new BorderlessPanel(placed->kind() == 2, aip::Point(0.0, 0.0), size);
+    RECT r;
+    ::GetWindowRect(control()->m_hWnd, &r);
+    popup_->setOrigin(aip::Point(r.left + point.x, r.top + point.y + 8.0));
+  }
+  BorderlessPanel* parent = nullptr;
+  if (placed && placed->kind() == -1) {
+    for (BorderlessPanel* panel : globals->borderlessPanels)
+      if (panel->isVisible() && panel->window() == placed) {
+        parent = panel;
+        break;
+      }
+    if (parent)
+      parent->setKeepOpenOnce(true);
+  }
+  if (!popup_)
+    return;
+  popup_->populate(popupSource_);
+  popup_->show();
+  popup_->setLinkedPanel(parent);
 }
 
 // The control.

@@ -18,6 +18,7 @@ class Font;
 }
 namespace pui {
 
+class BorderlessPanel;
 class Panel;
 
 class CustomWidget : public virtual Widget, public DraggableWidget, public DroppableWidget, public CustomEventsWidget
@@ -70,8 +71,8 @@ public:
   // One line from the origin, cut at the control's right edge.
   virtual void drawText(const aip::Point& origin, const std::string& text, const aip::Font& font, double size);
 
-  // The host panel a pop-up would mirror. Pop-ups are not built in this version, so showPopup only
-  // checks what it would need.
+  // The host panel the widget's pop-up mirrors; showPopup opens the pop-up at a point below the
+  // widget's top left corner, or closes it when it is open.
   virtual Panel* popupPanel() const;
   virtual void setPopupPanel(Panel* panel);
   virtual void showPopup(const aip::Point& point);
@@ -113,6 +114,7 @@ private:
   bool focusesOnClick_ = true;
   bool busy_[SlotCount] = {};
   Panel* popupSource_ = nullptr;
+  BorderlessPanel* popup_ = nullptr;
   utils::Callback* callbacks_[SlotCount] = {};
   aip::Color color_ = aip::Color::black();
   CDC* drawingContext_ = nullptr;

@@ -120,6 +120,17 @@ public:
   const aip::Point& currentPoint() const { return currentPoint_; }
   void setCurrentPoint(const aip::Point& point) { currentPoint_ = point; }
   void setModifiers(int32_t modifiers) { modifiers_ = modifiers; }
+  // Tracking and hover flags, press and current points, modifiers and gesture of another widget, as a
+  // pop-up's copy hands them to the widget it copies.
+  void copyMouseState(const CustomEventsWidget& other)
+  {
+    tracking_ = other.tracking_;
+    hovered_ = other.hovered_;
+    downPoint_ = other.downPoint_;
+    currentPoint_ = other.currentPoint_;
+    modifiers_ = other.modifiers_;
+    gesture_ = other.gesture_;
+  }
 
   // The modifiers of a mouse message: Shift and Control from its key flags, Alt from the keyboard.
   static int32_t mouseModifiers(unsigned int keyFlags);

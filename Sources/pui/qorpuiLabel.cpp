@@ -6,9 +6,12 @@
 #include "aip/qoraipHostStrings.h"
 #include "aip/qoraipIllustrator.h"
 #include "geo/qorgeoNumeric.h"
+#include "pui/qorpuiBorderlessPanel.h"
+#include "pui/qorpuiPanel.h"
 #include "pui/qorpuiGdiPlusBitmap.h"
 #include "pui/qorpuiHoverTracking.h"
 #include "pui/qorpuiTextField.h"
+#include "pui/qorpuiTextView.h"
 #include "pui/qorpuiTheme.h"
 #include "pui/qorpuiUiGlobals.h"
 #include "pui/qorpuiBasePlugin.h"
@@ -125,8 +128,16 @@ Label::Label(const Label& other)
 
 Label::~Label()
 {
-  if (attachedTextField_ && attachedTextField_->attachedLabel() == this)
-    attachedTextField_->setAttachedLabelPointer(nullptr);
+  untieText();
+  if (attachedPanel_ && popupPanel_) {
+    BasePlugin* plugin = BasePlugin::instance();
+    UiGlobals* globals = plugin ? plugin->uiGlobals() : nullptr;
+    if (globals && globals->borderlessPanels.contains(popupPanel_)) {
+      popupPanel_->close();
+      delete popupPanel_;
+    }
+  }
+  popupPanel_ = nullptr;
   delete textColorLight_;
   delete textColorDark_;
 }
@@ -244,6 +255,25 @@ TextField* Label::attachedTextField() const
   return attachedTextField_;
 }
 
+void Label::untieText()
+{
+  if (attachedTextField_ && attachedTextField_->attachedLabel() == this)
+    attachedTextField_->setAttachedLabelPointer(nullptr);
+  if (attachedTextView_ && attachedTextView_->attachedLabel() == this)
+    attachedTextView_->setAttachedLabelPointer(nullptr);
+  attachedTextField_ = nullptr;
+  attachedTextView_ = nullptr;
+}
+
+void Label::dropPopup()
+{
+  if (!popupPanel_)
+    return;
+  popupPanel_->populate(nullptr);
+  delete popupPanel_;
+  popupPanel_ = nullptr;
+}
+
 void Label::setAttachedTextField(TextField* field)
 {
   // The field leaves the label it was tied to.
@@ -253,13 +283,35 @@ void Label::setAttachedTextField(TextField* field)
     field->setAttachedLabelPointer(nullptr);
   if (attachedPanel_) {
     attachedPanel_ = nullptr;
+    dropPopup();
     redraw();
-  } else if (attachedTextField_ && attachedTextField_->attachedLabel() == this) {
-    attachedTextField_->setAttachedLabelPointer(nullptr);
   }
+  untieText();
   attachedTextField_ = field;
   if (field)
     field->setAttachedLabelPointer(this);
+}
+
+TextView* Label::attachedTextView() const
+{
+  return attachedTextView_;
+}
+
+void Label::setAttachedTextView(TextView* view)
+{
+  if (view && view->attachedLabel() && view->attachedLabel() != this)
+    view->attachedLabel()->setAttachedTextView(nullptr);
+  if (view)
+    view->setAttachedLabelPointer(nullptr);
+  if (attachedPanel_) {
+    attachedPanel_ = nullptr;
+    dropPopup();
+    redraw();
+  }
+  untieText();
+  attachedTextView_ = view;
+  if (view)
+    view->setAttachedLabelPointer(this);
 }
 
 Panel* Label::attachedPanel() const
@@ -269,9 +321,9 @@ Panel* Label::attachedPanel() const
 
 void Label::setAttachedPanel(Panel* panel)
 {
-  if (attachedTextField_ && attachedTextField_->attachedLabel() == this)
-    attachedTextField_->setAttachedLabelPointer(nullptr);
-  attachedTextField_ = nullptr;
+  untieText();
+  if (popupPanel_ && panel != attachedPanel_)
+    dropPopup();
   attachedPanel_ = panel;
   redraw();
 }
@@ -284,6 +336,63 @@ void Label::fireClick()
     return;
   if (attachedTextField_)
     attachedTextField_->setSelection(0, static_cast<int32_t>(attachedTextField_->text().size()));
+  else if (attachedPanel_)
+    togglePopup();
+  else if (attachedTextView_)
+    // The whole text as the control counts it: its CR LF line ends are two units each, one byte in
+    // the view's own text.
+    attachedTextView_->setSelection(0, attachedTextView_->hasControl()
+                                           ? ::GetWindowTextLengthW(attachedTextView_->control()->m_hWnd)
+                                           : static_cast<int32_t>(attachedTextView_->text().size()));
+}
+
+void Label::togglePopup()
+{
+  UiGlobals* globals = BasePlugin::instance()->uiGlobals();
+  if (popupPanel_) {
+    if (popupPanel_->isVisible()) {
+      popupPanel_->close();
+      return;
+    }
+    // The click that closed the pop-up by taking the activation does not open it again.
+    if (popupPanel_->closedAt() + 0.2 > BorderlessPanel::now()) {
+      popupPanel_->close();
+      return;
+    }
+  }
+  Window* placed = window();
+  if (hasControl() && placed) {
+    const aip::Size panelSize = attachedPanel_->frame().size;
+    const aip::Size size(panelSize.width + 6.0, panelSize.height + 6.0);
+    if (popupPanel_)
+      popupPanel_->setSize(size);
+    else
+      popupPanel_ = new BorderlessPanel(placed->kind() == 2, aip::Point(0.0, 0.0), size);
+    RECT r;
+    ::GetWindowRect(control()->m_hWnd, &r);
+    popupPanel_->setOrigin(aip::Point(r.left, r.top + 1.5 * frame().size.height));
+  }
+  if (!popupPanel_)
+    return;
+  BorderlessPanel* parent = nullptr;
+  if (placed && placed->kind() == -1) {
+    // Opened from inside another pop-up: that one stays open while this one takes the activation.
+    for (BorderlessPanel* panel : globals->borderlessPanels)
+      if (panel->window() == placed) {
+        parent = panel;
+        break;
+      }
+    if (parent)
+      parent->setKeepOpenOnce(true);
+  } else {
+    for (BorderlessPanel* panel : globals->borderlessPanels)
+      if (panel != popupPanel_ && panel->isVisible())
+        panel->close();
+  }
+  popupPanel_->populate(attachedPanel_);
+  popupPanel_->show();
+  // A modal pop-up has closed again by now; the link closes the outer pop-up with the inner one.
+  popupPanel_->setLinkedPanel(parent);
 }
 
 int32_t Label::themeContext() const

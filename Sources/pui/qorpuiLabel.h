@@ -16,8 +16,10 @@
 namespace qor {
 namespace pui {
 
+class BorderlessPanel;
 class Panel;
 class TextField;
+class TextView;
 
 class Label : public TextWidget,
               public ClickWidget,
@@ -71,16 +73,21 @@ public:
   virtual bool textColors(aip::Color& light, aip::Color& dark) const;
   virtual void setTextColors(const aip::Color& light, const aip::Color& dark);
 
-  // The partner a click goes to: a text field (focused with all its text selected) or a host panel.
-  // At most one is set; tying a field unties it from its earlier label.
+  // The partner a click goes to: a text field or text view (focused with all its text selected) or a
+  // host panel. At most one is set; tying a field or view unties it from its earlier label.
   virtual TextField* attachedTextField() const;
   virtual void setAttachedTextField(TextField* field);
+  virtual TextView* attachedTextView() const;
+  virtual void setAttachedTextView(TextView* view);
   virtual Panel* attachedPanel() const;
   virtual void setAttachedPanel(Panel* panel);
   // The click callback first; then a tied field takes the focus with its whole text selected.
   void fireClick() override;
   // Set by the field's side of the tie.
   void setAttachedTextFieldPointer(TextField* field) { attachedTextField_ = field; }
+  void setAttachedTextViewPointer(TextView* view) { attachedTextView_ = view; }
+  // The pop-up that shows the attached panel's widgets; null before the first click opens it.
+  BorderlessPanel* popupPanel() const { return popupPanel_; }
 
   // The colour context of the label's window: 20 in dialog-kind windows (2 and 4), else 10.
   int32_t themeContext() const;
@@ -96,8 +103,17 @@ private:
   // Both id sets' hover-highlight flag, without touching the ids.
   void storeHoverHighlight(bool highlight);
 
+  // Drops the text partner's back pointer to this label and the partner.
+  void untieText();
+  // Empties and deletes the pop-up.
+  void dropPopup();
+  // Opens the pop-up of the attached panel below the label, or closes it when it is open.
+  void togglePopup();
+
   TextField* attachedTextField_ = nullptr;
+  TextView* attachedTextView_ = nullptr;
   Panel* attachedPanel_ = nullptr;
+  BorderlessPanel* popupPanel_ = nullptr;
   int32_t backgroundShape_ = NoShape;
   aip::Color shapeColorLight_;
   aip::Color shapeColorDark_;

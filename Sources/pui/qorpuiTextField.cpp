@@ -306,27 +306,34 @@ aip::Color WinMfcTextField::background() const
   return editBackgroundColor(context, IsWindowEnabled() != FALSE);
 }
 
-void WinMfcTextField::paintFrame(HDC dc, const RECT& r)
+void paintEditFrame(HDC dc, const RECT& r, bool dialog, double s, int thickness, const aip::Color& b, bool focused)
 {
   using namespace qorpuiTextField_detail;
-  if (!owner || !owner->window())
-    return;
-  const bool dialog = owner->inDialog();
-  const aip::Color b = background();
   ThemeColorSet set;
   themeControlColors(dialog ? 0 : 1, 2, set);
   const aip::Color focusColor = roleColor(10, 70);
-  const double s = owner->uiScale(owner->window());
-  const int t = s > 2.01 ? 4 : 3;
-  const int w = static_cast<int>(std::ceil(t * s));
+  const int w = static_cast<int>(std::ceil(thickness * s));
   frame(dc, shrunk(r, 1), set.color2);
   fill(dc, RECT{r.left + 2, r.top + 2, r.right - 2, r.top + 2 + w}, b);
   fill(dc, RECT{r.left + 2, r.bottom - 2 - w, r.right - 2, r.bottom - 2}, b);
   fill(dc, RECT{r.left + 2, r.top + 2, r.left + 2 + w, r.bottom - 2}, b);
   fill(dc, RECT{r.right - 2 - w, r.top + 2, r.right - 2, r.bottom - 2}, b);
   frame(dc, r, set.color1);
-  if (::GetFocus() == m_hWnd)
+  if (focused)
     frame(dc, shrunk(r, 1), focusColor);
+}
+
+std::string typedUtf8(char16_t unit, char16_t& pendingHigh)
+{
+  return qorpuiTextField_detail::typedText(unit, pendingHigh);
+}
+
+void WinMfcTextField::paintFrame(HDC dc, const RECT& r)
+{
+  if (!owner || !owner->window())
+    return;
+  const double s = owner->uiScale(owner->window());
+  paintEditFrame(dc, r, owner->inDialog(), s, s > 2.01 ? 4 : 3, background(), ::GetFocus() == m_hWnd);
 }
 
 bool WinMfcTextField::keyDown(WPARAM key, LRESULT* result)

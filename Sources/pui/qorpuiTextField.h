@@ -98,6 +98,12 @@ private:
 // The background of an edit field in the host theme: white in the light UI, a grey made from the
 // theme's background in the dark UI, darkened when disabled. Also used by other edit-based widgets.
 aip::Color editBackgroundColor(int32_t context, bool enabled);
+// The themed frame of edit-based widgets on a DC whose (0, 0) is the window's corner: the theme's
+// frame lines, strips of the edit background `thickness` units wide inside them, and the focus line.
+void paintEditFrame(HDC dc, const RECT& bounds, bool inDialog, double scale, int thickness,
+                    const aip::Color& background, bool focused);
+// The UTF-8 text of one typed UTF-16 unit; a high surrogate waits in pendingHigh for its low half.
+std::string typedUtf8(char16_t unit, char16_t& pendingHigh);
 
 }  // namespace pui
 }  // namespace qor

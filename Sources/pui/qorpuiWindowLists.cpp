@@ -15,27 +15,6 @@ UiGlobals* uiGlobals()
 }
 }  // namespace qorpuiWindowLists_detail
 
-BorderlessPanel::BorderlessPanel()
-{
-  if (UiGlobals* globals = qorpuiWindowLists_detail::uiGlobals())
-    globals->borderlessPanels.pushBack(this);
-}
-
-BorderlessPanel::~BorderlessPanel()
-{
-  if (UiGlobals* globals = qorpuiWindowLists_detail::uiGlobals())
-    globals->borderlessPanels.remove(this);
-}
-
-void BorderlessPanel::close() {}
-
-void closeAllBorderlessPanels()
-{
-  if (UiGlobals* globals = qorpuiWindowLists_detail::uiGlobals())
-    for (BorderlessPanel* panel : globals->borderlessPanels)
-      panel->close();
-}
-
 void adjustBorderlessPanelsBrightness()
 {
   if (aip::Illustrator* app = aip::Illustrator::instance())

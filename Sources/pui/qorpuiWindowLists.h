@@ -2,23 +2,12 @@
 // each adds itself to its list when built and removes itself when destroyed.
 #pragma once
 
+#include "pui/qorpuiBorderlessPanel.h"
 #include "pui/qorpuiModalDialog.h"
 
 namespace qor {
 namespace pui {
 
-class BorderlessPanel
-{
-public:
-  BorderlessPanel();
-  BorderlessPanel(const BorderlessPanel&) = delete;
-  BorderlessPanel& operator=(const BorderlessPanel&) = delete;
-  virtual ~BorderlessPanel();
-  // Ends the panel's modal loop or hides its window, when it has one.
-  virtual void close();
-};
-
-void closeAllBorderlessPanels();
 void adjustBorderlessPanelsBrightness();
 void adjustFloatingDialogsBrightness();
 void adjustControlBarsBrightness();

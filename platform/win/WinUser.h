@@ -684,6 +684,14 @@ typedef MEASUREITEMSTRUCT* LPMEASUREITEMSTRUCT;
 #define EM_UNDO 0x00C7
 #define EM_SETREADONLY 0x00CF
 #define EM_GETLIMITTEXT 0x00D5
+// Lines of a multi-line edit control.
+#define EM_LINESCROLL 0x00B6
+#define EM_GETLINECOUNT 0x00BA
+#define EM_LINEINDEX 0x00BB
+#define EM_LINELENGTH 0x00C1
+#define EM_LINEFROMCHAR 0x00C9
+#define EM_GETFIRSTVISIBLELINE 0x00CE
+#define GET_WHEEL_DELTA_WPARAM(wParam) (static_cast<short>(HIWORD(wParam)))
 
 #define WM_CUT 0x0300
 #define WM_COPY 0x0301

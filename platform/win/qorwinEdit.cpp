@@ -9,6 +9,7 @@
 // their whole rectangle as client area, so the control keeps those margins itself and asks again
 // after every size change. The caret does not blink, so pictures are the same each time: while the
 // control has the focus it is a one-pixel line in the text colour.
+#include "qorwinEdit.h"
 #include "qorwinState.h"
 #include "win/Ole.h"
 #include "win/WinGdi.h"
@@ -20,19 +21,6 @@
 #include <string>
 
 namespace qorwinEdit_detail {
-
-struct EditData
-{
-  int anchor = 0; // the fixed end of the selection
-  int caret = 0;  // the moving end, where the caret is
-  int scroll = 0; // pixels of text scrolled out at the left
-  RECT margins{}; // taken off the client rectangle by WM_NCCALCSIZE
-  size_t limit = 30000;
-  bool canUndo = false;
-  std::u16string undoText;
-  int undoAnchor = 0;
-  int undoCaret = 0;
-};
 
 struct Edits
 {
@@ -105,14 +93,13 @@ void notifyParent(HWND window, WORD code)
     SendMessageW(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), code), reinterpret_cast<LPARAM>(window));
 }
 
-RECT formatRect(HWND window, const EditData& data)
+RECT innerRect(HWND window, const EditData& data)
 {
   RECT r;
   GetClientRect(window, &r);
-  // A small margin of its own on each side, as the system control keeps, so the caret shows at the ends.
-  r.left += data.margins.left + 2;
+  r.left += data.margins.left;
   r.top += data.margins.top;
-  r.right -= data.margins.right + 1;
+  r.right -= data.margins.right;
   r.bottom -= data.margins.bottom;
   if (r.right < r.left)
     r.right = r.left;
@@ -121,47 +108,18 @@ RECT formatRect(HWND window, const EditData& data)
   return r;
 }
 
-// A DC of the control with its font selected; measures prefixes of the text.
-class Measure
+RECT formatRect(HWND window, const EditData& data)
 {
-public:
-  explicit Measure(HWND window, HDC dc = nullptr) : window_(window), dc_(dc ? dc : GetDC(window)), own_(!dc)
-  {
-    auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0));
-    old_ = font ? SelectObject(dc_, font) : nullptr;
-  }
-  ~Measure()
-  {
-    if (old_)
-      SelectObject(dc_, old_);
-    if (own_)
-      ReleaseDC(window_, dc_);
-  }
-  Measure(const Measure&) = delete;
-  Measure& operator=(const Measure&) = delete;
-
-  HDC dc() const { return dc_; }
-  int width(const std::u16string& text, int from, int to) const
-  {
-    if (to <= from)
-      return 0;
-    SIZE size{};
-    GetTextExtentPoint32W(dc_, text.c_str() + from, to - from, &size);
-    return size.cx;
-  }
-  int lineHeight() const
-  {
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc_, &metrics);
-    return metrics.tmHeight;
-  }
-
-private:
-  HWND window_;
-  HDC dc_;
-  bool own_;
-  HGDIOBJ old_ = nullptr;
-};
+  RECT r = innerRect(window, data);
+  if (styleOf(window) & WS_VSCROLL)
+    r.right -= GetSystemMetrics(SM_CXVSCROLL);
+  // A small margin of its own on each side, as the system control keeps, so the caret shows at the ends.
+  r.left += 2;
+  r.right -= 1;
+  if (r.right < r.left)
+    r.right = r.left;
+  return r;
+}
 
 // Where the text starts: the format rectangle's left, moved for centred and right-aligned text that
 // fits, less the scrolled pixels.
@@ -192,6 +150,8 @@ int stepLeft(const std::u16string& text, int at)
   --at;
   if (at > 0 && isLowSurrogate(text[static_cast<size_t>(at)]))
     --at;
+  else if (at > 0 && text[static_cast<size_t>(at)] == u'\n' && text[static_cast<size_t>(at - 1)] == u'\r')
+    --at; // a line break is one step
   return at;
 }
 
@@ -200,8 +160,9 @@ int stepRight(const std::u16string& text, int at)
   const int n = static_cast<int>(text.size());
   if (at >= n)
     return n;
+  const bool lineBreak = text[static_cast<size_t>(at)] == u'\r';
   ++at;
-  if (at < n && isLowSurrogate(text[static_cast<size_t>(at)]))
+  if (at < n && (isLowSurrogate(text[static_cast<size_t>(at)]) || (lineBreak && text[static_cast<size_t>(at)] == u'\n')))
     ++at;
   return at;
 }
@@ -234,6 +195,10 @@ int wordRight(const std::u16string& text, int at)
 // Scrolls so the caret shows; text that fits is not scrolled.
 void keepCaretVisible(HWND window, EditData& data)
 {
+  if (multiline(window)) {
+    keepCaretVisibleLines(window, data);
+    return;
+  }
   const std::u16string text = textOf(window);
   const RECT area = formatRect(window, data);
   const int room = area.right - area.left - 1;
@@ -506,7 +471,7 @@ void layOut(HWND window)
 
 void paintEdit(HWND window, HDC dc)
 {
-  EditData data = dataOf(window);
+  const EditData data = dataOf(window);
   RECT client;
   GetClientRect(window, &client);
   const bool enabled = IsWindowEnabled(window) != FALSE;
@@ -521,6 +486,10 @@ void paintEdit(HWND window, HDC dc)
   if (!brush)
     brush = GetSysColorBrush(grey ? COLOR_BTNFACE : COLOR_WINDOW);
   FillRect(dc, &client, brush);
+  if (multiline(window)) {
+    paintLines(window, dc, data, formatRect(window, data).left);
+    return;
+  }
 
   const std::u16string text = textOf(window);
   const int n = static_cast<int>(text.size());
@@ -568,6 +537,9 @@ void paintEdit(HWND window, HDC dc)
 
 LRESULT CALLBACK editProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+  LRESULT handled = 0;
+  if (message != WM_NCDESTROY && multiline(window) && multilineMessage(window, message, wParam, lParam, handled))
+    return handled;
   switch (message) {
   case WM_CREATE:
     // The margins of the first WM_NCCALCSIZE are kept.

@@ -340,6 +340,7 @@ void mouseMove(HWND window, int x, int y)
 
 void mouseDown(HWND window, int x, int y, bool right)
 {
+  qorwin_detail::activateOnPress(qorwin_detail::mouseTarget(window));
   qorwin_detail::sendMouse(window, right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, right ? MK_RBUTTON : MK_LBUTTON, x,
                            y);
 }

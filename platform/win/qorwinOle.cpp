@@ -173,6 +173,12 @@ HRESULT DoDragDrop(IDataObject* data, IDropSource* source, DWORD okEffects, DWOR
   if (!data || !source || !effect)
     return E_INVALIDARG;
   *effect = DROPEFFECT_NONE;
+  // The drag holds the mouse while it runs and lets it go when it ends, so the press that started
+  // it keeps no capture afterwards.
+  struct Release
+  {
+    ~Release() { ReleaseCapture(); }
+  } release;
   std::vector<qorwin::DragStep> path;
   bool cancel = false;
   {

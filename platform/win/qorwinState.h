@@ -173,6 +173,13 @@ void runModalHook(HWND dialog);
 // Counts the modal loops that run.
 void changeModalDepth(int delta);
 
+// Activation (qorwinActivation.cpp): a top-level window shown with a command that activates becomes the
+// active window; hiding the active window hands the activation to its owner; a button press in a
+// top-level window other than the active one activates it.
+void activateShown(HWND window, int command);
+void deactivateHidden(HWND window);
+void activateOnPress(HWND window);
+
 // Forgets the painting, input and dialog state of the layer (resetState).
 void resetUiState();
 

@@ -4,7 +4,13 @@
 #include <memory>
 
 #include "hostsimColorPicker.h"
+#include "hostsimColorPicker.h"
 #include "hostsimTheme.h"
+#include "pui/qorpuiColorWell.h"
+#include "pui/qorpuiCustomWidget.h"
+#include "pui/qorpuiTextView.h"
+#include "pui/qorpuiWebView.h"
+#include "utils/qorutilsStrings.h"
 #include "pui/qorpuiColorWell.h"
 #include "pui/qorpuiCustomWidget.h"
 #include "pui/qorpuiBox.h"
@@ -85,6 +91,57 @@ TEST_P(ValuePictures, ADialogWithEveryValueWidget)
   });
   dialog.show();
   EXPECT_TRUE(qortest::matchesGolden(picture, named("values_dialog")));
+}
+
+TEST_P(ValuePictures, ADialogWithTextColourCustomAndWebWidgets)
+{
+  qor::pui::ModalDialog::ButtonOptions ok, cancel;
+  ok.show = cancel.show = true;
+  qor::pui::ModalDialog dialog("Notes", qor::aip::Size(340, 300), ok, cancel);
+  qor::pui::Label colourLabel(Point(14, 14), 50, "Colour");
+  qor::pui::ColorWell well(Rect(70, 10, 40, 22), qor::aip::ArtColor::ArtColorRGB(0, 0, 1));
+  qor::pui::Label notesLabel(Point(14, 44), 50, "Notes");
+  qor::pui::TextView notes(Rect(70, 42, 250, 70), "Joined 12 paths\nClosed 3 of them\nSkipped the locked layer", true);
+  notesLabel.setAttachedTextView(&notes);
+  qor::pui::Label drag(Point(14, 130), 50, "Ends");
+  drag.setDraggable(true);
+  qor::pui::CustomWidget target(Rect(70, 124, 100, 60));
+  target.setAcceptsDrops(true);
+  std::string dropped;
+  target.setDropCallback(new FunctionCallback([&] {
+    dropped = target.droppedText();
+    target.redraw();
+  }));
+  target.setDrawCallback(new FunctionCallback([&] {
+    target.setColor(qor::aip::Color(0.2, 0.4, 0.8, 1));
+    target.drawRoundedRect(Rect(2, 2, 96, 56), 8, false);
+    if (!dropped.empty()) {
+      target.setColor(qor::aip::Color(0.9, 0.5, 0.1, 1));
+      target.drawEllipse(Rect(30, 12, 40, 36), true);
+    }
+  }));
+  qor::pui::WebView web(Rect(180, 124, 140, 110));
+  for (qor::pui::Widget* widget : std::initializer_list<qor::pui::Widget*>{
+           &colourLabel, &well, &notesLabel, &notes, &drag, &target, &web})
+    dialog.addWidget(widget);
+  web.loadURL("data:text/html,<title>Report</title><p>Joined paths</p><p>Second line</p>");
+  hostsim::ColorPicker::Answer answer;
+  ASSERT_TRUE(hostsim::ColorPicker::parseAnswer("rgb:255,128,0", answer));
+  app.area<hostsim::ColorPicker>().queueAnswer(answer);
+  qorwin::Picture picture;
+  qorwin::setModalHook([&](HWND shown) {
+    qorwin::click(well.control()->m_hWnd, 5, 5);
+    EXPECT_TRUE(qorwin::dragAndDrop(drag.control()->m_hWnd, 5, 5, {{target.control()->m_hWnd, 40, 30, MK_LBUTTON}}));
+    qorwin::click(notesLabel.control()->m_hWnd, 5, 5);
+    qorwin::pump();
+    EXPECT_EQ(GetFocus(), notes.control()->m_hWnd);
+    picture = qorwin::snapshot(shown);
+    PostMessageW(shown, WM_COMMAND, IDCANCEL, 0);
+  });
+  dialog.show();
+  EXPECT_EQ(dropped, "Ends");
+  EXPECT_EQ(qor::pui::colorWellText(well.color()), "RGB(255,128,0)");
+  EXPECT_TRUE(qortest::matchesGolden(picture, named("values_more_dialog")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Themes, ValuePictures, ::testing::Values(false, true),
