@@ -32,19 +32,26 @@ TextFaces& textFaces()
 cairo_font_face_t* textFace(bool bold, bool italic)
 {
   auto& f = textFaces();
-  std::lock_guard<std::mutex> guard(f.lock);
   int key = (bold ? 1 : 0) | (italic ? 2 : 0);
+  {
+    std::lock_guard<std::mutex> guard(f.lock);
+    auto found = f.faces.find(key);
+    if (found != f.faces.end())
+      return found->second;
+  }
+  // The font table's lock is taken without this one held: text drawing holds it while it asks here.
+  std::string file;
+  int index = 0;
+  const bool haveFile = textFaceFile(bold, italic, &file, &index);
+  std::lock_guard<std::mutex> guard(f.lock);
   auto found = f.faces.find(key);
   if (found != f.faces.end())
     return found->second;
   cairo_font_face_t* face = nullptr;
-  std::string file;
-  int index = 0;
   FT_Face ftFace = nullptr;
   if (!f.freetype)
     FT_Init_FreeType(&f.freetype);
-  if (f.freetype && textFaceFile(bold, italic, &file, &index) &&
-      !FT_New_Face(f.freetype, file.c_str(), index, &ftFace))
+  if (f.freetype && haveFile && !FT_New_Face(f.freetype, file.c_str(), index, &ftFace))
     face = cairo_ft_font_face_create_for_ft_face(ftFace, 0);
   else
     face = cairo_toy_font_face_create("sans-serif", italic ? CAIRO_FONT_SLANT_OBLIQUE : CAIRO_FONT_SLANT_NORMAL,
