@@ -2,9 +2,12 @@
 
 #include "aip/qoraipColor.h"
 #include "core/qorcoreDragDropPart.h"
+#include "core/qorcoreHandleBridge.h"
+#include "core/qorcoreTextField.h"
 #include "core/qorcoreImagePart.h"
 #include "core/qorcoreWidgetCallback.h"
 #include "pui/qorpuiLabel.h"
+#include "pui/qorpuiTextField.h"
 
 namespace qor {
 namespace core {
@@ -149,6 +152,47 @@ void Label::setTextColors(const Color& light, const Color& dark)
 {
   if (pui::Label* platform = label())
     platform->setTextColors(*colorImpl(light), *colorImpl(dark));
+}
+
+TextField* Label::attachedTextField() const
+{
+  pui::Label* platform = label();
+  if (!platform || !platform->attachedTextField())
+    return nullptr;
+  return dynamic_cast<TextField*>(wrapWidget(platform->attachedTextField()));
+}
+
+void Label::setAttachedTextField(const TextField& field)
+{
+  pui::Label* platform = label();
+  if (platform)
+    platform->setAttachedTextField(dynamic_cast<pui::TextField*>(field.platform()));
+}
+
+void Label::clearAttachedTextField()
+{
+  if (pui::Label* platform = label())
+    platform->setAttachedTextField(nullptr);
+}
+
+Panel* Label::attachedPanel() const
+{
+  pui::Label* platform = label();
+  if (!platform || !platform->attachedPanel())
+    return nullptr;
+  return new Panel(wrapPanel(platform->attachedPanel()));
+}
+
+void Label::setAttachedPanel(const Window& panel)
+{
+  if (pui::Label* platform = label())
+    platform->setAttachedPanel(panelImpl(panel));
+}
+
+void Label::clearAttachedPanel()
+{
+  if (pui::Label* platform = label())
+    platform->setAttachedPanel(nullptr);
 }
 
 void Label::fireClick()

@@ -15,6 +15,10 @@ class Label;
 }
 namespace core {
 
+class Panel;
+class TextField;
+class Window;
+
 class Label : public Widget
 {
 public:
@@ -47,6 +51,15 @@ public:
   // False without custom text colours.
   virtual bool textColors(Color& light, Color& dark) const;
   virtual void setTextColors(const Color& light, const Color& dark);
+  // A new handle of the tied text field, owned by the caller; null without one.
+  virtual TextField* attachedTextField() const;
+  virtual void setAttachedTextField(const TextField& field);
+  virtual void clearAttachedTextField();
+  // A new handle of the tied panel, owned by the caller; null without one.
+  virtual Panel* attachedPanel() const;
+  // A window that is not a panel unties the label.
+  virtual void setAttachedPanel(const Window& panel);
+  virtual void clearAttachedPanel();
   virtual void fireClick();
   virtual Callback* clickCallback() const;
   virtual void setClickCallback(const Callback& callback);

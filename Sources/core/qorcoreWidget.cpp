@@ -4,8 +4,10 @@
 #include "aip/qoraipRect.h"
 #include "aip/qoraipSize.h"
 #include "core/qorcoreButton.h"
+#include "core/qorcoreCheckbox.h"
 #include "core/qorcoreCoreGlobals.h"
 #include "core/qorcoreLabel.h"
+#include "core/qorcoreTextField.h"
 #include "pui/qorpuiBasePlugin.h"
 #include "pui/qorpuiUiGlobals.h"
 #include "pui/qorpuiWidget.h"
@@ -60,8 +62,12 @@ qor::core::Widget* emptyHandleForKind(int32_t kind)
   switch (kind) {
   case qor::pui::ButtonWidgetKind:
     return new qor::core::Button();
+  case qor::pui::CheckboxWidgetKind:
+    return new qor::core::Checkbox();
   case qor::pui::LabelWidgetKind:
     return new qor::core::Label();
+  case qor::pui::TextFieldWidgetKind:
+    return new qor::core::TextField();
   default:
     return nullptr;
   }

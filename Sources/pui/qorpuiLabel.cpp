@@ -8,7 +8,10 @@
 #include "geo/qorgeoNumeric.h"
 #include "pui/qorpuiGdiPlusBitmap.h"
 #include "pui/qorpuiHoverTracking.h"
+#include "pui/qorpuiTextField.h"
 #include "pui/qorpuiTheme.h"
+#include "pui/qorpuiUiGlobals.h"
+#include "pui/qorpuiBasePlugin.h"
 #include "pui/qorpuiWindow.h"
 #include "win/GdiPlus.h"
 
@@ -122,6 +125,8 @@ Label::Label(const Label& other)
 
 Label::~Label()
 {
+  if (attachedTextField_ && attachedTextField_->attachedLabel() == this)
+    attachedTextField_->setAttachedLabelPointer(nullptr);
   delete textColorLight_;
   delete textColorDark_;
 }
@@ -232,6 +237,53 @@ void Label::setTextColors(const aip::Color& light, const aip::Color& dark)
   textColorLight_ = new aip::Color(light);
   textColorDark_ = new aip::Color(dark);
   redraw();
+}
+
+TextField* Label::attachedTextField() const
+{
+  return attachedTextField_;
+}
+
+void Label::setAttachedTextField(TextField* field)
+{
+  // The field leaves the label it was tied to.
+  if (field && field->attachedLabel() && field->attachedLabel() != this)
+    field->attachedLabel()->setAttachedTextField(nullptr);
+  if (field)
+    field->setAttachedLabelPointer(nullptr);
+  if (attachedPanel_) {
+    attachedPanel_ = nullptr;
+    redraw();
+  } else if (attachedTextField_ && attachedTextField_->attachedLabel() == this) {
+    attachedTextField_->setAttachedLabelPointer(nullptr);
+  }
+  attachedTextField_ = field;
+  if (field)
+    field->setAttachedLabelPointer(this);
+}
+
+Panel* Label::attachedPanel() const
+{
+  return attachedPanel_;
+}
+
+void Label::setAttachedPanel(Panel* panel)
+{
+  if (attachedTextField_ && attachedTextField_->attachedLabel() == this)
+    attachedTextField_->setAttachedLabelPointer(nullptr);
+  attachedTextField_ = nullptr;
+  attachedPanel_ = panel;
+  redraw();
+}
+
+void Label::fireClick()
+{
+  ClickWidget::fireClick();
+  BasePlugin* plugin = BasePlugin::instance();
+  if (!enabled() || !plugin || !plugin->uiGlobals())
+    return;
+  if (attachedTextField_)
+    attachedTextField_->setSelection(0, static_cast<int32_t>(attachedTextField_->text().size()));
 }
 
 int32_t Label::themeContext() const
@@ -410,6 +462,15 @@ void WinMfcTextLabel::DrawItem(LPDRAWITEMSTRUCT item)
   RECT target = r;
   const UINT fit = measured.right <= r.right ? DT_SINGLELINE | DT_VCENTER : DT_WORDBREAK;
   ::DrawTextExW(dc, &title[0], -1, &target, DT_NOPREFIX | align | fit, nullptr);
+  if (owner->attachedPanel()) {
+    // Underlined below the measured text, from the label's left edge.
+    CPen pen(PS_SOLID, 1, static_cast<COLORREF>(text.toInt()));
+    HGDIOBJ oldPen = ::SelectObject(dc, pen);
+    ::MoveToEx(dc, measured.left, measured.bottom, nullptr);
+    ::LineTo(dc, measured.right, measured.bottom);
+    ::SetPixel(dc, measured.right, measured.bottom, static_cast<COLORREF>(text.toInt()));
+    ::SelectObject(dc, oldPen);
+  }
   ::SetTextColor(dc, oldColor);
   ::SetBkMode(dc, oldMode);
 }

@@ -16,6 +16,9 @@
 namespace qor {
 namespace pui {
 
+class Panel;
+class TextField;
+
 class Label : public TextWidget,
               public ClickWidget,
               public DraggableWidget,
@@ -68,6 +71,17 @@ public:
   virtual bool textColors(aip::Color& light, aip::Color& dark) const;
   virtual void setTextColors(const aip::Color& light, const aip::Color& dark);
 
+  // The partner a click goes to: a text field (focused with all its text selected) or a host panel.
+  // At most one is set; tying a field unties it from its earlier label.
+  virtual TextField* attachedTextField() const;
+  virtual void setAttachedTextField(TextField* field);
+  virtual Panel* attachedPanel() const;
+  virtual void setAttachedPanel(Panel* panel);
+  // The click callback first; then a tied field takes the focus with its whole text selected.
+  void fireClick() override;
+  // Set by the field's side of the tie.
+  void setAttachedTextFieldPointer(TextField* field) { attachedTextField_ = field; }
+
   // The colour context of the label's window: 20 in dialog-kind windows (2 and 4), else 10.
   int32_t themeContext() const;
   // Hovered and asked to highlight by the hover-highlight flag of its PNG or SVG ids.
@@ -82,6 +96,8 @@ private:
   // Both id sets' hover-highlight flag, without touching the ids.
   void storeHoverHighlight(bool highlight);
 
+  TextField* attachedTextField_ = nullptr;
+  Panel* attachedPanel_ = nullptr;
   int32_t backgroundShape_ = NoShape;
   aip::Color shapeColorLight_;
   aip::Color shapeColorDark_;

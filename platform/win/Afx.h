@@ -566,6 +566,43 @@ public:
   void SetButtonStyle(UINT style, BOOL redraw = TRUE) { ::SendMessageW(m_hWnd, BM_SETSTYLE, style, redraw); }
 };
 
+// Text controls of the "Edit" class.
+class CEdit : public CWnd
+{
+public:
+  virtual BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
+  {
+    return CWnd::Create(u"Edit", nullptr, style, rect, parent, id);
+  }
+  void GetSel(int& start, int& end) const
+  {
+    DWORD s = 0, e = 0;
+    ::SendMessageW(m_hWnd, EM_GETSEL, reinterpret_cast<WPARAM>(&s), reinterpret_cast<LPARAM>(&e));
+    start = static_cast<int>(s);
+    end = static_cast<int>(e);
+  }
+  void SetSel(int start, int end, BOOL noScroll = FALSE)
+  {
+    ::SendMessageW(m_hWnd, EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
+    if (!noScroll)
+      ::SendMessageW(m_hWnd, EM_SCROLLCARET, 0, 0);
+  }
+  void ReplaceSel(LPCWSTR text, BOOL canUndo = FALSE)
+  {
+    ::SendMessageW(m_hWnd, EM_REPLACESEL, static_cast<WPARAM>(canUndo), reinterpret_cast<LPARAM>(text));
+  }
+  BOOL SetReadOnly(BOOL readOnly = TRUE)
+  {
+    return static_cast<BOOL>(::SendMessageW(m_hWnd, EM_SETREADONLY, static_cast<WPARAM>(readOnly), 0));
+  }
+  void SetLimitText(UINT limit) { ::SendMessageW(m_hWnd, EM_SETLIMITTEXT, limit, 0); }
+  void Cut() { ::SendMessageW(m_hWnd, WM_CUT, 0, 0); }
+  void Copy() { ::SendMessageW(m_hWnd, WM_COPY, 0, 0); }
+  void Paste() { ::SendMessageW(m_hWnd, WM_PASTE, 0, 0); }
+  void Clear() { ::SendMessageW(m_hWnd, WM_CLEAR, 0, 0); }
+  BOOL Undo() { return static_cast<BOOL>(::SendMessageW(m_hWnd, EM_UNDO, 0, 0)); }
+};
+
 // Static texts of the "Static" class.
 class CStatic : public CWnd
 {

@@ -657,3 +657,60 @@ typedef MEASUREITEMSTRUCT* LPMEASUREITEMSTRUCT;
 #define EM_GETSEL 0x00B0
 #define EM_SETSEL 0x00B1
 #define EM_SCROLLCARET 0x00B7
+
+// The system class "Edit": a single-line (or multi-line) text control with a caret, a selection and
+// the clipboard commands; it tells its parent of changes with WM_COMMAND and these codes.
+#define ES_LEFT 0x0000L
+#define ES_CENTER 0x0001L
+#define ES_RIGHT 0x0002L
+#define ES_MULTILINE 0x0004L
+#define ES_AUTOHSCROLL 0x0080L
+#define ES_NOHIDESEL 0x0100L
+#define ES_READONLY 0x0800L
+#define ES_WANTRETURN 0x1000L
+#define ES_NUMBER 0x2000L
+
+#define EN_SETFOCUS 0x0100
+#define EN_KILLFOCUS 0x0200
+#define EN_CHANGE 0x0300
+#define EN_UPDATE 0x0400
+#define EN_MAXTEXT 0x0501
+
+#define EM_GETRECT 0x00B2
+#define EM_REPLACESEL 0x00C2
+#define EM_LIMITTEXT 0x00C5
+#define EM_SETLIMITTEXT EM_LIMITTEXT
+#define EM_CANUNDO 0x00C6
+#define EM_UNDO 0x00C7
+#define EM_SETREADONLY 0x00CF
+#define EM_GETLIMITTEXT 0x00D5
+
+#define WM_CUT 0x0300
+#define WM_COPY 0x0301
+#define WM_PASTE 0x0302
+#define WM_CLEAR 0x0303
+#define WM_UNDO 0x0304
+
+// Drawing a window into a given DC.
+#define WM_PRINT 0x0317
+#define WM_PRINTCLIENT 0x0318
+#define PRF_CHECKVISIBLE 0x00000001L
+#define PRF_NONCLIENT 0x00000002L
+#define PRF_CLIENT 0x00000004L
+#define PRF_ERASEBKGND 0x00000008L
+#define PRF_CHILDREN 0x00000010L
+
+#define VK_END 0x23
+#define VK_HOME 0x24
+#define VK_INSERT 0x2D
+
+// The clipboard of the process. SetClipboardData takes over a GlobalAlloc block (EmptyClipboard and
+// the next SetClipboardData of the format free it); GetClipboardData lends it. Both need the clipboard
+// opened by OpenClipboard (one opener at a time); EmptyClipboard also makes the opener the owner.
+BOOL OpenClipboard(HWND owner);
+BOOL CloseClipboard();
+BOOL EmptyClipboard();
+HANDLE SetClipboardData(UINT format, HANDLE data);
+HANDLE GetClipboardData(UINT format);
+BOOL IsClipboardFormatAvailable(UINT format);
+HWND GetClipboardOwner();

@@ -291,6 +291,7 @@ void registerSystemClasses()
   registerIfMissing(WC_DIALOG, &DefDlgProcW, CS_DBLCLKS | CS_SAVEBITS);
   registerIfMissing(u"Button", &buttonProc, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW);
   registerIfMissing(u"Static", &staticProc, 0);
+  registerEditClass();
 }
 
 // The descendants of a window that Tab visits, in z-order: enabled visible WS_TABSTOP windows; the

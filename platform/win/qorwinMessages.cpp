@@ -366,13 +366,15 @@ LRESULT DispatchMessageW(const MSG* msg)
 
 BOOL TranslateMessage(const MSG* msg)
 {
-  // A key that types a character posts its WM_CHAR: letters (lower case unless Shift is held), digits,
-  // space, Enter, Esc, Tab and Backspace.
+  // A key that types a character posts its WM_CHAR: letters (lower case unless Shift is held; control
+  // characters with Control), digits, space, Enter, Esc, Tab and Backspace.
   if (!msg || msg->message != WM_KEYDOWN)
     return FALSE;
   WPARAM key = msg->wParam;
   WPARAM c = 0;
-  if (key >= 'A' && key <= 'Z')
+  if (key >= 'A' && key <= 'Z' && GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0)
+    c = key - 'A' + 1; // Control+letter types the control character (Ctrl+C is 3)
+  else if (key >= 'A' && key <= 'Z')
     c = GetKeyState(VK_SHIFT) < 0 ? key : key - 'A' + 'a';
   else if ((key >= '0' && key <= '9') || key == VK_SPACE)
     c = key;

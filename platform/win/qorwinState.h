@@ -157,6 +157,8 @@ void killWindowTimersLocked(HWND window);
 
 // Registers the system window classes (dialog, button, static) when they are missing.
 void registerSystemClasses();
+// The "Edit" class (qorwinEdit.cpp).
+void registerEditClass();
 
 // For a modal loop whose queue is empty: moves the clock to the thread's next timer (in real time,
 // waits for it or for a message) and answers true, or answers false when nothing is left to do: no
