@@ -7,6 +7,7 @@
 #include "core/qorcoreTabOrder.h"
 #include "panelPlugin.h"
 #include "tfGlobals.h"
+#include "tfKeystroke.h"
 #include "tfText.h"
 
 namespace panel {
@@ -96,14 +97,14 @@ void Plugin::filterField(qor::core::TextField& field, std::string& accepted, siz
   if (accepted.empty())
     accepted = field.text();
   if (!panelOptions_detail::acceptedKeystroke(field.lastTypedText())) {
-    field.setText(accepted);
+    tf::undoKeystroke(field, accepted);
     return;
   }
   const std::string text = field.text();
   if (longest == 0 || text.size() <= longest)
     accepted = text;
   else
-    field.setText(accepted);
+    tf::undoKeystroke(field, accepted);
 }
 
 // The text is left for the command to read, except that an empty field becomes "0", a number beyond

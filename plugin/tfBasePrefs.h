@@ -121,6 +121,8 @@ private:
   void buildSettingWidgets();
   std::string frequencyFieldText() const;
   void setFrequencyFieldText(const std::string& text);
+  // Back to frequencyText, the caret where it stood before the keystroke.
+  void undoFrequencyKeystroke();
   std::string lastTypedText() const;
   bool autoCheckBoxOn() const;
   void setAutoCheckBox(bool on);

@@ -3,6 +3,7 @@
 #include "core/qorcoreCallback.h"
 #include "core/qorcoreLabel.h"
 #include "tfBasePrefs.h"
+#include "tfKeystroke.h"
 
 namespace tf {
 
@@ -33,6 +34,11 @@ std::string tfBasePrefs::frequencyFieldText() const
 void tfBasePrefs::setFrequencyFieldText(const std::string& text)
 {
   frequencyField.setText(text);
+}
+
+void tfBasePrefs::undoFrequencyKeystroke()
+{
+  undoKeystroke(frequencyField, frequencyText);
 }
 
 std::string tfBasePrefs::lastTypedText() const

@@ -58,6 +58,13 @@ TEST_F(PanelCommandLine, ATypedDistanceIsUsedByTheJoinAndStored)
   // The next run starts with it.
   r = run({"--open", drawing(), "--select", "all", "--menu", "Objects Paths Popup>Junctate"});
   EXPECT_NE(r.out.find("1 join made"), std::string::npos) << r.out;
+  // Tab commits as Enter does, and Assimilate (the selected path takes in the others) the typed options.
+  r = run({"--open", drawing(), "--select", "a", "--type-tab", "Distance=0.25", "--type-tab", "Angle=10", "--click",
+           "Assimilate"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_NE(r.out.find("1 join made"), std::string::npos) << r.out;
+  EXPECT_EQ(pref("pDist"), "0.25");
+  EXPECT_EQ(pref("pAngle"), "10");
 }
 
 struct BadText
@@ -102,7 +109,11 @@ INSTANTIATE_TEST_SUITE_P(
         BadText{"ExponentInDistance", "Distance=1e999", "1999", "pDist", "1999"},
         BadText{"Empty", "Smooth=", "0", "pSmooth", "0"},
         BadText{"StraightAbove1", "Straight=2", ".0001", "pStraight", "0.0001"},
-        BadText{"TwoPoints", "Distance=1.2.3", "0.05", "pDist", "0.05"}),
+        BadText{"TwoPoints", "Distance=1.2.3", "0.05", "pDist", "0.05"},
+        // A minus is taken only as that first keystroke; the distance has no limit, the straights do.
+        BadText{"MinusAsTheFirstKeystroke", "Distance=-1", "", "pDist", "-1"},
+        BadText{"MinusInStraight", "Straight=-1", ".0001", "pStraight", "0.0001"},
+        BadText{"EmptyDistance", "Distance=", "0", "pDist", "0"}),
     [](const ::testing::TestParamInfo<BadText>& info) { return std::string(info.param.name); });
 
 TEST_F(PanelCommandLine, PanelActionsSayWhyTheyCannotRun)

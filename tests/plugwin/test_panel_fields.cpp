@@ -1,6 +1,7 @@
 // The options panel's four fields typed into through the real edit controls: the keystroke filters,
 // the commits with their limits and alerts, the labels that focus their field, and the typed options
 // used by the next join and stored in the preference file.
+#include "hostapi/UserSuite.h"
 #include "hostsimPanels.h"
 #include "plugwinFixture.h"
 #include "tfGlobals.h"
@@ -120,7 +121,10 @@ INSTANTIATE_TEST_SUITE_P(
                       Keys{"ALetterIsUndone", Smooth, u"4x", "4"},
                       Keys{"AMinusIsUndone", Angle, u"-", "1"},
                       Keys{"BackspaceWorks", Straight, u"0.5\b\b7", "07"},
-                      Keys{"DistanceHasNoLengthLimit", Distance, u"12345.678", "12345.678"}),
+                      Keys{"DistanceHasNoLengthLimit", Distance, u"12345.678", "12345.678"},
+                      // After an undone keystroke the caret stays where it was, so typing goes on there.
+                      Keys{"TypingGoesOnAfterAnUndoneLetter", Distance, u"1e999", "1999"},
+                      Keys{"TypingGoesOnAfterAnUndoneDigit", Angle, u"1234\b5", "125"}),
     [](const ::testing::TestParamInfo<Keys>& info) { return std::string(info.param.name); });
 
 struct Commit
@@ -226,6 +230,33 @@ TEST_F(PanelFields, AFieldThatIsNoNumberKeepsTheOptionItHad)
   clickCentre(child(content(), "Assimilate"));
   EXPECT_EQ(prefValue("pDist"), "0.05");
   EXPECT_EQ(windowText(field(Distance)), "0.05");
+}
+
+// A host that does not hand out its number suite: the fields still show, read and store numbers.
+class WithoutNumberSuite : public PanelFields
+{
+protected:
+  void SetUp() override
+  {
+    app.refuseSuite(kUserSuiteName, kUserSuiteVersion);
+    PanelFields::SetUp();
+  }
+};
+
+TEST_F(WithoutNumberSuite, TheFieldsStillShowReadAndStoreNumbers)
+{
+  EXPECT_EQ(windowText(field(Distance)), "0.05");
+  EXPECT_EQ(windowText(field(Straight)), "0.0001");
+  typeOver(field(Angle), u"1");
+  typeOver(field(Angle), u"200");
+  enter();
+  EXPECT_EQ(windowText(field(Angle)), "180");
+  typeOver(field(Distance), u"0.3");
+  enter();
+  clickCentre(child(content(), "Junctate"));
+  EXPECT_EQ(paths(), 1u);
+  EXPECT_EQ(prefValue("pDist"), "0.3");
+  EXPECT_EQ(prefValue("pAngle"), "180");
 }
 
 }  // namespace plugwintest

@@ -10,7 +10,7 @@ namespace {
 const char dialogTitle[] = "Update Junctate";
 const char recommendText[] = "Update checks to this version of Junctate are recommended at least every 30 days.";
 const char disableText[] =
-    "Are you sure you want to disableText this? Update checks to this version of Junctate are recommended at least "
+    "Are you sure you want to disable this? Update checks to this version of Junctate are recommended at least "
     "every 30 days.";
 
 HWND frequencyField(HWND dialog)
@@ -105,10 +105,10 @@ TEST_F(PlugWin, TheDaysFieldUndoesLettersAndTakesDeletions)
 {
   server.on("/check/currentversion.php", {200, "17", {}, qortest::HttpServer::Mode::Answer});
   startWithSite();
-  std::string afterLetter, afterDelete, afterBackspace;
+  std::string afterLetter, afterDelete, afterBackspace, afterClearing;
   answer(dialogTitle, [&](HWND dialog) {
     HWND field = frequencyField(dialog);
-    typeDays(field, u"12x");
+    typeDays(field, u"12x3");
     afterLetter = windowText(field);
     SendMessageW(field, EM_SETSEL, 0, 1);
     qorwin::postKey(VK_DELETE);
@@ -118,12 +118,17 @@ TEST_F(PlugWin, TheDaysFieldUndoesLettersAndTakesDeletions)
     qorwin::postText(u"\b");
     qorwin::pump();
     afterBackspace = windowText(field);
+    SendMessageW(field, EM_SETSEL, 0, -1);
+    qorwin::postText(u"\b");
+    qorwin::pump();
+    afterClearing = windowText(field);
     press("Not Now")(dialog);
   });
   ASSERT_TRUE(check(false));
-  EXPECT_EQ(afterLetter, "12");
-  EXPECT_EQ(afterDelete, "2");
-  EXPECT_EQ(afterBackspace, "");
+  EXPECT_EQ(afterLetter, "123") << "typing goes on after the undone letter";
+  EXPECT_EQ(afterDelete, "23");
+  EXPECT_EQ(afterBackspace, "3");
+  EXPECT_EQ(afterClearing, "");
   EXPECT_EQ(prefValue("vCheckFreq"), "30") << "an empty field keeps the days there were";
 }
 
