@@ -6,6 +6,7 @@
 
 #include "hostsimRunner.h"
 #include "plugin/pluginFixture.h"
+#include "win/WinTest.h"
 
 namespace plugwintest {
 
@@ -115,6 +116,17 @@ INSTANTIATE_TEST_SUITE_P(
         BadText{"MinusInStraight", "Straight=-1", ".0001", "pStraight", "0.0001"},
         BadText{"EmptyDistance", "Distance=", "0", "pDist", "0"}),
     [](const ::testing::TestParamInfo<BadText>& info) { return std::string(info.param.name); });
+
+TEST_F(PanelCommandLine, ThePanelIsWrittenAsAPictureAsTheActionsLeftIt)
+{
+  const std::string png = appData.file("panel.png");
+  CliRun r = run({"--open", drawing(), "--type", "Angle=90", "--snapshot", "Junctate", png});
+  ASSERT_EQ(r.code, 0) << r.err;
+  const qorwin::Picture picture = qorwin::Picture::loadPng(png);
+  ASSERT_FALSE(picture.empty());
+  EXPECT_GE(picture.width, 240);
+  EXPECT_GE(picture.height, 120);
+}
 
 TEST_F(PanelCommandLine, PanelActionsSayWhyTheyCannotRun)
 {
