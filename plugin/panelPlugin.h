@@ -9,6 +9,7 @@
 #include "core/qorcoreLabel.h"
 #include "core/qorcoreMenuItem.h"
 #include "core/qorcorePanel.h"
+#include "core/qorcoreTextField.h"
 #include "core/qorcoreWidgetGroup.h"
 #include "hostapi/UnicodeStringSuite.h"
 
@@ -55,6 +56,29 @@ public:
   void writeOptionFields();
   void onJunctateButton();
   void onAssimilateButton();
+  // Keystroke filters and commit handlers of the four fields.
+  void filterDistField();
+  void filterAngleField();
+  void filterSmoothField();
+  void filterStraightField();
+  void commitDistField();
+  void commitAngleField();
+  void commitSmoothField();
+  void commitStraightField();
+  // A click on a field's label gives the field the keyboard focus.
+  void onDistLabelClick();
+  void onAngleLabelClick();
+  void onSmoothLabelClick();
+  void onStraightLabelClick();
+
+  // What a commit accepts: outside lowest..highest the field shows the replacement and the alert.
+  struct Limit
+  {
+    double lowest;
+    double highest;
+    const char* replacement;
+    const char* alert;
+  };
 
   qor::core::Plugin* facade() const { return facade_; }
   const qor::core::MenuItem& panelMenuItem() const { return panelItem; }
@@ -67,6 +91,9 @@ public:
 
 private:
   void startCommand();
+  // longest: the most UTF-8 bytes the field takes, 0 for no limit. A null limit is the distance field's.
+  void filterField(qor::core::TextField& field, std::string& accepted, size_t longest);
+  void commitField(qor::core::TextField& field, std::string& accepted, double option, const Limit* limit);
 
   qor::core::Plugin* facade_;
   qor::core::MenuItem panelItem;
@@ -77,6 +104,10 @@ private:
   qor::core::Label distUnitLabel;
   qor::core::Label angleUnitLabel;
   qor::core::Label smoothLabel;
+  qor::core::TextField smoothField;
+  qor::core::TextField straightField;
+  qor::core::TextField distField;
+  qor::core::TextField angleField;
   qor::core::Button junctateButton;
   qor::core::Button assimilateButton;
   qor::core::WidgetGroup panelWidgets;

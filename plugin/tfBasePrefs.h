@@ -6,11 +6,13 @@
 #include <string>
 
 #include "core/qorcoreBoolPref.h"
+#include "core/qorcoreCheckbox.h"
 #include "core/qorcoreLabel.h"
 #include "core/qorcoreModalDialog.h"
 #include "core/qorcoreNumberPref.h"
 #include "core/qorcorePreferences.h"
 #include "core/qorcoreStringPref.h"
+#include "core/qorcoreTextField.h"
 
 namespace qor {
 namespace core {
@@ -102,7 +104,9 @@ public:
 
   qor::core::ModalDialog updateDialog;
   std::string frequencyText;
+  qor::core::TextField frequencyField;
   qor::core::Label updateMessage;
+  qor::core::Checkbox autoCheckBox;
   std::string downloadUrl;
   std::string downloadName;
   // Owned; null while no request runs.
@@ -117,6 +121,8 @@ private:
   void buildSettingWidgets();
   std::string frequencyFieldText() const;
   void setFrequencyFieldText(const std::string& text);
+  // Back to frequencyText, the caret where it stood before the keystroke.
+  void undoFrequencyKeystroke();
   std::string lastTypedText() const;
   bool autoCheckBoxOn() const;
   void setAutoCheckBox(bool on);

@@ -312,7 +312,7 @@ void tfBasePrefs::filterFrequencyField()
   if (typed.empty() || tfUpdate_detail::isDigit(typed[0]) || first == 127 || first == 8 || first == 0xEF)
     frequencyText = frequencyFieldText();
   else
-    setFrequencyFieldText(frequencyText);
+    undoFrequencyKeystroke();
 }
 
 void tfBasePrefs::onFrequencyCommit()

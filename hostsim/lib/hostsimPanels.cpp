@@ -147,8 +147,9 @@ PanelRef Panels::create(const std::string& identifier, const std::string& title,
   panel.size = minimum;
   HWND owner = reinterpret_cast<HWND>(app_.area<Context>().mainWindow());
   Panel& stored = panels_.add(panel.handle, std::move(panel));
-  // Created hidden; the frame is drawn by the host, the content window is the plug-in's.
-  stored.frame = CreateWindowExW(WS_EX_TOOLWINDOW, kFrameClass, u"", WS_POPUP | WS_CLIPCHILDREN, 0, 0,
+  // Created hidden; the frame is drawn by the host, the content window is the plug-in's. The frame
+  // carries the title as its text, so that the panel is found by it like any other window.
+  stored.frame = CreateWindowExW(WS_EX_TOOLWINDOW, kFrameClass, utf8ToUtf16(stored.title).c_str(), WS_POPUP | WS_CLIPCHILDREN, 0, 0,
                                  pixels(minimum.width) + kExtraWidth, pixels(minimum.height) + kExtraHeight, owner,
                                  nullptr, nullptr, nullptr);
   stored.content = CreateWindowExW(0, kContentClass, u"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, kBorder,

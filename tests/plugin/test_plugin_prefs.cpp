@@ -2,6 +2,7 @@
 // what survives a file or folder that cannot be used.
 #include "core/qorcoreDate.h"
 #include "core/qorcoreDuration.h"
+#include "clientHooks.h"
 #include "panelPlugin.h"
 #include "pluginFixture.h"
 #include "tfGlobals.h"
@@ -62,7 +63,10 @@ TEST_F(Prefs, ACommandStoresTheOptionsItJoinsWith)
 {
   start();
   open("<path id='a' d='M0 0 L10 0'/><path id='b' d='M11 0 L20 0'/>", {"all"});
+  // The command takes its options from the panel's fields.
   tf::globals.distance = 1.5;
+  ASSERT_NE(::clientPlugin(), nullptr);
+  ::clientPlugin()->writeOptionFields();
   EXPECT_EQ(app.area<hostsim::MenuItems>().choose("Objects Paths Popup Junctate"), 0);
   EXPECT_EQ(prefValue(prefsText(), "pDist"), "1.5");
   EXPECT_EQ(hostsim::Workspace::instance().current()->findById("b"), nullptr) << "the 1-point gap was joined";
