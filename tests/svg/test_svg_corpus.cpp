@@ -4,6 +4,7 @@
 // scripts/svg-corpus sets it) it runs on every file and prints the table of what went wrong.
 #include "hostsimDocument.h"
 #include "hostsimSvg.h"
+#include "support/svgPictures.h"
 
 #include <gtest/gtest.h>
 
@@ -30,10 +31,8 @@
 
 namespace svgCorpusTest {
 namespace fs = std::filesystem;
+using namespace svgPictures;
 
-constexpr int kWidth = 256;
-constexpr int kChannelTolerance = 32;
-constexpr double kPixelTolerance = 0.005;
 // Generous: the renderer alone takes seconds on the largest files, and the machine may be busy.
 constexpr int kSecondsPerFile = 60;
 // The share of drawings that must look the same; raised as causes of difference are mended.
@@ -63,82 +62,6 @@ const char* verdictName(Verdict v)
   case Verdict::Skipped: return "skipped";
   }
   return "?";
-}
-
-struct Image
-{
-  int width = 0, height = 0;
-  std::vector<uint32_t> pixels; // premultiplied ARGB
-};
-
-// Renders as the renderer's command line does at a width of 256: the intrinsic size, else the view box,
-// scaled to that width. False when the renderer cannot read or draw it.
-bool render(const std::string& text, const std::string& basePath, Image& out, std::string& error)
-{
-  GInputStream* stream = g_memory_input_stream_new_from_data(text.data(), static_cast<gssize>(text.size()), nullptr);
-  GFile* base = g_file_new_for_path(basePath.c_str());
-  GError* err = nullptr;
-  RsvgHandle* handle = rsvg_handle_new_from_stream_sync(stream, base, RSVG_HANDLE_FLAGS_NONE, nullptr, &err);
-  g_object_unref(base);
-  g_object_unref(stream);
-  if (!handle) {
-    error = err ? err->message : "unreadable";
-    if (err)
-      g_error_free(err);
-    return false;
-  }
-  double w = 0, h = 0;
-  if (!rsvg_handle_get_intrinsic_size_in_pixels(handle, &w, &h)) {
-    gboolean hasW, hasH, hasViewBox;
-    RsvgLength lw, lh;
-    RsvgRectangle vb;
-    rsvg_handle_get_intrinsic_dimensions(handle, &hasW, &lw, &hasH, &lh, &hasViewBox, &vb);
-    w = hasViewBox ? vb.width : kWidth;
-    h = hasViewBox ? vb.height : kWidth;
-  }
-  bool ok = w > 0 && h > 0 && std::isfinite(w) && std::isfinite(h);
-  if (ok) {
-    out.width = kWidth;
-    out.height = std::clamp(static_cast<int>(std::lround(kWidth * h / w)), 1, 4 * kWidth);
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, out.width, out.height);
-    cairo_t* cr = cairo_create(surface);
-    RsvgRectangle viewport{0, 0, static_cast<double>(out.width), static_cast<double>(out.height)};
-    ok = rsvg_handle_render_document(handle, cr, &viewport, &err);
-    if (!ok) {
-      error = err ? err->message : "not drawn";
-      if (err)
-        g_error_free(err);
-    }
-    cairo_destroy(cr);
-    cairo_surface_flush(surface);
-    out.pixels.resize(static_cast<size_t>(out.width) * out.height);
-    const unsigned char* data = cairo_image_surface_get_data(surface);
-    int stride = cairo_image_surface_get_stride(surface);
-    for (int y = 0; y < out.height; ++y)
-      std::memcpy(&out.pixels[static_cast<size_t>(y) * out.width], data + static_cast<size_t>(y) * stride,
-                  sizeof(uint32_t) * out.width);
-    cairo_surface_destroy(surface);
-  } else {
-    error = "no size";
-  }
-  g_object_unref(handle);
-  return ok;
-}
-
-double differingFraction(const Image& a, const Image& b)
-{
-  if (a.width != b.width || a.height != b.height)
-    return 1;
-  size_t differ = 0;
-  for (size_t i = 0; i < a.pixels.size(); ++i)
-    for (int shift = 0; shift < 32; shift += 8) {
-      int x = (a.pixels[i] >> shift) & 0xff, y = (b.pixels[i] >> shift) & 0xff;
-      if (std::abs(x - y) > kChannelTolerance) {
-        ++differ;
-        break;
-      }
-    }
-  return a.pixels.empty() ? 0 : static_cast<double>(differ) / a.pixels.size();
 }
 
 std::string readFile(const fs::path& path)
