@@ -79,6 +79,8 @@ public:
   int32_t activeArtboard = 0;
   // Attributes of the SVG root element, kept for output (width, height, viewBox, namespaces...).
   std::vector<std::pair<std::string, std::string>> svgRootAttrs;
+  // Style sheets the SVG file links before its root (<?xml-stylesheet ...?>), as target and value.
+  std::vector<std::pair<std::string, std::string>> svgProlog;
   // Isolation mode: the isolated art, or null.
   Art* isolated = nullptr;
   // The application's handle of this document when an application is running (its document list), and

@@ -59,6 +59,8 @@ struct Paint
   PaintRef stroke = unused();
   double width = 1;
   bool evenOdd = false;
+  // The inherited "color" that currentColor paints with.
+  PaintColor current = PaintColor::rgb(0, 0, 0);
 };
 
 struct Context
@@ -436,6 +438,8 @@ double attrNumber(const pugi::xml_node& node, const char* name, double fallback,
   return v;
 }
 
+void appendNumber(std::string& out, double v);
+
 // What a length in user units is measured against: a percentage takes its share of the viewport's width,
 // height or normalized diagonal; em and ex take the font size.
 struct LengthBase
@@ -620,6 +624,20 @@ std::string trim(const std::string& t)
   return a == std::string::npos ? std::string() : t.substr(a, b - a + 1);
 }
 
+// The value a property has on node: "inherit" takes the parent's, and so does no value at all when the
+// property is inherited; empty when nothing gives one.
+std::string specified(pugi::xml_node node, const char* name, bool inherited)
+{
+  for (; node && node.type() == pugi::node_element; node = node.parent()) {
+    std::string v = trim(property(node, name));
+    if (!v.empty() && v != "inherit")
+      return v;
+    if (v.empty() && !inherited)
+      break;
+  }
+  return {};
+}
+
 // The id named by a local reference "#id" (in url() or href), or throws naming the property.
 std::string localTarget(std::string target, const std::string& what)
 {
@@ -631,12 +649,25 @@ std::string localTarget(std::string target, const std::string& what)
   return target.substr(1);
 }
 
+bool isCurrentColor(const std::string& text)
+{
+  static const char word[] = "currentcolor";
+  return text.size() == sizeof word - 1 &&
+         std::equal(text.begin(), text.end(), word, [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+}
+
 // A fill or stroke value; an unknown colour keeps the inherited paint.
-void parsePaintValue(const std::string& raw, PaintRef& ref, const char* property)
+void parsePaintValue(const std::string& raw, PaintRef& ref, const char* property, const PaintColor& current)
 {
   std::string text = trim(raw);
   if (text.empty())
     return;
+  if (isCurrentColor(text)) {
+    ref.used = true;
+    ref.color = current;
+    ref.url.clear();
+    return;
+  }
   auto what = [&] { return std::string(property) + "=\"" + raw + "\""; };
   if (text == "none") {
     ref.used = false;
@@ -682,8 +713,11 @@ void readPaint(const pugi::xml_node& node, Paint& paint)
   if (*style)
     decls = styleDecls(style);
   auto property = [&](const char* name) { return hostsimSvg_detail::property(node, decls, name); };
-  parsePaintValue(property("fill"), paint.fill, "fill");
-  parsePaintValue(property("stroke"), paint.stroke, "stroke");
+  std::string color = trim(property("color"));
+  if (!color.empty() && !isCurrentColor(color))
+    PaintSvg::parseColor(color, paint.current);
+  parsePaintValue(property("fill"), paint.fill, "fill", paint.current);
+  parsePaintValue(property("stroke"), paint.stroke, "stroke", paint.current);
   readTint(node, "data-fill-tint", paint.fill);
   readTint(node, "data-stroke-tint", paint.stroke);
   std::string width = property("stroke-width");
@@ -897,6 +931,29 @@ private:
   // Reads the content into a new group, which is set as the definition before its content is read, so
   // that content using its own definition sees it.
   void definitionArt(const pugi::xml_node& content, const Matrix& ctm, Art*& definition);
+  // Content under a view box measures percentages against that box.
+  class Viewport
+  {
+  public:
+    Viewport(Reader& r, const double* viewBox) : r_(r), w_(r.viewWidth_), h_(r.viewHeight_)
+    {
+      if (viewBox) {
+        r.viewWidth_ = viewBox[2];
+        r.viewHeight_ = viewBox[3];
+      }
+    }
+    ~Viewport()
+    {
+      r_.viewWidth_ = w_;
+      r_.viewHeight_ = h_;
+    }
+    Viewport(const Viewport&) = delete;
+    Viewport& operator=(const Viewport&) = delete;
+
+  private:
+    Reader& r_;
+    double w_, h_;
+  };
   void applyPaint(Art* art, const pugi::xml_node& node, const Context& ctx);
   void resolve(const PaintRef& ref, const pugi::xml_node& node, const Art* art, const Context& ctx,
                const char* property, bool& used, PaintColor& out);
@@ -909,6 +966,18 @@ private:
   // attribute; axis 0 measures percentages against the viewport width, 1 its height, 2 its diagonal.
   // False when the value is no length (renderers then draw nothing of the shape).
   bool geometry(const pugi::xml_node& node, const char* name, int axis, double& out);
+  // The font size in effect at node, in user units.
+  double fontSize(const pugi::xml_node& node);
+  // Puts the positions of a text element and its spans (x, y, dx, dy) given with units in user units,
+  // as the text reader takes plain numbers.
+  void textLengths(pugi::xml_node text);
+  // A group's own paint reference is written back where a filter of the group paints with it (its
+  // FillPaint and StrokePaint inputs); elsewhere a group's paint only passes to its content.
+  void keepFilterPaint(const pugi::xml_node& node, Art* group);
+  // Renderers draw markers on paths, lines, polylines and polygons only: a rect, circle or ellipse
+  // written as a path turns off the markers it is given or inherits.
+  void noMarkers(const pugi::xml_node& node, Art* art);
+  int usesMarkers_ = -1;
 
   Document& doc_;
   Context root_;
@@ -1086,8 +1155,11 @@ Gradient* Reader::gradient(const pugi::xml_node& node)
       last = offset;
       st.position1 = offset * 100;
       st.color = PaintColor::rgb(0, 0, 0);
-      PaintSvg::parseColor(property(stop, "stop-color"), st.color);
-      std::string opacity = property(stop, "stop-opacity");
+      std::string color = specified(stop, "stop-color", false);
+      if (isCurrentColor(color))
+        color = specified(stop, "color", true);
+      PaintSvg::parseColor(color, st.color);
+      std::string opacity = specified(stop, "stop-opacity", false);
       Numbers in(opacity.c_str());
       double o;
       if (!opacity.empty() && in.number(o))
@@ -1163,15 +1235,16 @@ Pattern* Reader::pattern(const pugi::xml_node& node, const Rect* box)
     // transform of the content's group, so that widths in it scale as they did.
     Matrix content;
     bool hasViewBox = false;
+    double v[4];
     if (pugi::xml_attribute vb = attr("viewBox")) {
       Numbers in(vb.value());
-      double v[4];
       hasViewBox = in.number(v[0]) && in.number(v[1]) && in.number(v[2]) && in.number(v[3]) && v[2] > 0 && v[3] > 0;
       if (hasViewBox)
         content = viewBoxTransform(v, w, h, attr("preserveAspectRatio").value());
     }
     if (!hasViewBox && !std::strcmp(attr("patternContentUnits").value(), "objectBoundingBox"))
       content = toBox;
+    Viewport viewport(*this, hasViewBox ? v : nullptr);
     definitionArt(contentNode, content.then(kFlip), p->art);
     if (!content.identity())
       p->art->svgAttrs.emplace_back("transform", matrixText(content));
@@ -1191,6 +1264,10 @@ Symbol* Reader::symbol(const pugi::xml_node& node)
   // viewport of its own would clip it in the scaled space.
   if (node.attribute("viewBox"))
     s->svgAttrs.emplace_back("overflow", "visible");
+  Numbers in(node.attribute("viewBox").value());
+  double v[4];
+  bool hasViewBox = in.number(v[0]) && in.number(v[1]) && in.number(v[2]) && in.number(v[3]) && v[2] > 0 && v[3] > 0;
+  Viewport viewport(*this, hasViewBox ? v : nullptr);
   definitionArt(node, kFlip, s->art);
   return s;
 }
@@ -1262,6 +1339,117 @@ bool Reader::geometry(const pugi::xml_node& node, const char* name, int axis, do
     return false;
   out = v;
   return true;
+}
+
+double Reader::fontSize(const pugi::xml_node& node)
+{
+  std::vector<pugi::xml_node> path;
+  for (pugi::xml_node n = node; n && n.type() == pugi::node_element; n = n.parent())
+    path.push_back(n);
+  double size = 16; // medium
+  for (auto it = path.rbegin(); it != path.rend(); ++it) {
+    std::string text = trim(property(*it, "font-size"));
+    double v;
+    // Percentages and em are of the parent's size; keywords keep it.
+    if (!text.empty() && parseLength(text, {size, size}, v) && v >= 0)
+      size = v;
+  }
+  return size;
+}
+
+void Reader::textLengths(pugi::xml_node text)
+{
+  auto convert = [&](pugi::xml_node n) {
+    double em = -1;
+    for (const char* name : {"x", "y", "dx", "dy"}) {
+      pugi::xml_attribute a = n.attribute(name);
+      const char* v = a.value();
+      // Plain numbers (exponents aside) are left as written.
+      bool units = false;
+      for (const char* c = v; *c && !units; ++c)
+        units = *c == '%' || (std::isalpha(static_cast<unsigned char>(*c)) && *c != 'e' && *c != 'E');
+      if (!units)
+        continue;
+      if (em < 0)
+        em = fontSize(n);
+      LengthBase base{name[std::strlen(name) - 1] == 'x' ? viewWidth_ : viewHeight_, em};
+      std::string out, item;
+      std::stringstream list(v);
+      bool ok = true;
+      while (ok && list >> item) {
+        for (size_t comma; (comma = item.find(',')) != std::string::npos;)
+          item.replace(comma, 1, " ");
+        std::stringstream parts(item);
+        for (std::string part; ok && parts >> part;) {
+          double x = 0;
+          ok = parseLength(part, base, x);
+          if (!out.empty())
+            out += ' ';
+          appendNumber(out, x);
+        }
+      }
+      if (ok)
+        a.set_value(out.c_str());
+    }
+  };
+  convert(text);
+  for (pugi::xml_node n = text.first_child(); n && n != text;) {
+    if (n.type() == pugi::node_element)
+      convert(n);
+    if (n.first_child()) {
+      n = n.first_child();
+      continue;
+    }
+    while (n != text && !n.next_sibling())
+      n = n.parent();
+    if (n != text)
+      n = n.next_sibling();
+  }
+}
+
+void Reader::keepFilterPaint(const pugi::xml_node& node, Art* group)
+{
+  std::string filter = trim(property(node, "filter"));
+  if (filter.empty() || filter == "none")
+    return;
+  for (const char* name : {"fill", "stroke"}) {
+    std::string v = trim(property(node, name));
+    size_t at = v.find("url(");
+    if (at == std::string::npos)
+      continue;
+    size_t close = v.find(')', at);
+    if (close == std::string::npos)
+      continue;
+    std::string target = trim(v.substr(at + 4, close - at - 4));
+    if (target.size() >= 2 && (target.front() == '\'' || target.front() == '"') && target.back() == target.front())
+      target = target.substr(1, target.size() - 2);
+    if (target.size() > 1 && target[0] == '#')
+      foreignRefs_.insert(target.substr(1));
+    PaintSvg::removeProperties(group->svgAttrs, [&](const std::string& n, const std::string&) { return n == name; });
+    group->svgAttrs.emplace_back(name, v);
+  }
+}
+
+void Reader::noMarkers(const pugi::xml_node& node, Art* art)
+{
+  if (usesMarkers_ < 0)
+    usesMarkers_ = root_.base && std::string_view(root_.base, root_.size).find("marker") != std::string_view::npos;
+  if (!usesMarkers_ || !(named(node, "rect") || named(node, "circle") || named(node, "ellipse")))
+    return;
+  for (const char* name : {"marker-start", "marker-mid", "marker-end"}) {
+    std::string v;
+    for (pugi::xml_node n = node; n && n.type() == pugi::node_element && v.empty(); n = n.parent()) {
+      v = trim(property(n, name));
+      if (v.empty())
+        v = trim(property(n, "marker"));
+      if (v == "inherit")
+        v.clear();
+    }
+    if (v.empty() || v == "none")
+      continue;
+    PaintSvg::removeProperties(art->svgAttrs, [&](const std::string& n, const std::string&) { return n == name || n == "marker"; });
+    art->svgAttrs.emplace_back(name, "none");
+  }
 }
 
 bool Reader::userBox(const Art* art, const Matrix& ctm, Rect& box)
@@ -1417,8 +1605,15 @@ void Reader::applyPaint(Art* art, const pugi::xml_node& node, const Context& ctx
 
 void Reader::readRoot(const pugi::xml_node& svg)
 {
+  // The namespace is always written: a root without attributes would otherwise be given a view box,
+  // which sizes a drawing the renderer sizes by default.
+  if (!svg.attribute("xmlns"))
+    doc_.svgRootAttrs.emplace_back("xmlns", "http://www.w3.org/2000/svg");
   for (pugi::xml_attribute a : svg.attributes())
     doc_.svgRootAttrs.emplace_back(a.name(), a.value());
+  for (pugi::xml_node n = svg.previous_sibling(); n; n = n.previous_sibling())
+    if (n.type() == pugi::node_pi && !std::strcmp(n.name(), "xml-stylesheet"))
+      doc_.svgProlog.emplace(doc_.svgProlog.begin(), n.name(), n.value());
   svg_ = svg;
   // Host space is y up: flip the SVG user space.
   root_.ctm = kFlip;
@@ -1460,6 +1655,7 @@ void Reader::readRoot(const pugi::xml_node& svg)
         title = child.attribute("id").value();
       Layer* layer = newLayer(title);
       keepAttrs(child, layer->group);
+      keepFilterPaint(child, layer->group);
       layer->visible = !(layer->group->attrs & Art::kHidden);
       layer->editable = !(layer->group->attrs & Art::kLocked);
       layer->group->attrs &= ~(Art::kHidden | Art::kLocked);
@@ -1614,6 +1810,7 @@ Art* Reader::readGeometry(const pugi::xml_node& node, Context& ctx)
     ctx.ctm = ownTransform(node).then(ctx.ctm);
   readPaint(node, ctx.paint);
   if (!std::strcmp(name, "text")) {
+    textLengths(node);
     Art* frame = TextSvg::read(doc_, node, ctx.ctm);
     keepAttrs(node, frame);
     applyPaint(frame, node, ctx);
@@ -1622,6 +1819,7 @@ Art* Reader::readGeometry(const pugi::xml_node& node, Context& ctx)
   if (!std::strcmp(name, "g")) {
     Art* group = doc_.newArt(Art::kGroup);
     keepAttrs(node, group);
+    keepFilterPaint(node, group);
     group->filled = false;
     readChildren(node, group, ctx);
     return group;
@@ -1631,6 +1829,7 @@ Art* Reader::readGeometry(const pugi::xml_node& node, Context& ctx)
   if (!art)
     return foreign(node);
   keepAttrs(node, art);
+  noMarkers(node, art);
   applyPaint(art, node, ctx);
   return art;
 }
@@ -2388,7 +2587,8 @@ bool Svg::read(const char* data, size_t size, Document& doc, std::string& error)
   // The encoding comes from a byte order mark or the declaration (UTF-8 when neither says); the
   // document is held, and written, as UTF-8. White space between elements is kept: inside text it is a
   // space.
-  pugi::xml_parse_result parsed = xml.load_buffer(data, size, pugi::parse_default | pugi::parse_ws_pcdata, pugi::encoding_auto);
+  pugi::xml_parse_result parsed =
+    xml.load_buffer(data, size, pugi::parse_default | pugi::parse_ws_pcdata | pugi::parse_pi, pugi::encoding_auto);
   if (!parsed) {
     int line = 1, col = 1;
     for (ptrdiff_t i = 0; i < parsed.offset && static_cast<size_t>(i) < size; ++i) {
@@ -2433,6 +2633,11 @@ std::string Svg::write(const Document& doc)
 {
   using namespace hostsimSvg_detail;
   pugi::xml_document xml;
+  for (const auto& [target, value] : doc.svgProlog) {
+    pugi::xml_node pi = xml.append_child(pugi::node_pi);
+    pi.set_name(target.c_str());
+    pi.set_value(value.c_str());
+  }
   pugi::xml_node svg = xml.append_child("svg");
   if (doc.svgRootAttrs.empty()) {
     setAttr(svg, "xmlns", "http://www.w3.org/2000/svg");
