@@ -12,6 +12,11 @@
 #include "core/qorcoreArtboardPoint.h"
 #include "core/qorcoreArtboardSegPoint.h"
 #include "core/qorcoreBezier.h"
+#include "aip/qoraipArtSuites.h"
+#include "aip/qoraipBezier.h"
+#include "aip/qoraipDocument.h"
+#include "aip/qoraipPathSegPoint.h"
+#include "aip/qoraipSuite.h"
 #include "panelJoinDrivers.h"
 
 namespace panel {
@@ -91,9 +96,51 @@ void removeFirstEntry(std::vector<ArtHandle>& list, ArtHandle path)
 
 using namespace panelJoin_detail;
 
+struct JoinPartners::Spare
+{
+  std::vector<End> ends, unsorted;
+  std::vector<uint32_t> cellOfEnd;
+  std::vector<Cell> cells;
+  std::vector<Ends> entryEnds;
+  std::vector<size_t> found;
+  std::vector<PathSegment> segsB, written;
+  std::vector<std::pair<ArtHandle, size_t>> at[2];
+};
+
+void acquireHostSuites()
+{
+  qor::aip::acquireSuite(qor::aip::pathSuite, kPathSuiteName, kPathSuiteVersion);
+  qor::aip::acquireSuite(qor::aip::artSuite, kArtSuiteName, kArtSuiteVersion);
+}
+
+std::vector<std::unique_ptr<JoinPartners::Spare>>& JoinPartners::spares()
+{
+  static std::vector<std::unique_ptr<Spare>> kept;
+  return kept;
+}
+
+void JoinPartners::swapTables(Spare& spare)
+{
+  ends_.swap(spare.ends);
+  unsorted_.swap(spare.unsorted);
+  cellOfEnd_.swap(spare.cellOfEnd);
+  cells_.swap(spare.cells);
+  entryEnds_.swap(spare.entryEnds);
+  found_.swap(spare.found);
+  segsB_.swap(spare.segsB);
+  written_.swap(spare.written);
+  positions_[0].at.swap(spare.at[0]);
+  positions_[1].at.swap(spare.at[1]);
+}
+
 JoinPartners::JoinPartners(const std::vector<ArtHandle>& list, double distance)
     : list_(list), distance_(distance), outer_(active_)
 {
+  if (!spares().empty()) {
+    swapTables(*spares().back());
+    spares().pop_back();
+  }
+  acquireHostSuites();
   positions_[0].build(selectedPaths);
   positions_[1].build(otherPaths);
   active_ = this;
@@ -104,24 +151,45 @@ JoinPartners::JoinPartners(const std::vector<ArtHandle>& list, double distance)
   // Cells twice the distance wide: ends within the distance lie in the same or a neighbouring cell
   // however the divisions round.
   cell_ = distance > 0 ? 2 * distance : 1;
-  ends_.reserve(2 * list.size());
-  entryEnds_.resize(list.size());
+  scale_ = qor::aip::Document::currentScaleFactor();
+  std::vector<End>& ends = unsorted_;
+  ends.clear();
+  ends.reserve(2 * list.size());
+  entryEnds_.assign(list.size(), Ends());
   for (size_t i = 0; i < list.size(); ++i) {
-    if (!list[i])
+    Ends e;
+    if (!list[i] || !readEnds(list[i], e))
       continue;
-    Art art(list[i]);
-    if (!art.path())
-      continue;
-    ArtboardPoint first, last;
-    art.path()->endPoints(first, last);
-    entryEnds_[i] = {first.x, first.y, last.x, last.y};
-    addEnd(first.x, first.y, static_cast<uint32_t>(i));
-    addEnd(last.x, last.y, static_cast<uint32_t>(i));
+    entryEnds_[i] = e;
+    for (const auto& [x, y] : {std::make_pair(e.x0, e.y0), std::make_pair(e.x1, e.y1)}) {
+      // An end with a coordinate that is not finite is never within a finite distance of another.
+      if (std::isfinite(x) && std::isfinite(y))
+        ends.push_back({cellOf(x), cellOf(y), static_cast<uint32_t>(i), x, y});
+    }
   }
-  std::sort(ends_.begin(), ends_.end(), [](const End& p, const End& q) {
-    return p.cellX != q.cellX ? p.cellX < q.cellX : p.cellY < q.cellY;
-  });
-  indexCells();
+  // The ends grouped by cell: each cell's ends counted, given their run, then put in place.
+  size_t size = 1;
+  while (size < 2 * ends.size())
+    size *= 2;
+  cells_.assign(size, Cell());
+  std::vector<uint32_t>& cellOfEnd = cellOfEnd_;
+  cellOfEnd.resize(ends.size());
+  for (size_t k = 0; k < ends.size(); ++k) {
+    Cell& c = cellFor(ends[k].cellX, ends[k].cellY);
+    ++c.end;
+    cellOfEnd[k] = static_cast<uint32_t>(&c - cells_.data());
+  }
+  uint32_t run = 0;
+  for (Cell& c : cells_) {
+    if (c.end == 0)
+      continue;
+    const uint32_t count = c.end;
+    c.begin = c.end = run;
+    run += count;
+  }
+  ends_.resize(ends.size());
+  for (size_t k = 0; k < ends.size(); ++k)
+    ends_[cells_[cellOfEnd[k]].end++] = ends[k];
   indexed_ = true;
 }
 
@@ -135,26 +203,73 @@ size_t cellSlot(int64_t x, int64_t y, size_t mask)
 
 }  // namespace panelJoin_detail
 
-void JoinPartners::indexCells()
+JoinPartners::Cell& JoinPartners::cellFor(int64_t x, int64_t y)
 {
-  size_t runs = 0;
-  for (size_t k = 0; k < ends_.size(); ++k)
-    runs += k == 0 || ends_[k].cellX != ends_[k - 1].cellX || ends_[k].cellY != ends_[k - 1].cellY;
-  size_t size = 1;
-  while (size < 2 * runs)
-    size *= 2;
-  cells_.assign(size, Cell());
-  const size_t mask = size - 1;
-  for (size_t k = 0; k < ends_.size();) {
-    size_t e = k + 1;
-    while (e < ends_.size() && ends_[e].cellX == ends_[k].cellX && ends_[e].cellY == ends_[k].cellY)
-      ++e;
-    size_t slot = cellSlot(ends_[k].cellX, ends_[k].cellY, mask);
-    while (cells_[slot].end != 0)
-      slot = (slot + 1) & mask;
-    cells_[slot] = {ends_[k].cellX, ends_[k].cellY, static_cast<uint32_t>(k), static_cast<uint32_t>(e)};
-    k = e;
+  // While the table is filled a used cell counts at least one end.
+  const size_t mask = cells_.size() - 1;
+  size_t slot = cellSlot(x, y, mask);
+  while (cells_[slot].end != 0 && (cells_[slot].x != x || cells_[slot].y != y))
+    slot = (slot + 1) & mask;
+  cells_[slot].x = x;
+  cells_[slot].y = y;
+  return cells_[slot];
+}
+
+bool JoinPartners::readEnds(ArtHandle path, Ends& ends) const
+{
+  // As the path facet reads them: an anchor it cannot read stays at the origin.
+  ends = Ends();
+  const PathSuite* suite = qor::aip::pathSuite;
+  int16_t n = 0;
+  if (!path || !suite || suite->getSegmentCount(path, &n) != 0 || n <= 0)
+    return path != nullptr;
+  PathSegment record{};
+  if (suite->getPathSegments(path, 0, 1, &record) == 0) {
+    ends.x0 = record.anchor.h * scale_;
+    ends.y0 = -record.anchor.v * scale_;
   }
+  record = PathSegment{};
+  if (suite->getPathSegments(path, static_cast<int16_t>(n - 1), 1, &record) == 0) {
+    ends.x1 = record.anchor.h * scale_;
+    ends.y1 = -record.anchor.v * scale_;
+  }
+  return true;
+}
+
+ArtboardSegPoint JoinPartners::fromHost(const PathSegment& record) const
+{
+  qor::aip::PathSegPoint point;
+  point.assignFromHost(record);
+  point.anchor *= scale_;
+  point.in *= scale_;
+  point.out *= scale_;
+  return ArtboardSegPoint(point);
+}
+
+PathSegment JoinPartners::toHost(const ArtboardSegPoint& point) const
+{
+  PathSegment record{};
+  qor::core::artboardSegPointImpl(point)->toHostSegment(record);
+  for (RealPoint* p : {&record.anchor, &record.in, &record.out}) {
+    p->h /= scale_;
+    p->v /= scale_;
+  }
+  return record;
+}
+
+PathSegment JoinPartners::roundTrip(const PathSegment& record) const
+{
+  // What reading a segment into artboard coordinates and writing it back makes of it.
+  auto back = [this](const RealPoint& p) {
+    const double x = p.h * scale_, y = -p.v * scale_;
+    return RealPoint{x / scale_, -y / scale_};
+  };
+  PathSegment out{};
+  out.anchor = back(record.anchor);
+  out.in = back(record.in);
+  out.out = back(record.out);
+  out.corner = record.corner != 0 ? 1 : 0;
+  return out;
 }
 
 const JoinPartners::Cell* JoinPartners::findCell(int64_t x, int64_t y) const
@@ -186,6 +301,9 @@ void JoinPartners::addNear(double x, double y, int64_t cx, int64_t cy, size_t fi
 JoinPartners::~JoinPartners()
 {
   active_ = outer_;
+  auto spare = std::make_unique<Spare>();
+  swapTables(*spare);
+  spares().push_back(std::move(spare));
 }
 
 int64_t JoinPartners::cellOf(double v) const
@@ -194,13 +312,6 @@ int64_t JoinPartners::cellOf(double v) const
   constexpr double limit = 4.0e18;
   double c = std::floor(v / cell_);
   return static_cast<int64_t>(std::max(-limit, std::min(limit, c)));
-}
-
-void JoinPartners::addEnd(double x, double y, uint32_t entry)
-{
-  // An end with a coordinate that is not finite is never within a finite distance of another.
-  if (std::isfinite(x) && std::isfinite(y))
-    ends_.push_back({cellOf(x), cellOf(y), entry, x, y});
 }
 
 bool JoinPartners::near(double x, double y, const End& end) const
@@ -221,15 +332,9 @@ const std::vector<size_t>& JoinPartners::of(ArtHandle path, size_t first)
   asked_ = nullptr;
   if (ends_.empty() || !path)
     return found_;
-  {
-    Art art(path);
-    if (!art.path())
-      return found_;
-    ArtboardPoint p, q;
-    art.path()->endPoints(p, q);
-    askedEnds_ = {p.x, p.y, q.x, q.y};
-    asked_ = path;
-  }
+  if (!readEnds(path, askedEnds_))
+    return found_;
+  asked_ = path;
   const double ends[2][2] = {{askedEnds_.x0, askedEnds_.y0}, {askedEnds_.x1, askedEnds_.y1}};
   for (const auto& p : ends) {
     const double x = p[0], y = p[1];
@@ -257,20 +362,48 @@ const std::vector<size_t>& JoinPartners::of(ArtHandle path, size_t first)
   return found_;
 }
 
+namespace panelJoin_detail {
+
+size_t handleSlot(ArtHandle h, size_t mask)
+{
+  const uint64_t v = static_cast<uint64_t>(reinterpret_cast<uintptr_t>(h));
+  return static_cast<size_t>(((v >> 4) * 0x9E3779B97F4A7C15ull >> 20) & mask);
+}
+
+}  // namespace panelJoin_detail
+
 void JoinPartners::Positions::build(const std::vector<ArtHandle>& l)
 {
   list = &l;
   size = l.size();
-  at.clear();
-  at.reserve(l.size());
+  size_t slots = 1;
+  while (slots < 2 * l.size())
+    slots *= 2;
+  at.assign(slots, {nullptr, 0});
+  const size_t mask = slots - 1;
   for (size_t i = 0; i < l.size(); ++i) {
-    if (l[i])
-      at.emplace_back(l[i], i);
-  }
-  std::sort(at.begin(), at.end());
-  for (size_t k = 1; k < at.size(); ++k) {
-    if (at[k].first == at[k - 1].first)
+    if (!l[i])
+      continue;
+    size_t slot = handleSlot(l[i], mask);
+    while (at[slot].first && at[slot].first != l[i])
+      slot = (slot + 1) & mask;
+    if (at[slot].first)
       unique = false;
+    else
+      at[slot] = {l[i], i};
+  }
+}
+
+const std::pair<ArtHandle, size_t>* JoinPartners::Positions::find(ArtHandle path) const
+{
+  if (at.empty() || !path)
+    return nullptr;
+  const size_t mask = at.size() - 1;
+  for (size_t slot = handleSlot(path, mask);; slot = (slot + 1) & mask) {
+    if (!at[slot].first)
+      return nullptr;
+    if (at[slot].first == path)
+      return &at[slot];
   }
 }
 
@@ -278,8 +411,8 @@ bool JoinPartners::Positions::clear(std::vector<ArtHandle>& l, ArtHandle path) c
 {
   if (list != &l || size != l.size() || !unique)
     return false;
-  auto it = std::lower_bound(at.begin(), at.end(), std::make_pair(path, size_t{0}));
-  if (it != at.end() && it->first == path && l[it->second] == path)
+  const std::pair<ArtHandle, size_t>* it = find(path);
+  if (it && l[it->second] == path)
     l[it->second] = nullptr;
   return true;
 }
@@ -555,23 +688,32 @@ void closeIfEndsMeet(ArtHandle path, double distance, double angle, double smoot
   facet->setClosed(true);
 }
 
+void closeIfEndsMeet(ArtHandle path, double distance, double angle, double smooth, double scale)
+{
+  const PathSuite* suite = qor::aip::pathSuite;
+  int16_t n = 0;
+  PathSegment first{}, last{};
+  if (path && suite && suite->getSegmentCount(path, &n) == 0 && n >= 2 &&
+      suite->getPathSegments(path, 0, 1, &first) == 0 &&
+      suite->getPathSegments(path, static_cast<int16_t>(n - 1), 1, &last) == 0 &&
+      !endsMeet(ArtboardPoint(first.anchor.h * scale, -first.anchor.v * scale),
+                ArtboardPoint(last.anchor.h * scale, -last.anchor.v * scale), distance))
+    return;
+  closeIfEndsMeet(path, distance, angle, smooth);
+}
+
 void JoinPartners::rereadEnds(ArtHandle path, size_t j)
 {
   asked_ = nullptr;
-  Art art(path);
-  if (art.path()) {
-    ArtboardPoint p, q;
-    art.path()->endPoints(p, q);
-    entryEnds_[j] = {p.x, p.y, q.x, q.y};
-  }
+  Ends e;
+  if (readEnds(path, e))
+    entryEnds_[j] = e;
 }
 
 void JoinPartners::clearAbsorbed(ArtHandle b, size_t j)
 {
-  {
-    Art art(b);
-    art.dispose();
-  }
+  if (qor::aip::artSuite)
+    qor::aip::artSuite->disposeArt(b);
   for (std::vector<ArtHandle>* list : {&selectedPaths, &otherPaths}) {
     // In the list of this finder, with every handle once, b's entry is j.
     const bool here = list == &list_ && j < list->size() && (*list)[j] == b;
@@ -582,23 +724,39 @@ void JoinPartners::clearAbsorbed(ArtHandle b, size_t j)
   }
 }
 
+namespace panelJoin_detail {
+
+// Whether every coordinate of the record, in artboard units, is an ordinary number: finite and far
+// from the largest one (which the path facet reads as the end of what the host gave).
+bool ordinary(const PathSegment& r, double scale)
+{
+  for (const RealPoint& p : {r.anchor, r.in, r.out}) {
+    if (!(std::fabs(p.h * scale) < 1e300) || !(std::fabs(p.v * scale) < 1e300))
+      return false;
+  }
+  return true;
+}
+
+// A run of records turned round as the host reverses a path: in reverse order, in and out swapped.
+void turnRound(PathSegment* first, PathSegment* last)
+{
+  std::reverse(first, last);
+  for (PathSegment* r = first; r != last; ++r)
+    std::swap(r->in, r->out);
+}
+
+}  // namespace panelJoin_detail
+
 bool JoinPartners::joinEntry(ArtHandle& a, size_t j, double angle, double smooth, double straight)
 {
   ArtHandle b = j < list_.size() ? list_[j] : nullptr;
-  if (!indexed_ || !a || !b || a == b)
+  const PathSuite* suite = qor::aip::pathSuite;
+  if (!indexed_ || !a || !b || a == b || !suite)
     return tryJoinPair(a, b, distance_, angle, smooth, straight);
-  Art artA(a);
-  Art artB(b);
-  Art::Path* pathA = artA.path();
-  Art::Path* pathB = artB.path();
-  if (!pathA || !pathB)
-    return false;
   // The ends: a's as the last of() read them, b's as this finder read them (an entry changes only in
   // a join that failed, and is read again then).
   if (asked_ != a) {
-    ArtboardPoint p, q;
-    pathA->endPoints(p, q);
-    askedEnds_ = {p.x, p.y, q.x, q.y};
+    readEnds(a, askedEnds_);
     asked_ = a;
   }
   const Ends& ea = askedEnds_;
@@ -606,59 +764,85 @@ bool JoinPartners::joinEntry(ArtHandle& a, size_t j, double angle, double smooth
   const int16_t code = closestEndPair(ea.x0, ea.y0, ea.x1, ea.y1, eb.x0, eb.y0, eb.x1, eb.y1, distance_);
   if (code == 0)
     return false;
-  if (!curve_) {
-    curve_.reset(pathA->bezier(0));
-    if (!curve_)
-      return tryJoinPair(a, b, distance_, angle, smooth, straight);
-  }
-  Bezier& curve = *curve_;
 
-  // The two tangents that meet at the junction, from the curve at each path's end there: a's two
-  // segments at that end, and all of b, which the merge takes whole.
+  // The paths' records straight from the host: a's two segments at the junction and all of b, which
+  // the merge takes whole. Anything out of the ordinary is left to the pair join.
   const bool aStart = code == 1 || code == 3, bStart = code == 1 || code == 2;
-  const int32_t nA = pathA->segmentCount();
-  std::vector<ArtboardSegPoint> endA = pathA->segments(aStart ? 0 : nA - 2, 2);
-  std::vector<ArtboardSegPoint> segsB = allSegments(*pathB);
-  const size_t nB = segsB.size();
-  if (endA.size() < 2 || nB < 2)
+  int16_t nA = 0, nB = 0;
+  PathSegment endA[2] = {};
+  if (suite->getSegmentCount(a, &nA) != 0 || suite->getSegmentCount(b, &nB) != 0 || nA < 2 || nB < 2 ||
+      suite->getPathSegments(a, static_cast<int16_t>(aStart ? 0 : nA - 2), 2, endA) != 0 ||
+      !ordinary(endA[0], scale_) || !ordinary(endA[1], scale_))
     return tryJoinPair(a, b, distance_, angle, smooth, straight);
-  curve.set(endA[0].anchor, endA[0].out, endA[1].in, endA[1].anchor);
+  std::vector<PathSegment>& segsB = segsB_;
+  segsB.resize(static_cast<size_t>(nB));
+  if (suite->getPathSegments(b, 0, nB, segsB.data()) != 0 ||
+      !std::all_of(segsB.begin(), segsB.end(), [this](const PathSegment& r) { return ordinary(r, scale_); }))
+    return tryJoinPair(a, b, distance_, angle, smooth, straight);
+  if (!curve_)
+    curve_ = std::make_unique<Bezier>(qor::aip::Bezier());
+  Bezier& curve = *curve_;
+  // The curve from r0 to r1 in artboard coordinates, as fromHost would give its points.
+  auto setCurve = [this, &curve](const PathSegment& r0, const PathSegment& r1) {
+    const double s = scale_;
+    curve.set(ArtboardPoint(r0.anchor.h * s, -r0.anchor.v * s), ArtboardPoint(r0.out.h * s, -r0.out.v * s),
+              ArtboardPoint(r1.in.h * s, -r1.in.v * s), ArtboardPoint(r1.anchor.h * s, -r1.anchor.v * s));
+  };
+
+  // The two tangents that meet at the junction.
+  setCurve(endA[0], endA[1]);
   const Angle atA = curve.tangentAngle(aStart ? 0 : 1);
-  const ArtboardSegPoint& b0 = segsB[bStart ? 0 : nB - 2];
-  const ArtboardSegPoint& b1 = segsB[bStart ? 1 : nB - 1];
-  curve.set(b0.anchor, b0.out, b1.in, b1.anchor);
+  setCurve(segsB[bStart ? 0 : nB - 2], segsB[bStart ? 1 : nB - 1]);
   const Angle atB = curve.tangentAngle(bStart ? 0 : 1);
   if (!(turnBetween(atA, atB, code) <= angle))
     return false;
 
-  // Reversed as the code says; what was read is turned round as the path is, so that it need not be
-  // read again.
-  auto turnRound = [](std::vector<ArtboardSegPoint>& segs) {
-    std::reverse(segs.begin(), segs.end());
-    for (ArtboardSegPoint& seg : segs)
-      std::swap(seg.in, seg.out);
-  };
+  // Reversed as the code says: a in the host, as its segments stay; b only as read, as it goes (and in
+  // the host too should the merge fail).
   if (aStart) {
-    pathA->reverse();
-    turnRound(endA);
+    suite->reversePath(a);
+    turnRound(endA, endA + 2);
   }
-  if (code == 3 || code == 4) {
-    pathB->reverse();
-    turnRound(segsB);
-  }
+  const bool reverseB = code == 3 || code == 4;
+  if (reverseB)
+    turnRound(segsB.data(), segsB.data() + nB);
   asked_ = nullptr;
 
   // The merge, as mergePathInto makes it: a's last curve and its last segment, and all of b.
-  curve.set(endA[0].anchor, endA[0].out, endA[1].in, endA[1].anchor);
+  setCurve(endA[0], endA[1]);
   const Bezier lastA(curve);
-  curve.set(segsB[0].anchor, segsB[0].out, segsB[1].in, segsB[1].anchor);
+  setCurve(segsB[0], segsB[1]);
   const bool dropJunction = dropsJunction(lastA, curve, distance_, straight);
-  std::vector<ArtboardSegPoint> segsA(1, endA[1]);
-  const bool merged = writeMerged(*pathA, nA - 1, segsA, segsB, dropJunction, distance_, smooth);
-  if (!merged) {
+  const ArtboardSegPoint endOfA = fromHost(endA[1]);
+  const ArtboardSegPoint startOfB = fromHost(segsB[0]);
+  written_.clear();
+  size_t fromB = 0;
+  if (distanceBetween(endOfA.anchor, startOfB.anchor) <= distance_) {
+    ArtboardSegPoint endA1 = endOfA, startB = startOfB;
+    endA1.out = startB.out;
+    startB.in = endA1.in;
+    endA1.corner = false;
+    startB.corner = false;
+    ArtboardSegPoint fused = fuseEndPoints(endA1, startB);
+    smoothAnchor(fused, smooth);
+    if (!dropJunction)
+      written_.push_back(toHost(fused));
+    fromB = 1;
+  } else {
+    written_.push_back(toHost(endOfA));
+  }
+  const int32_t kept = nA - 1;
+  const size_t total = static_cast<size_t>(kept) + written_.size() + (static_cast<size_t>(nB) - fromB);
+  if (total > static_cast<size_t>(maxJoinedSegments)) {
+    qor::core::alert(tooManyPointsAlert);
+    if (reverseB)
+      suite->reversePath(b);
     rereadEnds(b, j);
     return false;
   }
+  for (size_t k = fromB; k < segsB.size(); ++k)
+    written_.push_back(roundTrip(segsB[k]));
+  suite->setPathSegments(a, static_cast<int16_t>(kept), static_cast<int16_t>(written_.size()), written_.data());
   clearAbsorbed(b, j);
   return true;
 }

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "hostapi/HostRecords.h"
 #include "hostapi/HostTypes.h"
 
 namespace qor {
@@ -88,7 +89,8 @@ private:
   {
     double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
   };
-  // A run of ends_ sharing one cell, in an open-addressing table (end 0: a free slot).
+  // A run of ends_ sharing one cell, in an open-addressing table (end 0: a free slot). While the
+  // table is filled, begin counts the cell's ends.
   struct Cell
   {
     int64_t x = 0, y = 0;
@@ -100,42 +102,65 @@ private:
     const std::vector<ArtHandle>* list = nullptr;
     size_t size = 0;
     bool unique = true;
-    std::vector<std::pair<ArtHandle, size_t>> at;  // sorted by handle
+    // A handle's first entry, in an open-addressing table of (handle, entry) (null handle: a free slot).
+    std::vector<std::pair<ArtHandle, size_t>> at;
     void build(const std::vector<ArtHandle>& l);
+    const std::pair<ArtHandle, size_t>* find(ArtHandle path) const;
     bool clear(std::vector<ArtHandle>& l, ArtHandle path) const;
   };
 
   int64_t cellOf(double v) const;
-  void addEnd(double x, double y, uint32_t entry);
+  // A path's end anchors read from the host as the path facet reads them; false when it has none.
+  bool readEnds(ArtHandle path, Ends& ends) const;
+  // The host's records in artboard coordinates and back, converted as the path facet converts them.
+  qor::core::ArtboardSegPoint fromHost(const PathSegment& record) const;
+  PathSegment toHost(const qor::core::ArtboardSegPoint& point) const;
+  PathSegment roundTrip(const PathSegment& record) const;
+  Cell& cellFor(int64_t x, int64_t y);
   bool near(double x, double y, const End& end) const;
-  void indexCells();
   const Cell* findCell(int64_t x, int64_t y) const;
   void addNear(double x, double y, int64_t cx, int64_t cy, size_t first);
   // Reads the ends of entry j again, or of the path asked about, after a join that changed them failed.
   void rereadEnds(ArtHandle path, size_t j);
   void clearAbsorbed(ArtHandle b, size_t j);
 
+  // The finder's tables, kept for the next finder with their room, so that a command on a large
+  // drawing does not fault in fresh memory for them each time.
+  struct Spare;
+  static std::vector<std::unique_ptr<Spare>>& spares();
+  void swapTables(Spare& spare);
+
   const std::vector<ArtHandle>& list_;
   const double distance_;
   double cell_ = 1;
+  double scale_ = 1;  // the document's, read once
   // Every entry is offered: the plain scan, or a distance the grid cannot serve.
   bool offerAll_ = false;
   bool indexed_ = false;
-  std::vector<End> ends_;  // sorted by cell
+  std::vector<End> ends_;  // grouped by cell
+  std::vector<End> unsorted_;
+  std::vector<uint32_t> cellOfEnd_;
   std::vector<Cell> cells_;
   std::vector<Ends> entryEnds_;  // by entry
   ArtHandle asked_ = nullptr;    // the path of the last of(), while its ends are known
   Ends askedEnds_;
   std::unique_ptr<qor::core::Bezier> curve_;  // a curve to set and ask, made at the first join
   std::vector<size_t> found_;
+  std::vector<PathSegment> segsB_, written_;  // kept from join to join
   Positions positions_[2];
   JoinPartners* outer_ = nullptr;
   static JoinPartners* active_;
 };
 
+// The host's art and path suites, which the join reads paths through directly.
+void acquireHostSuites();
+
 // Disposes of an absorbed path and clears its entries in the join lists.
 void removeAbsorbedPath(ArtHandle& b);
 // Closes the path with one segment fewer when its two ends meet within distance and angle.
 void closeIfEndsMeet(ArtHandle path, double distance, double angle, double smooth);
+// The same, with the ends of a path that does not close read straight from the host at the document's
+// scale.
+void closeIfEndsMeet(ArtHandle path, double distance, double angle, double smooth, double scale);
 
 }  // namespace panel

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "aip/qoraipArtSuites.h"
+#include "aip/qoraipDocument.h"
 #include "core/qorcoreArt.h"
 #include "core/qorcoreCurrentDocument.h"
 #include "core/qorcoreLayer.h"
@@ -16,6 +18,9 @@ std::vector<ArtHandle> otherPaths;
 const UserSuite* userSuite = nullptr;
 
 namespace panelJoinDrivers_detail {
+
+constexpr int16_t kHostGroupType = 1;
+constexpr int16_t kHostPathType = 2;
 
 bool cancelled()
 {
@@ -42,13 +47,18 @@ void progressClose()
     userSuite->closeProgress();
 }
 
-void selectAndClose(ArtHandle path, double distance, double angle, double smooth)
+void selectAndClose(ArtHandle path, double distance, double angle, double smooth, double scale)
 {
-  {
+  // A path is selected as the art record selects it: itself and, were it a group, its children.
+  int16_t type = 0;
+  const ArtSuite* suite = qor::aip::artSuite;
+  if (suite && suite->getArtType(path, &type) == 0 && type == kHostPathType) {
+    suite->setArtUserAttributes(path, 0x9, 0x9);
+  } else {
     qor::core::Art art(path);
     art.select();
   }
-  closeIfEndsMeet(path, distance, angle, smooth);
+  closeIfEndsMeet(path, distance, angle, smooth, scale);
 }
 
 // Holds the art of a path while a driver works on it, so that the pair joins, which take the art
@@ -72,6 +82,40 @@ int32_t bezierCountOf(ArtHandle path)
 {
   qor::core::Art art(path);
   return art.path() ? art.path()->bezierCount() : 0;
+}
+
+// collectPaths straight over the host's art tree, without an art record for every child.
+void collectHostPaths(ArtHandle group, std::vector<ArtHandle>& selected, std::vector<ArtHandle>& other)
+{
+  const ArtSuite* art = qor::aip::artSuite;
+  const PathSuite* path = qor::aip::pathSuite;
+  ArtHandle child = nullptr;
+  if (art->getArtFirstChild(group, &child) != 0)
+    child = nullptr;
+  while (child) {
+    int16_t type = 0;
+    if (art->getArtType(child, &type) != 0)
+      type = 0;
+    int32_t attrs = 0;
+    if ((type == kHostGroupType || type == kHostPathType) && art->getArtUserAttributes(child, 0x7, &attrs) != 0)
+      attrs = 0;
+    if (type == kHostGroupType) {
+      if (!(attrs & 0x6))
+        collectHostPaths(child, selected, other);
+    } else if (type == kHostPathType) {
+      bool8 closed = 0;
+      int16_t n = 0;
+      const bool isClosed = path->getPathClosed(child, &closed) == 0 && closed;
+      if (path->getSegmentCount(child, &n) != 0)
+        n = 0;
+      if (!isClosed && n >= 2)
+        ((attrs & 0x1) ? selected : other).push_back(child);
+    }
+    ArtHandle next = nullptr;
+    if (art->getArtNextSibling(child, &next) != 0)
+      next = nullptr;
+    child = next;
+  }
 }
 
 }  // namespace panelJoinDrivers_detail
@@ -100,6 +144,7 @@ void collectPaths(const qor::core::Art& group, std::vector<ArtHandle>& selected,
 
 void gatherOpenPaths()
 {
+  acquireHostSuites();
   selectedPaths.clear();
   otherPaths.clear();
   qor::core::CurrentDocument document;
@@ -107,8 +152,12 @@ void gatherOpenPaths()
   while (layer && !layer->isEmpty()) {
     if (layer->visible() && !layer->locked()) {
       std::unique_ptr<qor::core::Art> group(layer->firstArt());
-      if (group && !group->isEmpty() && !group->hidden() && !group->locked())
-        collectPaths(*group, selectedPaths, otherPaths);
+      if (group && !group->isEmpty() && !group->hidden() && !group->locked()) {
+        if (qor::aip::artSuite && qor::aip::pathSuite && group->hostHandle())
+          panelJoinDrivers_detail::collectHostPaths(group->hostHandle(), selectedPaths, otherPaths);
+        else
+          collectPaths(*group, selectedPaths, otherPaths);
+      }
     }
     layer.reset(layer->nextLayer());
   }
@@ -131,6 +180,7 @@ void runJunctate(double distance, double angle, double smooth, double straight)
   progressText("Junctating paths...");
   bool stopped = false;
   JoinPartners partners(selectedPaths, distance);
+  const double scale = qor::aip::Document::currentScaleFactor();
   for (size_t i = 0; i + 1 < n; ++i) {
     ArtHandle a = selectedPaths[i];
     if (!a)
@@ -143,7 +193,8 @@ void runJunctate(double distance, double angle, double smooth, double straight)
     // After every join a's free end has changed, so the scan starts again; a is done once a whole
     // scan joins nothing. Entries without an end near a's cannot join it and are not visited.
     {
-      Held heldA(a);
+      // The indexed join reads the host's paths directly and needs no art held.
+      std::unique_ptr<Held> heldA(partners.indexed() ? nullptr : new Held(a));
       for (bool joined = true; joined;) {
         joined = false;
         for (size_t j : partners.of(a, i + 1)) {
@@ -155,11 +206,11 @@ void runJunctate(double distance, double angle, double smooth, double straight)
           }
         }
       }
-      selectAndClose(a, distance, angle, smooth);
+      selectAndClose(a, distance, angle, smooth, scale);
     }
   }
   if (!stopped && selectedPaths[n - 1])
-    selectAndClose(selectedPaths[n - 1], distance, angle, smooth);
+    selectAndClose(selectedPaths[n - 1], distance, angle, smooth, scale);
   progressClose();
   selectedPaths.clear();
   otherPaths.clear();
@@ -205,7 +256,7 @@ void runAssimilate(double distance, double angle, double smooth, double straight
     }
     if (cancelled())
       break;
-    selectAndClose(a, distance, angle, smooth);
+    selectAndClose(a, distance, angle, smooth, qor::aip::Document::currentScaleFactor());
   }
   progressClose();
   selectedPaths.clear();
