@@ -345,6 +345,10 @@ private:
     }
   }
 
+// GCC's thread-sanitizer build takes the optionals' payloads below for uninitialised (they are read only
+// when set).
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
   void character(const std::string& c, const Attrs& attrs)
   {
     std::optional<double> x, y, dx, dy;
@@ -413,6 +417,7 @@ private:
     }
     pieces_.push_back({c, own, newLine});
   }
+#pragma GCC diagnostic pop
 
   Matrix ctm_;
   double lineX_;
