@@ -10,7 +10,7 @@
 #include "aip/qoraipPluginGlobals.h"
 #include "aip/qoraipTextEngineSuites.h"
 #include "aip/qoraipTextCharFeatures.h"
-#include "aip/qoraipTextInspector.h"
+#include "aip/qoraipTextRangeValues.h"
 #include "aip/qoraipTextPara.h"
 #include "aip/qoraipTextRangeSet.h"
 #include "aip/qoraipTextStory.h"

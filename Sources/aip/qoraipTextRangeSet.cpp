@@ -1,7 +1,7 @@
 #include "aip/qoraipTextRangeSet.h"
 
 #include "aip/qoraipTextCharFeatures.h"
-#include "aip/qoraipTextInspector.h"
+#include "aip/qoraipTextRangeValues.h"
 #include "aip/qoraipTextPara.h"
 #include "aip/qoraipTextRange.h"
 

@@ -4,7 +4,7 @@
 #include "aip/qoraipTextRange.h"
 #include "core/qorcoreTextCharFeatures.h"
 #include "core/qorcoreTextFrames.h"
-#include "core/qorcoreTextInspector.h"
+#include "core/qorcoreTextRangeValues.h"
 #include "core/qorcoreTextPara.h"
 #include "core/qorcoreTextRangeSet.h"
 #include "core/qorcoreTextStory.h"

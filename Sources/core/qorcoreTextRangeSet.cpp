@@ -1,11 +1,11 @@
 #include "core/qorcoreTextRangeSet.h"
 
 #include "aip/qoraipTextCharFeatures.h"
-#include "aip/qoraipTextInspector.h"
+#include "aip/qoraipTextRangeValues.h"
 #include "aip/qoraipTextRange.h"
 #include "core/qorcoreEnumConverters.h"
 #include "core/qorcoreTextCharFeatures.h"
-#include "core/qorcoreTextInspector.h"
+#include "core/qorcoreTextRangeValues.h"
 #include "core/qorcoreTextPara.h"
 
 namespace qor {

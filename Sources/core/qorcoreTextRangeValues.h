@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "aip/qoraipTextInspector.h"
+#include "aip/qoraipTextRangeValues.h"
 #include "core/qorcoreArtColor.h"
 #include "core/qorcoreFont.h"
 #include "core/qorcoreTextHandle.h"

@@ -1,4 +1,4 @@
-#include "core/qorcoreTextInspector.h"
+#include "core/qorcoreTextRangeValues.h"
 
 #include "aip/qoraipArtColor.h"
 #include "aip/qoraipFont.h"
